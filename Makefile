@@ -1,0 +1,49 @@
+# Two entry points for a fresh Debian 12 machine (as root): `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+PACKAGES := $(shell grep -v '^\#' packages.txt)
+FUZZ_SECONDS ?= 300
+
+.PHONY: all deps build run test bench fuzz format clean
+
+all: build
+
+# Installs only what is missing; apt-get update runs only when something must be installed.
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/quillbox
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD_DIR)/bench/quillbox_bench
+
+# A coverage-guided campaign with clang, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLBOX_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_records
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/fuzz/fuzz_records -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  build-fuzz/corpus fuzz/corpus
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) build-fuzz

@@ -1,0 +1,82 @@
+// Grades are computed on demand from a class's done reminders and its own chart; nothing is stored.
+
+#include "model/class.h"
+#include "model/student.h"
+
+#include <cmath>
+
+void CClass::SetDefaultGradeChart()
+{
+    m_gradeChart.clear();
+    m_gradeChart.append(CGradeType(QStringLiteral("A"), 4.0, 90.0));
+    m_gradeChart.append(CGradeType(QStringLiteral("B"), 3.0, 80.0));
+    m_gradeChart.append(CGradeType(QStringLiteral("C"), 2.0, 70.0));
+    m_gradeChart.append(CGradeType(QStringLiteral("D"), 1.0, 60.0));
+}
+
+namespace {
+// First row whose minimum the percentage reaches; below every row (or no rows) is F.
+double LookUp(const CGradeTypeArray &chart, double percentage, QString &letter)
+{
+    for (const CGradeType &row : chart) {
+        if (!(percentage < row.m_dMinPercent)) {
+            letter = row.m_strLetter;
+            return row.m_dGradePoints;
+        }
+    }
+    letter = QStringLiteral("F");
+    return 0.0;
+}
+
+// Credits count in the weight truncated toward zero; a value no int can hold counts as 0.
+long long TruncatedCredits(double credits)
+{
+    if (!std::isfinite(credits) || std::fabs(credits) > 1e15)
+        return 0;
+    return static_cast<long long>(credits);
+}
+} // namespace
+
+double CClass::GetGrade(QString &letter, double &earned, double &possible) const
+{
+    earned = 0.0;
+    possible = 0.0;
+    for (const CAssignment &r : m_reminders) {
+        if (r.m_bDone && !r.m_bDropped) {
+            earned += r.m_dPointsEarned;
+            possible += r.m_dPointsPossible;
+        }
+    }
+    if (possible == 0.0) {
+        letter = QStringLiteral("I");
+        return 0.0;
+    }
+    return LookUp(m_gradeChart, earned / possible * 100.0, letter);
+}
+
+void CClass::GetLetterGrade(QString &letter, double earned, double possible) const
+{
+    if (earned == 0.0) {
+        letter = QStringLiteral("I"); // nothing earned yet is incomplete, not failed
+        return;
+    }
+    LookUp(m_gradeChart, earned / possible * 100.0, letter);
+}
+
+double CStudent::GetGPA() const
+{
+    double sum = 0.0;
+    long long weight = 0;
+    for (const CClass &c : m_classes) {
+        if (!c.m_bGraded)
+            continue;
+        QString letter;
+        double earned = 0.0, possible = 0.0;
+        const double points = c.GetGrade(letter, earned, possible);
+        if (earned > 0.0) {
+            sum += c.m_dCredits * points;
+            weight += TruncatedCredits(c.m_dCredits);
+        }
+    }
+    return weight != 0 ? sum / double(weight) : 0.0;
+}

@@ -1,0 +1,302 @@
+#include "storage/datafiles.h"
+
+#include "model/archive.h"
+#include "storage/datafolder.h"
+#include "storage/terms.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+QString Tr(const char *text) { return QCoreApplication::translate("DataFiles", text); }
+
+QString FileErrorText(const QFileDevice &f)
+{
+    switch (f.error()) {
+    case QFileDevice::PermissionsError:
+        return Tr("permission denied");
+    case QFileDevice::ResourceError:
+        return Tr("the disk is full or out of resources");
+    default:
+        break;
+    }
+    QString s = f.errorString();
+    return s.isEmpty() ? Tr("unknown error") : s;
+}
+
+// Reads a whole file. Missing -> Missing; cannot open or read -> Unreadable.
+FileReadResult::Status ReadWhole(const QString &path, QByteArray &bytes, QString &error)
+{
+    QFile f(path);
+    if (!f.exists())
+        return FileReadResult::Missing;
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = FileErrorText(f);
+        return FileReadResult::Unreadable;
+    }
+    bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        error = FileErrorText(f);
+        return FileReadResult::Unreadable;
+    }
+    return FileReadResult::Whole;
+}
+
+// Copies a damaged file aside as PREFIX-STAMP.EXT in the data folder, never over an earlier copy.
+// When an earlier copy holds the very same bytes it is reused: one damage, one copy.
+void CopyDamagedAside(FileReadResult &r, const QByteArray &bytes, const QString &prefix,
+                      const QString &ext)
+{
+    const QDir dir(DataDir());
+    const QStringList earlier =
+        dir.entryList({prefix + QStringLiteral("-*") + ext}, QDir::Files, QDir::Name);
+    for (const QString &name : earlier) {
+        QFile f(dir.filePath(name));
+        if (f.size() == bytes.size() && f.open(QIODevice::ReadOnly) && f.readAll() == bytes) {
+            r.damagedCopy = dir.filePath(name);
+            return;
+        }
+    }
+    const QString stamp = TimeStamp(Clock::Now());
+    QString target = dir.filePath(prefix + QLatin1Char('-') + stamp + ext);
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = dir.filePath(prefix + QLatin1Char('-') + stamp + QLatin1Char('-') +
+                              QString::number(n) + ext);
+    QString error;
+    if (WriteFileSafely(target, bytes, &error))
+        r.damagedCopy = target;
+    else
+        r.copyError = error;
+}
+
+} // namespace
+
+QByteArray EncodeStudent(const CStudent &student)
+{
+    CArchive ar;
+    const_cast<CStudent &>(student).Serialize(ar); // storing only reads the record
+    return ar.buffer();
+}
+
+QByteArray EncodeTeachers(const CTeacherArray &teachers)
+{
+    CArchive ar;
+    SerializeTeachers(ar, const_cast<CTeacherArray &>(teachers));
+    return ar.buffer();
+}
+
+QByteArray EncodeGradeChart(const CGradeTypeArray &chart)
+{
+    CArchive ar;
+    SerializeGradeChart(ar, const_cast<CGradeTypeArray &>(chart));
+    return ar.buffer();
+}
+
+bool WriteFileSafely(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = FileErrorText(f);
+        return false;
+    }
+    if (f.write(bytes) != bytes.size()) {
+        if (error)
+            *error = FileErrorText(f);
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error)
+            *error = FileErrorText(f);
+        return false;
+    }
+    return true;
+}
+
+FileReadResult ReadStudentFile(const QString &path, CStudent &student)
+{
+    FileReadResult r;
+    r.path = path;
+    QByteArray bytes;
+    r.status = ReadWhole(path, bytes, r.error);
+    if (r.status != FileReadResult::Whole)
+        return r;
+    CArchive ar(bytes);
+    try {
+        student.Serialize(ar);
+        if (!ar.atEnd())
+            throw ArchiveError("the end of the term", ar.position(),
+                               "unexpected bytes follow the last class");
+    } catch (const ArchiveError &e) {
+        r.status = FileReadResult::Damaged;
+        r.error = QString::fromStdString(e.what());
+    }
+    r.recovered = int(student.m_classes.size());
+    // The class count follows the owner name; read it again just for the message.
+    CArchive peek(bytes);
+    try {
+        peek.ReadString();
+        r.expected = peek.ReadInt32();
+    } catch (const ArchiveError &) {
+    }
+    return r;
+}
+
+QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
+{
+    if (r.status != FileReadResult::Damaged)
+        return QString();
+    const QString name = QFileInfo(r.path).fileName();
+    QString text = isRestore
+                       ? Tr("The file %1 you chose is damaged and could only be read in part.")
+                             .arg(name)
+                       : Tr("The term file %1 is damaged and could only be read in part.")
+                             .arg(name);
+    if (r.expected > 0)
+        text += QLatin1Char(' ') + Tr("%1 of its %2 classes were recovered.")
+                                       .arg(r.recovered)
+                                       .arg(r.expected);
+    else
+        text += QLatin1Char(' ') + Tr("%1 classes were recovered.").arg(r.recovered);
+    text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(r.error);
+    if (isRestore)
+        text += QLatin1Char(' ') + Tr("The file itself was left as it was.");
+    else if (!r.damagedCopy.isEmpty())
+        text += QLatin1Char(' ') +
+                Tr("The damaged file was kept as %1, so you can try to restore it again later.")
+                    .arg(QDir::toNativeSeparators(r.damagedCopy));
+    else
+        text += QLatin1Char(' ') +
+                Tr("The damaged file could not be copied aside (%1); it will be replaced at "
+                   "the next save.")
+                    .arg(r.copyError);
+    return text;
+}
+
+LoadReport LoadData(CStudent &student, CTeacherArray &teachers)
+{
+    LoadReport report;
+
+    report.student = ReadStudentFile(DataFilePath(kStudentFile), student);
+    if (report.student.status == FileReadResult::Damaged) {
+        QByteArray bytes;
+        QString error;
+        if (ReadWhole(report.student.path, bytes, error) == FileReadResult::Whole)
+            CopyDamagedAside(report.student, bytes, QStringLiteral("studentdef-damaged"),
+                             QStringLiteral(".stn"));
+    }
+
+    FileReadResult &t = report.teachers;
+    t.path = DataFilePath(kTeachersFile);
+    QByteArray bytes;
+    t.status = ReadWhole(t.path, bytes, t.error);
+    if (t.status == FileReadResult::Whole) {
+        const qsizetype before = teachers.size();
+        CArchive ar(bytes);
+        try {
+            CArchive peek(bytes);
+            t.expected = peek.ReadInt32();
+            SerializeTeachers(ar, teachers);
+            if (!ar.atEnd())
+                throw ArchiveError("the end of the instructor list", ar.position(),
+                                   "unexpected bytes follow the last instructor");
+        } catch (const ArchiveError &e) {
+            t.status = FileReadResult::Damaged;
+            t.error = QString::fromStdString(e.what());
+        }
+        t.recovered = int(teachers.size() - before);
+        if (t.status == FileReadResult::Damaged)
+            CopyDamagedAside(t, bytes, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
+    }
+    return report;
+}
+
+QString LoadReport::message() const
+{
+    QStringList parts;
+    const QString s = DescribeStudentRead(student, false);
+    if (!s.isEmpty())
+        parts << s;
+    if (teachers.status == FileReadResult::Damaged) {
+        QString text = Tr("The instructor file %1 is damaged and could only be read in part.")
+                           .arg(QFileInfo(teachers.path).fileName());
+        if (teachers.expected > 0)
+            text += QLatin1Char(' ') + Tr("%1 of its %2 instructors were recovered.")
+                                           .arg(teachers.recovered)
+                                           .arg(teachers.expected);
+        else
+            text += QLatin1Char(' ') + Tr("%1 instructors were recovered.").arg(teachers.recovered);
+        text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(teachers.error);
+        if (!teachers.damagedCopy.isEmpty())
+            text += QLatin1Char(' ') + Tr("The damaged file was kept as %1.")
+                                           .arg(QDir::toNativeSeparators(teachers.damagedCopy));
+        else
+            text += QLatin1Char(' ') +
+                    Tr("The damaged file could not be copied aside (%1); it will be replaced at "
+                       "the next save.")
+                        .arg(teachers.copyError);
+        parts << text;
+    }
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+SaveReport SaveData(const CStudent &student, const CTeacherArray &teachers)
+{
+    SaveReport report;
+    if (!EnsureDataDir()) {
+        report.failures << Tr("The data folder %1 could not be created.")
+                               .arg(QDir::toNativeSeparators(DataDir()));
+        return report;
+    }
+    QString error;
+    if (!WriteFileSafely(DataFilePath(kStudentFile), EncodeStudent(student), &error))
+        report.failures << Tr("%1 could not be written: %2.")
+                               .arg(QDir::toNativeSeparators(DataFilePath(kStudentFile)), error);
+    if (!WriteFileSafely(DataFilePath(kTeachersFile), EncodeTeachers(teachers), &error))
+        report.failures << Tr("%1 could not be written: %2.")
+                               .arg(QDir::toNativeSeparators(DataFilePath(kTeachersFile)), error);
+    return report;
+}
+
+QString SaveReport::message() const
+{
+    if (ok())
+        return QString();
+    return Tr("Your changes could not be saved.") + QLatin1Char('\n') +
+           failures.join(QLatin1Char('\n'));
+}
+
+bool ReadGradeChartFile(CGradeTypeArray &chart)
+{
+    QByteArray bytes;
+    QString error;
+    if (ReadWhole(DataFilePath(kGradeChartFile), bytes, error) != FileReadResult::Whole)
+        return false;
+    CArchive ar(bytes);
+    CGradeTypeArray read;
+    try {
+        SerializeGradeChart(ar, read);
+    } catch (const ArchiveError &) {
+        return false; // a damaged chart file leaves the chart as it was
+    }
+    chart = read;
+    return true;
+}
+
+bool WriteGradeChartFile(const CGradeTypeArray &chart, QString *error)
+{
+    if (!EnsureDataDir()) {
+        if (error)
+            *error = Tr("the data folder could not be created");
+        return false;
+    }
+    return WriteFileSafely(DataFilePath(kGradeChartFile), EncodeGradeChart(chart), error);
+}
