@@ -1,0 +1,274 @@
+// Arbitrary bytes as a term file, an instructor list and a grade chart, then through the loader.
+// Built as a libFuzzer target (QUILLBOX_FUZZ) and, without libFuzzer, as the corpus replay of
+// `make test`. A broken invariant aborts: that is the crash the fuzzer reports.
+
+#include "fuzz_records.h"
+
+#include "model/archive.h"
+#include "model/student.h"
+#include "model/teacher.h"
+#include "storage/datafiles.h"
+#include "storage/datafolder.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+FuzzOutcome g_outcome;
+bool g_alwaysLoad = false;
+
+[[noreturn]] void Fail(const char *what)
+{
+    std::fprintf(stderr, "fuzz_records: %s\n", what);
+    std::fflush(stderr);
+    std::abort();
+}
+
+void Check(bool ok, const char *what)
+{
+    if (!ok)
+        Fail(what);
+}
+
+// Equality operators compare doubles with ==, so a record holding a NaN never equals itself.
+bool HasNaN(const CGradeTypeArray &chart)
+{
+    for (const CGradeType &row : chart)
+        if (std::isnan(row.m_dGradePoints) || std::isnan(row.m_dMinPercent))
+            return true;
+    return false;
+}
+
+bool HasNaN(const CStudent &s)
+{
+    for (const CClass &c : s.m_classes) {
+        if (std::isnan(c.m_dTotalPoints) || std::isnan(c.m_dCredits) || HasNaN(c.m_gradeChart))
+            return true;
+        for (const CAssignment &r : c.m_reminders)
+            if (std::isnan(r.m_dPointsEarned) || std::isnan(r.m_dPointsPossible))
+                return true;
+        for (const CTextBook &b : c.m_textBooks)
+            if (std::isnan(b.m_dPrice))
+                return true;
+    }
+    return false;
+}
+
+// Reads a whole record of type T from bytes with the given serialize function; false on damage.
+template <typename T, typename Fn>
+bool ReadAll(const QByteArray &bytes, T &out, Fn serialize, bool *atEnd = nullptr)
+{
+    CArchive ar(bytes);
+    try {
+        serialize(ar, out);
+    } catch (const ArchiveError &e) {
+        // The error must point inside the data it was given.
+        Check(e.offset() >= 0 && e.offset() <= bytes.size(), "error offset outside the data");
+        return false;
+    }
+    if (atEnd)
+        *atEnd = ar.atEnd();
+    return true;
+}
+
+void StudentIn(CArchive &ar, CStudent &s) { s.Serialize(ar); }
+void TeachersIn(CArchive &ar, CTeacherArray &t) { SerializeTeachers(ar, t); }
+void ChartIn(CArchive &ar, CGradeTypeArray &c) { SerializeGradeChart(ar, c); }
+
+// Writing a record read whole and reading it back gives the same record and the same bytes.
+void CheckStudentRoundTrip(const CStudent &first)
+{
+    const QByteArray once = EncodeStudent(first);
+    CStudent second;
+    bool atEnd = false;
+    Check(ReadAll(once, second, StudentIn, &atEnd), "a written term does not read back");
+    Check(atEnd, "a written term reads back with bytes left over");
+    Check(HasNaN(first) || second == first, "a written term reads back different");
+    Check(EncodeStudent(second) == once, "a term written twice gives different bytes");
+}
+
+void CheckTeachersRoundTrip(const CTeacherArray &first)
+{
+    const QByteArray once = EncodeTeachers(first);
+    CTeacherArray second;
+    bool atEnd = false;
+    Check(ReadAll(once, second, TeachersIn, &atEnd), "a written instructor list does not read back");
+    Check(atEnd, "a written instructor list reads back with bytes left over");
+    Check(second == first, "a written instructor list reads back different");
+}
+
+void CheckChartRoundTrip(const CGradeTypeArray &first)
+{
+    const QByteArray once = EncodeGradeChart(first);
+    CGradeTypeArray second;
+    bool atEnd = false;
+    Check(ReadAll(once, second, ChartIn, &atEnd), "a written grade chart does not read back");
+    Check(atEnd, "a written grade chart reads back with bytes left over");
+    Check(HasNaN(first) || second == first, "a written grade chart reads back different");
+    Check(EncodeGradeChart(second) == once, "a grade chart written twice gives different bytes");
+}
+
+// Everything that turns what was read into text or numbers for the views.
+void UseTexts(const CStudent &s)
+{
+    volatile double sink = s.GetGPA();
+    for (const CClass &c : s.m_classes) {
+        QString letter;
+        double earned = 0.0, possible = 0.0;
+        sink = c.GetGrade(letter, earned, possible);
+        c.GetLetterGrade(letter, earned, possible);
+        for (const CAssignment &r : c.m_reminders) {
+            Check(!r.GetDueText(true).isEmpty() && !r.GetDueText(false).isEmpty() &&
+                      !r.GetDueTimeText().isEmpty() && !r.GetTypeText().isEmpty(),
+                  "an empty reminder text");
+        }
+        for (const CClassTime &t : c.m_classTimes) {
+            int endHour = 0, endMinute = 0;
+            t.GetEndTime(endHour, endMinute);
+            t.GetText(true);
+            t.GetText(false);
+        }
+    }
+    (void)sink;
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+// The same bytes as the term file and the instructor file of a fresh data folder, through
+// LoadData twice (the second load must reuse the copy of the first), and as the chart file.
+void CheckLoader(const QByteArray &bytes, bool studentWhole, bool studentAtEnd,
+                 const CStudent &direct, bool teachersWhole, bool teachersAtEnd,
+                 const CTeacherArray &direct2,
+                 const CGradeTypeArray &chart, bool chartWhole)
+{
+    static QTemporaryDir base;
+    Check(base.isValid(), "no temporary folder");
+    const QString dir = base.filePath(QStringLiteral("data"));
+    QDir(dir).removeRecursively();
+    Check(QDir().mkpath(dir), "cannot create the data folder");
+    SetDataDir(dir);
+
+    for (const char *name : {kStudentFile, kTeachersFile, kGradeChartFile}) {
+        QFile f(DataFilePath(QString::fromLatin1(name)));
+        Check(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(),
+              "cannot write a data file");
+    }
+
+    CStudent student;
+    CTeacherArray teachers;
+    const LoadReport first = LoadData(student, teachers);
+    const bool studentOk = studentWhole && studentAtEnd;
+    const bool teachersOk = teachersWhole && teachersAtEnd;
+    Check(first.student.status ==
+              (studentOk ? FileReadResult::Whole : FileReadResult::Damaged),
+          "the loader judged the term file differently");
+    Check(first.teachers.status ==
+              (teachersOk ? FileReadResult::Whole : FileReadResult::Damaged),
+          "the loader judged the instructor file differently");
+    if (studentWhole)
+        Check(HasNaN(direct) || student == direct, "the loader read a different term");
+    if (teachersWhole)
+        Check(teachers == direct2, "the loader read a different instructor list");
+    Check(first.damaged() == !first.message().isEmpty(), "a damaged load without a message");
+
+    for (const FileReadResult *r : {&first.student, &first.teachers}) {
+        if (r->status != FileReadResult::Damaged)
+            continue;
+        Check(!r->damagedCopy.isEmpty(), "a damaged file was not copied aside");
+        Check(FileBytes(r->damagedCopy) == bytes, "the damaged copy differs from the file");
+    }
+    // The files themselves are never changed by reading them.
+    Check(FileBytes(DataFilePath(QString::fromLatin1(kStudentFile))) == bytes,
+          "loading changed the term file");
+    Check(FileBytes(DataFilePath(QString::fromLatin1(kTeachersFile))) == bytes,
+          "loading changed the instructor file");
+
+    if (first.damaged()) {
+        CStudent student2;
+        CTeacherArray teachers2;
+        const LoadReport second = LoadData(student2, teachers2);
+        Check(second.student.damagedCopy == first.student.damagedCopy &&
+                  second.teachers.damagedCopy == first.teachers.damagedCopy,
+              "a second load of the same damage made another copy");
+        const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot);
+        Check(entries.size() == 3 + int(first.student.status == FileReadResult::Damaged) +
+                                    int(first.teachers.status == FileReadResult::Damaged),
+              "unexpected files in the data folder");
+    }
+
+    CGradeTypeArray read = {CGradeType(QStringLiteral("Z"), 1.0, 2.0)};
+    const CGradeTypeArray before = read;
+    const bool chartRead = ReadGradeChartFile(read);
+    Check(chartRead == chartWhole, "the chart file was judged differently");
+    if (!chartRead)
+        Check(read == before, "a damaged chart file changed the chart");
+    else
+        Check(HasNaN(chart) || read == chart, "the chart file read a different chart");
+
+    QDir(dir).removeRecursively();
+}
+
+} // namespace
+
+const FuzzOutcome &LastFuzzOutcome() { return g_outcome; }
+void SetFuzzAlwaysLoad(bool always) { g_alwaysLoad = always; }
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // Times are stored as local calendar fields; in UTC every instant has exactly one.
+    setenv("TZ", "UTC", 1);
+    tzset();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    g_outcome = FuzzOutcome();
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    CStudent student;
+    bool studentAtEnd = false;
+    const bool studentWhole = ReadAll(bytes, student, StudentIn, &studentAtEnd);
+    UseTexts(student); // classes read whole before damage are shown too
+    if (studentWhole)
+        CheckStudentRoundTrip(student);
+
+    CTeacherArray teachers;
+    bool teachersAtEnd = false;
+    const bool teachersWhole = ReadAll(bytes, teachers, TeachersIn, &teachersAtEnd);
+    if (teachersWhole)
+        CheckTeachersRoundTrip(teachers);
+
+    CGradeTypeArray chart;
+    const bool chartWhole = ReadAll(bytes, chart, ChartIn);
+    if (chartWhole)
+        CheckChartRoundTrip(chart);
+
+    g_outcome.studentWhole = studentWhole && studentAtEnd;
+    g_outcome.teachersWhole = teachersWhole && teachersAtEnd;
+    g_outcome.chartWhole = chartWhole;
+
+    // The file round trip is slow next to parsing: only on part of the inputs.
+    if (g_alwaysLoad || (size > 0 && (data[0] & 1))) {
+        CheckLoader(bytes, studentWhole, studentAtEnd, student, teachersWhole, teachersAtEnd,
+                    teachers, chart, chartWhole);
+        g_outcome.loaded = true;
+    }
+    return 0;
+}
