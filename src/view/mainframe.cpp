@@ -1,0 +1,37 @@
+#include "view/mainframe.h"
+
+#include "ui/aboutdlg.h"
+#include "ui/help.h"
+#include "view/images.h"
+#include "view/quillboxview.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+CMainFrame::CMainFrame(CQuillboxView *view, QWidget *parent) : QMainWindow(parent), m_view(view)
+{
+    setWindowTitle(tr("Quillbox"));
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(m_view);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&About ..."), this, [this] { ShowAbout(this); });
+    help->addAction(tr("Contents"), this, [] { OpenHelpContents(); });
+
+    auto *quit = new QAction(tr("Quit"), this);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (m_exitDone || m_view->ExitPath()) {
+        m_exitDone = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+// A surface that records what is drawn, with fixed font metrics, so tests can assert exact
+// positions, texts, fonts and colours without a display.
+
+#include "view/surface.h"
+
+#include <vector>
+
+class RecordingSurface : public Surface {
+public:
+    enum class Kind { Text, Fill, Rectangle, Line, Bitmap, Focus };
+    struct Op {
+        Kind kind;
+        Rect rect;          // Text: (x, y, x + width, y + height); Line: (x1, y1, x2, y2)
+        QString text;       // Text
+        FontRole font = FontRole::Normal;
+        QColor color;       // text colour, fill colour, pen colour
+        QColor brush;       // Rectangle fill (invalid when none)
+        int resourceId = 0; // Bitmap
+        bool transparent = false;
+    };
+
+    // Fixed metrics: every character of a font is the same width.
+    static int CharWidth(FontRole f);
+    static int CellHeight(FontRole f);
+
+    void SetFont(FontRole role) override { m_font = role; }
+    FontRole Font() const override { return m_font; }
+    QSize TextExtent(const QString &text) override;
+    void SetTextColor(QColor c) override { m_color = c; }
+    QColor TextColor() const override { return m_color; }
+    void TextOut(int x, int y, const QString &text) override;
+    void FillRect(const Rect &r, QColor c) override;
+    void Rectangle(const Rect &r, QColor pen, const QColor *brush) override;
+    void Line(int x1, int y1, int x2, int y2, QColor c) override;
+    void DrawBitmap(int x, int y, int resourceId, bool whiteTransparent, int srcW = -1,
+                    int srcH = -1) override;
+    void FocusRect(const Rect &r) override;
+
+    std::vector<Op> ops;
+    std::vector<Op> texts() const;
+    std::vector<Op> bitmaps() const;
+    const Op *findText(const QString &text) const;
+
+private:
+    FontRole m_font = FontRole::Normal;
+    QColor m_color = Qt::black;
+};
