@@ -40,7 +40,7 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_records
 	mkdir -p build-fuzz/corpus
 	./build-fuzz/fuzz/fuzz_records -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  build-fuzz/corpus fuzz/corpus
+	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -26,6 +27,19 @@ namespace {
 
 FuzzOutcome g_outcome;
 bool g_alwaysLoad = false;
+// QUILLBOX_FUZZ_SKIP=year-range: go on past terms with a due time whose local year no file can
+// hold (outside 0-65535), a known round-trip fault, to look for others behind it.
+bool g_skipYearRange = false;
+// QUILLBOX_FUZZ_SKIP=end-time: leave out the end time of meetings whose hour, minute and length
+// overflow an int when added (a known fault).
+bool g_skipEndTime = false;
+
+bool EndTimeOverflows(const CClassTime &t)
+{
+    const int64_t minute = int64_t(t.m_nMinute) + t.m_nDuration % 60;
+    const int64_t hour = int64_t(t.m_nHour) + t.m_nDuration / 60 + 1;
+    return minute > INT32_MAX || minute < INT32_MIN || hour > INT32_MAX || hour < INT32_MIN;
+}
 
 [[noreturn]] void Fail(const char *what)
 {
@@ -85,15 +99,59 @@ void StudentIn(CArchive &ar, CStudent &s) { s.Serialize(ar); }
 void TeachersIn(CArchive &ar, CTeacherArray &t) { SerializeTeachers(ar, t); }
 void ChartIn(CArchive &ar, CGradeTypeArray &c) { SerializeGradeChart(ar, c); }
 
+// Names the first field where two terms differ, for the crash report.
+void DescribeDifference(const CStudent &a, const CStudent &b)
+{
+    if (a.m_strName != b.m_strName || a.m_classes.size() != b.m_classes.size()) {
+        std::fprintf(stderr, "owner name or class count differs\n");
+        return;
+    }
+    for (qsizetype i = 0; i < a.m_classes.size(); ++i) {
+        const CClass &x = a.m_classes[i], &y = b.m_classes[i];
+        if (x == y)
+            continue;
+        std::fprintf(stderr, "class %lld differs\n", static_cast<long long>(i));
+        for (qsizetype k = 0; k < x.m_reminders.size() && k < y.m_reminders.size(); ++k) {
+            const CTime t = x.m_reminders[k].m_timeDue, u = y.m_reminders[k].m_timeDue;
+            if (t != u) {
+                const CTime::Fields f = t.GetLocal();
+                std::fprintf(stderr,
+                             "reminder %lld due %lld (%d-%d-%d %d:%d:%d) reads back as %lld\n",
+                             static_cast<long long>(k), static_cast<long long>(t.GetTime()),
+                             f.year, f.month, f.day, f.hour, f.minute, f.second,
+                             static_cast<long long>(u.GetTime()));
+                return;
+            }
+        }
+        return;
+    }
+}
+
+bool HasUnwritableYear(const CStudent &s)
+{
+    for (const CClass &c : s.m_classes)
+        for (const CAssignment &r : c.m_reminders) {
+            const int year = r.m_timeDue.GetLocal().year;
+            if (year < 0 || year > 65535)
+                return true;
+        }
+    return false;
+}
+
 // Writing a record read whole and reading it back gives the same record and the same bytes.
 void CheckStudentRoundTrip(const CStudent &first)
 {
+    if (g_skipYearRange && HasUnwritableYear(first))
+        return;
     const QByteArray once = EncodeStudent(first);
     CStudent second;
     bool atEnd = false;
     Check(ReadAll(once, second, StudentIn, &atEnd), "a written term does not read back");
     Check(atEnd, "a written term reads back with bytes left over");
-    Check(HasNaN(first) || second == first, "a written term reads back different");
+    if (!HasNaN(first) && second != first) {
+        DescribeDifference(first, second);
+        Fail("a written term reads back different");
+    }
     Check(EncodeStudent(second) == once, "a term written twice gives different bytes");
 }
 
@@ -133,9 +191,11 @@ void UseTexts(const CStudent &s)
                   "an empty reminder text");
         }
         for (const CClassTime &t : c.m_classTimes) {
+            t.GetText(true);
+            if (g_skipEndTime && EndTimeOverflows(t))
+                continue;
             int endHour = 0, endMinute = 0;
             t.GetEndTime(endHour, endMinute);
-            t.GetText(true);
             t.GetText(false);
         }
     }
@@ -157,7 +217,10 @@ void CheckLoader(const QByteArray &bytes, bool studentWhole, bool studentAtEnd,
                  const CTeacherArray &direct2,
                  const CGradeTypeArray &chart, bool chartWhole)
 {
-    static QTemporaryDir base;
+    // Saves sync to disk; a memory file system keeps that from dominating the run.
+    static QTemporaryDir base(QDir(QStringLiteral("/dev/shm")).exists()
+                                  ? QStringLiteral("/dev/shm/quillbox-fuzz-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/quillbox-fuzz-XXXXXX"));
     Check(base.isValid(), "no temporary folder");
     const QString dir = base.filePath(QStringLiteral("data"));
     QDir(dir).removeRecursively();
@@ -234,6 +297,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     // Times are stored as local calendar fields; in UTC every instant has exactly one.
     setenv("TZ", "UTC", 1);
     tzset();
+    const char *skip = std::getenv("QUILLBOX_FUZZ_SKIP");
+    g_skipYearRange = skip && std::strstr(skip, "year-range");
+    g_skipEndTime = skip && std::strstr(skip, "end-time");
     return 0;
 }
 
@@ -264,8 +330,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     g_outcome.teachersWhole = teachersWhole && teachersAtEnd;
     g_outcome.chartWhole = chartWhole;
 
-    // The file round trip is slow next to parsing: only on part of the inputs.
-    if (g_alwaysLoad || (size > 0 && (data[0] & 1))) {
+    // The loader costs several times the parsing: only a quarter of the inputs go through it,
+    // among them every file that opens with a wide text, as written terms do.
+    if (g_alwaysLoad || (size > 0 && (data[0] & 3) == 3)) {
         CheckLoader(bytes, studentWhole, studentAtEnd, student, teachersWhole, teachersAtEnd,
                     teachers, chart, chartWhole);
         g_outcome.loaded = true;
