@@ -1,0 +1,149 @@
+#include "support/termbuilder.h"
+
+#include <algorithm>
+
+namespace {
+// A small fixed generator: the standard distributions differ between libraries.
+class Lcg {
+public:
+    explicit Lcg(unsigned seed) : m_state(seed * 2654435761u + 12345u) {}
+    int Next(int n)
+    {
+        m_state = m_state * 1664525u + 1013904223u;
+        return int((m_state >> 8) % unsigned(n));
+    }
+    bool Chance(int percent) { return Next(100) < percent; }
+
+private:
+    unsigned m_state;
+};
+
+const char *const kClassNames[] = {"Biology",   "Calculus",  "English Literature",
+                                   "World History", "Chemistry", "Français",
+                                   "Economics", "Art Studio", "Physics", "Music Theory"};
+const char *const kReminderNames[] = {"Quiz", "Homework", "Essay", "Lab Report", "Reading",
+                                      "Midterm", "Problem Set", "Project"};
+const char *const kFirstNames[] = {"Ada", "Brian", "Chloé", "Dmitri", "Elena", "Farid"};
+const char *const kLastNames[] = {"Okafor", "Lindqvist", "García", "Nguyen", "Baker", "Rossi"};
+
+CGradeTypeArray PlusMinusChart()
+{
+    const char *const letters[] = {"A", "A-", "B+", "B", "B-", "C+", "C", "C-", "D+", "D", "D-"};
+    const double mins[] = {93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60};
+    const double points[] = {4.0, 3.67, 3.33, 3.0, 2.67, 2.33, 2.0, 1.67, 1.33, 1.0, 0.67};
+    CGradeTypeArray chart;
+    for (int i = 0; i < 11; ++i)
+        chart.append(CGradeType(QString::fromLatin1(letters[i]), points[i], mins[i]));
+    return chart;
+}
+
+CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &rng)
+{
+    CClass c;
+    c.SetName(QString::fromUtf8(kClassNames[index % 10]));
+    c.SetLocation(QStringLiteral("Room %1").arg(100 + rng.Next(300)));
+    if (rng.Chance(70))
+        c.SetDescription(QStringLiteral("Section %1 — fee €%2").arg(index + 1).arg(rng.Next(90)));
+    c.m_dCredits = 1 + rng.Next(5);
+    c.m_bGraded = rng.Chance(80) ? 1 : 0;
+    c.m_dTotalPoints = 100 * (1 + rng.Next(10));
+    c.m_nExtraCredit = rng.Chance(30) ? rng.Next(50) : 0;
+    c.SetTeacher(teachers[index % teachers.size()]);
+    if (index % 3 == 1)
+        c.m_gradeChart = PlusMinusChart();
+    else if (index % 3 == 2)
+        c.m_gradeChart = {CGradeType("Pass", 4.0, 65.0), CGradeType("Low pass", 1.5, 50.0)};
+
+    const int meetings = 1 + rng.Next(3);
+    for (int m = 0; m < meetings; ++m) {
+        CClassTime t;
+        t.m_nDay = 2 + rng.Next(5);
+        t.m_nHour = 8 + rng.Next(8);
+        t.m_nMinute = rng.Chance(50) ? 0 : 30;
+        t.m_nDuration = rng.Chance(50) ? 50 : 75;
+        c.m_classTimes.append(t);
+    }
+    const int books = rng.Next(3);
+    for (int b = 0; b < books; ++b) {
+        CTextBook book;
+        book.SetName(QStringLiteral("%1, vol. %2").arg(c.m_strName).arg(b + 1));
+        book.SetAuthor(QString::fromUtf8(kLastNames[rng.Next(6)]));
+        if (rng.Chance(50))
+            book.SetDescription(QStringLiteral("Used copy"));
+        book.SetPrice(rng.Next(20000) / 100.0);
+        c.m_textBooks.append(book);
+    }
+
+    CTime previous;
+    for (int r = 0; r < reminders; ++r) {
+        CAssignment a;
+        a.SetName(QStringLiteral("%1 %2").arg(QString::fromLatin1(kReminderNames[rng.Next(8)]))
+                      .arg(r + 1));
+        a.m_nType = rng.Next(CAssignment::kTypeCount);
+        if (rng.Chance(40))
+            a.SetDescription(QStringLiteral("Chapters %1–%2").arg(r + 1).arg(r + 3));
+        // Some share the previous reminder's due time, to give the sort ties.
+        if (r > 0 && rng.Chance(15)) {
+            a.SetDueTime(previous);
+        } else {
+            const int month = 9 + rng.Next(4);
+            a.SetDueTime(CTime::FromLocal(2003, month, 1 + rng.Next(28), 8 + rng.Next(16),
+                                          5 * rng.Next(12), 0));
+        }
+        previous = a.m_timeDue;
+        a.m_bHighPriority = rng.Chance(20) ? 1 : 0;
+        if (rng.Chance(60)) {
+            a.m_bDone = 1;
+            a.m_dPointsPossible = 10.0 * (1 + rng.Next(10));
+            a.m_dPointsEarned = a.m_dPointsPossible * rng.Next(101) / 100.0;
+            a.m_bDropped = rng.Chance(10) ? 1 : 0;
+        }
+        c.AddReminder(a);
+    }
+    c.SortReminders();
+    return c;
+}
+} // namespace
+
+CTeacherArray MakeTeachers(int n)
+{
+    CTeacherArray teachers;
+    for (int i = 0; i < n; ++i) {
+        CTeacher t;
+        t.SetFirstName(QString::fromUtf8(kFirstNames[i % 6]));
+        QString last = QString::fromUtf8(kLastNames[i % 6]);
+        if (i >= 6)
+            last += QString::number(i / 6 + 1);
+        t.SetLastName(last);
+        if (i % 2 == 0)
+            t.SetDescription(QStringLiteral("Office hours Tue/Thu"));
+        t.SetPhone(QStringLiteral("(555) 010-%1").arg(1000 + i));
+        if (i % 3 != 2)
+            t.SetWebsite(QStringLiteral("https://school.example/~%1").arg(last.toLower()));
+        t.SetOffice(QStringLiteral("Hall %1").arg(i + 1));
+        t.SetEmail(QStringLiteral("%1@school.example").arg(last.toLower()));
+        teachers.append(t);
+    }
+    return teachers;
+}
+
+CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed)
+{
+    Lcg rng(seed);
+    const CTeacherArray teachers = MakeTeachers(std::max(1, std::min(classes, 6)));
+    CStudent s;
+    for (int i = 0; i < classes; ++i)
+        s.AddClass(MakeClass(i, remindersPerClass, teachers, rng)); // repeats become Biology2...
+    return s;
+}
+
+CAssignment MakeReminder(const QString &name, CTime due, double earned, double possible, bool done)
+{
+    CAssignment a;
+    a.SetName(name);
+    a.SetDueTime(due);
+    a.m_dPointsEarned = earned;
+    a.m_dPointsPossible = possible;
+    a.m_bDone = done ? 1 : 0;
+    return a;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Deterministic test data: a realistic term (classes with reminders, meeting times, books,
+// charts and instructor copies) and an instructor list. Same arguments, same records, same bytes
+// (given the time zone the tests run in).
+
+#include "model/archive.h"
+#include "model/student.h"
+#include "model/teacher.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <ostream>
+#include <string>
+
+// A term of `classes` classes with `remindersPerClass` reminders each, stored in the order the
+// program keeps them (latest due first). Reminders fall between September and December 2003;
+// some are done with points, some dropped or high priority, some share a due time. Texts include
+// non-ASCII characters; charts are the default, a plus/minus chart, or a custom one.
+CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed = 1);
+
+// `n` instructors with distinct last names; some optional fields are left empty.
+CTeacherArray MakeTeachers(int n);
+
+// One reminder with the fields grading looks at.
+CAssignment MakeReminder(const QString &name, CTime due, double earned = 0.0,
+                         double possible = 0.0, bool done = false);
+
+// "FF FE FF 00" <-> bytes, for readable byte-exact assertions.
+inline QByteArray FromHex(const char *hex) { return QByteArray::fromHex(hex); }
+inline std::string HexOf(const QByteArray &bytes) { return bytes.toHex(' ').toUpper().toStdString(); }
+
+// Hand-made record bytes, old (version 1) layouts included.
+inline QByteArray I32(int32_t v)
+{
+    CArchive ar;
+    ar.WriteInt32(v);
+    return ar.buffer();
+}
+
+inline QByteArray Dbl(double v)
+{
+    CArchive ar;
+    ar.WriteDouble(v);
+    return ar.buffer();
+}
+
+inline QByteArray Str(const QString &s)
+{
+    CArchive ar;
+    ar.WriteString(s);
+    return ar.buffer();
+}
+
+// The 8-bit form of old files: a one-byte length, then Windows-1252 bytes.
+inline QByteArray Old(const QByteArray &latin)
+{
+    return QByteArray(1, char(latin.size())) + latin;
+}
+
+inline QByteArray Tm(CTime t)
+{
+    CArchive ar;
+    ar.WriteTime(t);
+    return ar.buffer();
+}
+
+// The bytes a record writes (Bytes(student) is a whole student file).
+template <typename T>
+QByteArray Bytes(const T &record)
+{
+    CArchive ar;
+    T copy = record;
+    copy.Serialize(ar);
+    return ar.buffer();
+}
+
+// Reads a record from the start of the bytes; `used` receives how many it took.
+template <typename T>
+T Read(const QByteArray &bytes, qsizetype *used = nullptr)
+{
+    CArchive ar(bytes);
+    T record;
+    record.Serialize(ar);
+    if (used)
+        *used = ar.position();
+    return record;
+}
+
+// Readable GoogleTest failure messages for Qt strings and byte arrays.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << HexOf(b.left(64)); }
