@@ -50,9 +50,13 @@ bool ParseNow(const QString &text, CTime &out)
 int Render(CQuillboxView &view, const QString &out, int mode)
 {
     view.OnInitialUpdate();
-    if (mode >= 0)
+    view.resize(240, 268);
+    if (mode >= ModeClasses && mode <= ModeGrades)
+        view.SelectViewType(mode);
+    else if (mode >= 0)
         view.State().m_nViewType = mode;
-    const QImage image = view.Render();
+    // grab() paints the view and its children (the view-type selector) as the window shows them.
+    const QImage image = view.grab().toImage();
     if (!image.save(out, "PNG"))
         return Fail(QStringLiteral("cannot write %1").arg(out));
     return 0;

@@ -1,13 +1,23 @@
 #include "view/fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 
 namespace {
 
+// Wine's Tahoma (Debian's fonts-wine) sits outside the fontconfig folders: add it by hand.
+void AddWineTahoma()
+{
+    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        if (QFile::exists(QString::fromLatin1(file)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+}
+
 QString SansFace()
 {
     static const QString face = [] {
+        AddWineTahoma();
         const QStringList families = QFontDatabase::families();
         for (const char *f : {"Tahoma", "DejaVu Sans", "Liberation Sans", "Noto Sans"})
             if (families.contains(QLatin1String(f)))

@@ -102,3 +102,15 @@ void QtSurface::FocusRect(const Rect &r)
         FillRect({r.r - 1, y, r.r, y + 1}, Qt::black);
     }
 }
+
+void QtSurface::DrawTextWrapped(const Rect &r, const QString &text)
+{
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    m_painter.save();
+    m_painter.setClipRect(r.l, r.t, r.width(), r.height());
+    m_painter.setPen(m_textColor);
+    m_painter.drawText(QRect(r.l, r.t, r.width(), r.height()),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    m_painter.restore();
+}

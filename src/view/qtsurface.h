@@ -27,6 +27,7 @@ public:
     void DrawBitmap(int x, int y, int resourceId, bool whiteTransparent, int srcW = -1,
                     int srcH = -1) override;
     void FocusRect(const Rect &r) override;
+    void DrawTextWrapped(const Rect &r, const QString &text) override;
 
 private:
     QImage &m_image;

@@ -8,6 +8,7 @@
 #include "view/listcolorctrl.h"
 #include "view/qtsurface.h"
 #include "view/startday.h"
+#include "view/textviews.h"
 #include "view/viewpainter.h"
 
 #include <QComboBox>
@@ -92,6 +93,7 @@ void CQuillboxView::OnInitialUpdate()
     PlaceChildren();
 
     const LoadReport report = LoadData(m_student, m_teachers);
+    SortClassesByName(m_student);
     if (report.damaged() && !m_options.headless)
         Prompter::Get().Inform(report.message(), tr("Quillbox"));
 
@@ -134,7 +136,7 @@ QImage CQuillboxView::Render()
         QtSurface surface(image, m_fonts);
         PaintContext ctx{m_state, m_student, m_teachers, Rect{0, 0, width(), height()},
                          Clock::Now()};
-        PaintView(surface, ctx);
+        PaintView(surface, ctx, &m_rows);
     }
     m_bPainting = false;
     return image;

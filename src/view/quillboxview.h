@@ -5,6 +5,7 @@
 #include "model/student.h"
 #include "model/teacher.h"
 #include "view/fonts.h"
+#include "view/rows.h"
 #include "view/viewstate.h"
 
 #include <QImage>
@@ -44,6 +45,8 @@ public:
     QComboBox *ViewCombo() const { return m_comboView; }
     CListColorCtrl *ReminderList() const { return m_listReminders; }
     const FontSet &Fonts() const { return m_fonts; }
+    // The rows of the last paint: what a tap at a point hits.
+    const ViewRows &Rows() const { return m_rows; }
 
     // Shows the Welcome dialog; tests replace it.
     static std::function<void(QWidget *)> s_runWelcome;
@@ -64,6 +67,7 @@ private:
     FontSet m_fonts;
     QComboBox *m_comboView = nullptr;
     CListColorCtrl *m_listReminders = nullptr;
+    ViewRows m_rows;
     bool m_bInitialized = false;
     bool m_bPainting = false;
     bool m_bShowWelcome = false;

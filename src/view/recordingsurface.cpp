@@ -75,3 +75,8 @@ const RecordingSurface::Op *RecordingSurface::findText(const QString &text) cons
             return &op;
     return nullptr;
 }
+
+void RecordingSurface::DrawTextWrapped(const Rect &r, const QString &text)
+{
+    ops.push_back({Kind::Wrapped, r, text, m_font, m_color, {}, 0, false});
+}

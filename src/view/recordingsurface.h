@@ -8,7 +8,7 @@
 
 class RecordingSurface : public Surface {
 public:
-    enum class Kind { Text, Fill, Rectangle, Line, Bitmap, Focus };
+    enum class Kind { Text, Fill, Rectangle, Line, Bitmap, Focus, Wrapped };
     struct Op {
         Kind kind;
         Rect rect;          // Text: (x, y, x + width, y + height); Line: (x1, y1, x2, y2)
@@ -36,6 +36,7 @@ public:
     void DrawBitmap(int x, int y, int resourceId, bool whiteTransparent, int srcW = -1,
                     int srcH = -1) override;
     void FocusRect(const Rect &r) override;
+    void DrawTextWrapped(const Rect &r, const QString &text) override;
 
     std::vector<Op> ops;
     std::vector<Op> texts() const;

@@ -45,4 +45,6 @@ public:
                             int srcH = -1) = 0;
     // The dotted focus frame.
     virtual void FocusRect(const Rect &r) = 0;
+    // Text in the current font and colour, wrapped at word boundaries inside r and clipped to it.
+    virtual void DrawTextWrapped(const Rect &r, const QString &text) = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "model/student.h"
 #include "model/teacher.h"
+#include "view/rows.h"
 #include "view/surface.h"
 #include "view/viewstate.h"
 
@@ -15,4 +16,5 @@ struct PaintContext {
 };
 
 // Draws the mode (banner, rows, scroll arrows, command strip), then the selection marker.
-void PaintView(Surface &s, PaintContext &ctx);
+// The rows that a tap can hit are recorded in rows (when given).
+void PaintView(Surface &s, PaintContext &ctx, ViewRows *rows = nullptr);
