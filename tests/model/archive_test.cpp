@@ -10,8 +10,7 @@
 #include <ctime>
 
 namespace {
-QString ReadBack(const QByteArray &bytes, qsizetype *consumed = nullptr)
-{
+QString ReadBack(const QByteArray &bytes, qsizetype *consumed = nullptr) {
     CArchive ar(bytes);
     const QString s = ar.ReadString();
     if (consumed)
@@ -20,8 +19,7 @@ QString ReadBack(const QByteArray &bytes, qsizetype *consumed = nullptr)
 }
 } // namespace
 
-TEST(ArchiveString, emptyAndShort_areUtf16WithOneByteLength)
-{
+TEST(ArchiveString, emptyAndShort_areUtf16WithOneByteLength) {
     EXPECT_EQ(HexOf(Str(QString())), "FF FE FF 00");
     EXPECT_EQ(HexOf(Str("Math")), "FF FE FF 04 4D 00 61 00 74 00 68 00");
     qsizetype used = 0;
@@ -29,8 +27,7 @@ TEST(ArchiveString, emptyAndShort_areUtf16WithOneByteLength)
     EXPECT_EQ(used, 4);
 }
 
-TEST(ArchiveString, lengthForms_switchAt255And65534)
-{
+TEST(ArchiveString, lengthForms_switchAt255And65534) {
     struct Case {
         int length;
         const char *prefix;
@@ -56,8 +53,7 @@ TEST(ArchiveString, lengthForms_switchAt255And65534)
     }
 }
 
-TEST(ArchiveString, eightBitForm_decodesWindows1252)
-{
+TEST(ArchiveString, eightBitForm_decodesWindows1252) {
     // Old files: no FF FE FF prefix, one byte per character.
     EXPECT_EQ(ReadBack(FromHex("05 80 E9 41 81 9F")),
               QString() + QChar(0x20AC) + QChar(0xE9) + QChar('A') + QChar(0x81) + QChar(0x178));
@@ -65,8 +61,7 @@ TEST(ArchiveString, eightBitForm_decodesWindows1252)
     EXPECT_EQ(DecodeWindows1252(0x92), QChar(0x2019));
 }
 
-TEST(ArchiveString, eightBitForm_wordAndInt32Lengths)
-{
+TEST(ArchiveString, eightBitForm_wordAndInt32Lengths) {
     QByteArray word = FromHex("FF 2C 01"); // 300 characters
     word.append(QByteArray(300, 'q'));
     word.append(FromHex("AA")); // a following byte must stay unread
@@ -80,8 +75,7 @@ TEST(ArchiveString, eightBitForm_wordAndInt32Lengths)
     EXPECT_EQ(used, 10);
 }
 
-TEST(ArchiveString, hugeLengths_failAtOnceNamingFieldAndOffset)
-{
+TEST(ArchiveString, hugeLengths_failAtOnceNamingFieldAndOffset) {
     // Each claims far more text than there is; none may try to allocate it.
     const char *prefixes[] = {
         "FF FE FF FF FF FF FF FF FF 7F", // UTF-16, Int32 length 0x7FFFFFFF
@@ -111,14 +105,12 @@ TEST(ArchiveString, hugeLengths_failAtOnceNamingFieldAndOffset)
     }
 }
 
-TEST(ArchiveString, repeatedUtf16Marker_isAnError)
-{
+TEST(ArchiveString, repeatedUtf16Marker_isAnError) {
     CArchive ar(FromHex("FF FE FF FF FE FF 00"));
     EXPECT_THROW(ar.ReadString(), ArchiveError);
 }
 
-TEST(ArchiveNumbers, int32AndDouble_areLittleEndian)
-{
+TEST(ArchiveNumbers, int32AndDouble_areLittleEndian) {
     CArchive ar;
     ar.WriteInt32(2);
     ar.WriteInt32(-1);
@@ -143,8 +135,7 @@ TEST(ArchiveNumbers, int32AndDouble_areLittleEndian)
     }
 }
 
-TEST(ArchiveCount, elementsMustFitTheBytesLeft)
-{
+TEST(ArchiveCount, elementsMustFitTheBytesLeft) {
     // Two eight-byte elements fit exactly; three do not.
     EXPECT_EQ(CArchive(I32(2) + QByteArray(16, 0)).ReadCount("n", 8), 2);
     EXPECT_THROW(CArchive(I32(3) + QByteArray(16, 0)).ReadCount("n", 8), ArchiveError);
@@ -152,8 +143,7 @@ TEST(ArchiveCount, elementsMustFitTheBytesLeft)
 
 // ---- times ----
 
-TEST(ArchiveTime, july2003_isEightWordsOfLocalFields_weekdayAndMsIgnoredOnReading)
-{
+TEST(ArchiveTime, july2003_isEightWordsOfLocalFields_weekdayAndMsIgnoredOnReading) {
     EXPECT_EQ(HexOf(Tm(CTime::FromLocal(2003, 7, 9, 21, 40, 0))),
               "D3 07 07 00 03 00 09 00 15 00 28 00 00 00 00 00");
     // Wrong weekday (6) and 999 ms: still 9 July 2003 21:40:05.
@@ -164,16 +154,14 @@ TEST(ArchiveTime, july2003_isEightWordsOfLocalFields_weekdayAndMsIgnoredOnReadin
 // The daylight-saving cases need New York's rules (ctest sets them; a direct run may not).
 class ArchiveDaylightSaving : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         setenv("TZ", "America/New_York", 1);
         tzset();
     }
     static std::string Words(CTime t) { return HexOf(Tm(t)); }
 };
 
-TEST_F(ArchiveDaylightSaving, springForward_writesWallClockAfterTheGap)
-{
+TEST_F(ArchiveDaylightSaving, springForward_writesWallClockAfterTheGap) {
     // 6 April 2003: 01:59:59 EST is followed by 03:00:00 EDT.
     const CTime before(1049612399), after(1049612400);
     EXPECT_EQ(Words(before), "D3 07 04 00 00 00 06 00 01 00 3B 00 3B 00 00 00");
@@ -189,8 +177,7 @@ TEST_F(ArchiveDaylightSaving, springForward_writesWallClockAfterTheGap)
     EXPECT_EQ(Words(in.ReadTime()), bytes);
 }
 
-TEST_F(ArchiveDaylightSaving, fallBack_bothInstantsOfTheRepeatedHourWriteTheSameWords)
-{
+TEST_F(ArchiveDaylightSaving, fallBack_bothInstantsOfTheRepeatedHourWriteTheSameWords) {
     // 26 October 2003, 01:30 EDT and, an hour later, 01:30 EST.
     const CTime edt(1067146200), est(1067149800);
     EXPECT_EQ(Words(edt), "D3 07 0A 00 00 00 1A 00 01 00 1E 00 00 00 00 00");

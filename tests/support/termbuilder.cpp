@@ -7,8 +7,7 @@ namespace {
 class Lcg {
 public:
     explicit Lcg(unsigned seed) : m_state(seed * 2654435761u + 12345u) {}
-    int Next(int n)
-    {
+    int Next(int n) {
         m_state = m_state * 1664525u + 1013904223u;
         return int((m_state >> 8) % unsigned(n));
     }
@@ -18,16 +17,15 @@ private:
     unsigned m_state;
 };
 
-const char *const kClassNames[] = {"Biology",   "Calculus",  "English Literature",
-                                   "World History", "Chemistry", "Français",
-                                   "Economics", "Art Studio", "Physics", "Music Theory"};
-const char *const kReminderNames[] = {"Quiz", "Homework", "Essay", "Lab Report", "Reading",
-                                      "Midterm", "Problem Set", "Project"};
+const char *const kClassNames[] = {
+    "Biology",  "Calculus",  "English Literature", "World History", "Chemistry",
+    "Français", "Economics", "Art Studio",         "Physics",       "Music Theory"};
+const char *const kReminderNames[] = {"Quiz",    "Homework", "Essay",       "Lab Report",
+                                      "Reading", "Midterm",  "Problem Set", "Project"};
 const char *const kFirstNames[] = {"Ada", "Brian", "Chloé", "Dmitri", "Elena", "Farid"};
 const char *const kLastNames[] = {"Okafor", "Lindqvist", "García", "Nguyen", "Baker", "Rossi"};
 
-CGradeTypeArray PlusMinusChart()
-{
+CGradeTypeArray PlusMinusChart() {
     const char *const letters[] = {"A", "A-", "B+", "B", "B-", "C+", "C", "C-", "D+", "D", "D-"};
     const double mins[] = {93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60};
     const double points[] = {4.0, 3.67, 3.33, 3.0, 2.67, 2.33, 2.0, 1.67, 1.33, 1.0, 0.67};
@@ -37,8 +35,7 @@ CGradeTypeArray PlusMinusChart()
     return chart;
 }
 
-CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &rng)
-{
+CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &rng) {
     CClass c;
     c.SetName(QString::fromUtf8(kClassNames[index % 10]));
     c.SetLocation(QStringLiteral("Room %1").arg(100 + rng.Next(300)));
@@ -77,7 +74,8 @@ CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &r
     CTime previous;
     for (int r = 0; r < reminders; ++r) {
         CAssignment a;
-        a.SetName(QStringLiteral("%1 %2").arg(QString::fromLatin1(kReminderNames[rng.Next(8)]))
+        a.SetName(QStringLiteral("%1 %2")
+                      .arg(QString::fromLatin1(kReminderNames[rng.Next(8)]))
                       .arg(r + 1));
         a.m_nType = rng.Next(CAssignment::kTypeCount);
         if (rng.Chance(40))
@@ -105,8 +103,7 @@ CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &r
 }
 } // namespace
 
-CTeacherArray MakeTeachers(int n)
-{
+CTeacherArray MakeTeachers(int n) {
     CTeacherArray teachers;
     for (int i = 0; i < n; ++i) {
         CTeacher t;
@@ -127,8 +124,7 @@ CTeacherArray MakeTeachers(int n)
     return teachers;
 }
 
-CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed)
-{
+CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed) {
     Lcg rng(seed);
     const CTeacherArray teachers = MakeTeachers(std::max(1, std::min(classes, 6)));
     CStudent s;
@@ -137,8 +133,8 @@ CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed)
     return s;
 }
 
-CAssignment MakeReminder(const QString &name, CTime due, double earned, double possible, bool done)
-{
+CAssignment MakeReminder(const QString &name, CTime due, double earned, double possible,
+                         bool done) {
     CAssignment a;
     a.SetName(name);
     a.SetDueTime(due);

@@ -23,52 +23,49 @@ CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed = 1);
 CTeacherArray MakeTeachers(int n);
 
 // One reminder with the fields grading looks at.
-CAssignment MakeReminder(const QString &name, CTime due, double earned = 0.0,
-                         double possible = 0.0, bool done = false);
+CAssignment MakeReminder(const QString &name, CTime due, double earned = 0.0, double possible = 0.0,
+                         bool done = false);
 
 // "FF FE FF 00" <-> bytes, for readable byte-exact assertions.
-inline QByteArray FromHex(const char *hex) { return QByteArray::fromHex(hex); }
-inline std::string HexOf(const QByteArray &bytes) { return bytes.toHex(' ').toUpper().toStdString(); }
+inline QByteArray FromHex(const char *hex) {
+    return QByteArray::fromHex(hex);
+}
+inline std::string HexOf(const QByteArray &bytes) {
+    return bytes.toHex(' ').toUpper().toStdString();
+}
 
 // Hand-made record bytes, old (version 1) layouts included.
-inline QByteArray I32(int32_t v)
-{
+inline QByteArray I32(int32_t v) {
     CArchive ar;
     ar.WriteInt32(v);
     return ar.buffer();
 }
 
-inline QByteArray Dbl(double v)
-{
+inline QByteArray Dbl(double v) {
     CArchive ar;
     ar.WriteDouble(v);
     return ar.buffer();
 }
 
-inline QByteArray Str(const QString &s)
-{
+inline QByteArray Str(const QString &s) {
     CArchive ar;
     ar.WriteString(s);
     return ar.buffer();
 }
 
 // The 8-bit form of old files: a one-byte length, then Windows-1252 bytes.
-inline QByteArray Old(const QByteArray &latin)
-{
+inline QByteArray Old(const QByteArray &latin) {
     return QByteArray(1, char(latin.size())) + latin;
 }
 
-inline QByteArray Tm(CTime t)
-{
+inline QByteArray Tm(CTime t) {
     CArchive ar;
     ar.WriteTime(t);
     return ar.buffer();
 }
 
 // The bytes a record writes (Bytes(student) is a whole student file).
-template <typename T>
-QByteArray Bytes(const T &record)
-{
+template <typename T> QByteArray Bytes(const T &record) {
     CArchive ar;
     T copy = record;
     copy.Serialize(ar);
@@ -76,9 +73,7 @@ QByteArray Bytes(const T &record)
 }
 
 // Reads a record from the start of the bytes; `used` receives how many it took.
-template <typename T>
-T Read(const QByteArray &bytes, qsizetype *used = nullptr)
-{
+template <typename T> T Read(const QByteArray &bytes, qsizetype *used = nullptr) {
     CArchive ar(bytes);
     T record;
     record.Serialize(ar);
@@ -88,5 +83,9 @@ T Read(const QByteArray &bytes, qsizetype *used = nullptr)
 }
 
 // Readable GoogleTest failure messages for Qt strings and byte arrays.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << HexOf(b.left(64)); }
+inline void PrintTo(const QString &s, std::ostream *os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray &b, std::ostream *os) {
+    *os << HexOf(b.left(64));
+}
