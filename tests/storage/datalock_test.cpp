@@ -1,0 +1,88 @@
+// One running program per data folder.
+
+#include "storage/datafolder.h"
+#include "storage/datalock.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class DataLockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        SetDataDir(m_dir.filePath(QStringLiteral("data")));
+    }
+    void TearDown() override { SetDataDir(QString()); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt) {
+    DataLock first;
+    ASSERT_TRUE(first.tryLock());
+    EXPECT_TRUE(first.isLocked());
+    EXPECT_TRUE(QFile::exists(DataLock::lockPath()));
+    EXPECT_TRUE(DataLock::lockPath().startsWith(DataDir() + QLatin1Char('/')));
+
+    DataLock second;
+    EXPECT_FALSE(second.tryLock());
+    EXPECT_FALSE(second.isLocked());
+
+    first.unlock();
+    EXPECT_FALSE(first.isLocked());
+    EXPECT_TRUE(second.tryLock());
+    EXPECT_TRUE(second.isLocked());
+}
+
+TEST_F(DataLockTest, locksOnDifferentFolders_doNotMeet) {
+    DataLock first;
+    ASSERT_TRUE(first.tryLock());
+    SetDataDir(m_dir.filePath(QStringLiteral("other")));
+    DataLock second;
+    EXPECT_TRUE(second.tryLock());
+}
+
+// A child process takes the lock; while it lives the lock holds, and once it is killed without
+// any chance to clean up, the lock file it left is taken over.
+TEST_F(DataLockTest, lockLeftByKilledProcess_isTakenOver) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(ready[0]);
+        DataLock lock;
+        const char ok = lock.tryLock() ? '1' : '0';
+        (void)!write(ready[1], &ok, 1);
+        for (;;)
+            pause(); // killed by the parent
+    }
+    close(ready[1]);
+    char ok = 0;
+    ASSERT_EQ(read(ready[0], &ok, 1), 1);
+    close(ready[0]);
+    ASSERT_EQ(ok, '1');
+
+    DataLock whileAlive;
+    EXPECT_FALSE(whileAlive.tryLock());
+
+    ASSERT_EQ(kill(child, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(QFile::exists(DataLock::lockPath())); // nothing removed it
+
+    DataLock afterCrash;
+    EXPECT_TRUE(afterCrash.tryLock());
+    EXPECT_TRUE(afterCrash.isLocked());
+}
+
+} // namespace

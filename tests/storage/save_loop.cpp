@@ -1,0 +1,34 @@
+// save_loop DIR CLASSES REMINDERS: saves MakeTerm(CLASSES, REMINDERS, 1) and
+// MakeTerm(CLASSES, REMINDERS, 2) in turn into the data folder DIR until it is killed.
+// Prints "ready" once the first save is complete, so that a kill always finds a saved term.
+
+#include "storage/datafiles.h"
+#include "storage/datafolder.h"
+#include "support/termbuilder.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: save_loop DIR CLASSES REMINDERS\n");
+        return 2;
+    }
+    SetDataDir(QString::fromLocal8Bit(argv[1]));
+    const int classes = std::atoi(argv[2]);
+    const int reminders = std::atoi(argv[3]);
+    const CStudent terms[2] = {MakeTerm(classes, reminders, 1), MakeTerm(classes, reminders, 2)};
+    const CTeacherArray teachers = MakeTeachers(6);
+
+    for (unsigned long n = 0;; ++n) {
+        const SaveReport report = SaveData(terms[n % 2], teachers);
+        if (!report.ok()) {
+            std::fprintf(stderr, "%s\n", qPrintable(report.message()));
+            return 1;
+        }
+        if (n == 0) {
+            std::printf("ready\n");
+            std::fflush(stdout);
+        }
+    }
+}
