@@ -63,11 +63,20 @@ QString EscapeDesktopString(const QString &value)
     QString out;
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        default: out += c;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -76,9 +85,9 @@ QString EscapeDesktopString(const QString &value)
 // The shipped desktop entry with its Exec line pointing at this program.
 QByteArray DesktopEntry(const QString &programPath)
 {
-    const QString exec = QStringLiteral("Exec=") +
-                         EscapeDesktopString(QuoteExecArgument(programPath) +
-                                             QStringLiteral(" %f"));
+    const QString exec =
+        QStringLiteral("Exec=") +
+        EscapeDesktopString(QuoteExecArgument(programPath) + QStringLiteral(" %f"));
     QStringList lines = QString::fromUtf8(ReadResource(QStringLiteral(":/quillbox.desktop")))
                             .split(QLatin1Char('\n'));
     bool replaced = false;
@@ -125,8 +134,7 @@ WriteResult WriteIfChanged(const QString &path, const QByteArray &content)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return WriteResult::Failed;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         return WriteResult::Failed;
     return WriteResult::Written;
 }
@@ -177,7 +185,8 @@ bool RegisterFileType(const QString &programPath, const QString &dataHome, Promp
         targets.push_back(
             {home + QStringLiteral("icons/hicolor/64x64/apps/quillbox.png"), icon, IconCache});
         targets.push_back(
-            {home + QStringLiteral("icons/hicolor/64x64/mimetypes/application-x-quillbox-student.png"),
+            {home +
+                 QStringLiteral("icons/hicolor/64x64/mimetypes/application-x-quillbox-student.png"),
              icon, IconCache});
     }
 
@@ -186,10 +195,9 @@ bool RegisterFileType(const QString &programPath, const QString &dataHome, Promp
         const WriteResult r =
             t.content.isEmpty() ? WriteResult::Failed : WriteIfChanged(t.path, t.content);
         if (r == WriteResult::Failed) {
-            prompter.Inform(
-                QCoreApplication::translate("RegisterFileType",
-                                            "Registry Error - Unable to Register"),
-                QCoreApplication::translate("RegisterFileType", "Quillbox"));
+            prompter.Inform(QCoreApplication::translate("RegisterFileType",
+                                                        "Registry Error - Unable to Register"),
+                            QCoreApplication::translate("RegisterFileType", "Quillbox"));
             return false;
         }
         if (r == WriteResult::Written)

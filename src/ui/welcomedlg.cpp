@@ -21,10 +21,10 @@ CWelcomeDlg::CWelcomeDlg(QWidget *parent) : QDialog(parent), m_ui(new Ui::CWelco
 
     // The same pictures as the command strip; a missing one leaves its 20 x 20 cell empty.
     const std::pair<QLabel *, int> images[] = {
-        {m_ui->exitImage, Res::Cross},       {m_ui->menuImage, Res::LetterM},
-        {m_ui->editImage, Res::Pencil},      {m_ui->viewImage, Res::Magnifier},
-        {m_ui->addImage, Res::Plus},         {m_ui->removeImage, Res::Minus},
-        {m_ui->doneImage, Res::RedTick},     {m_ui->transferImage, Res::Transfer},
+        {m_ui->exitImage, Res::Cross},   {m_ui->menuImage, Res::LetterM},
+        {m_ui->editImage, Res::Pencil},  {m_ui->viewImage, Res::Magnifier},
+        {m_ui->addImage, Res::Plus},     {m_ui->removeImage, Res::Minus},
+        {m_ui->doneImage, Res::RedTick}, {m_ui->transferImage, Res::Transfer},
     };
     for (const auto &[label, id] : images) {
         const QImage &image = Bitmap(id);

@@ -25,8 +25,8 @@ struct Installed {
         : mimePackage(home + QStringLiteral("/mime/packages/quillbox.xml")),
           desktopEntry(home + QStringLiteral("/applications/quillbox.desktop")),
           appIcon(home + QStringLiteral("/icons/hicolor/64x64/apps/quillbox.png")),
-          mimeIcon(home +
-                   QStringLiteral("/icons/hicolor/64x64/mimetypes/application-x-quillbox-student.png"))
+          mimeIcon(home + QStringLiteral(
+                              "/icons/hicolor/64x64/mimetypes/application-x-quillbox-student.png"))
     {
     }
     QStringList all() const { return {mimePackage, desktopEntry, appIcon, mimeIcon}; }
@@ -142,10 +142,11 @@ TEST_F(FileTypeTest, registerTwice_rewritesNothing)
     ASSERT_TRUE(RegisterFileType(kProgram, home(), m_prompter));
     const Installed files(home());
     QStringList watched = files.all();
-    // The database the tool builds: rebuilt only when something changed.
-    const QString mimeCache = home() + QStringLiteral("/mime/mime.cache");
-    if (QFile::exists(mimeCache))
-        watched << mimeCache;
+    // The databases the tools build: rebuilt only when something changed.
+    for (const QString &cache : {home() + QStringLiteral("/mime/mime.cache"),
+                                 home() + QStringLiteral("/applications/mimeinfo.cache")})
+        if (QFile::exists(cache))
+            watched << cache;
     for (const QString &path : watched)
         BackDate(path);
 
@@ -241,6 +242,16 @@ TEST_F(FileTypeTest, mimeDatabaseTool_mapsStnToStudentType)
     EXPECT_TRUE(globs.contains("application/x-quillbox-student:*.stn")) << globs.constData();
     EXPECT_TRUE(ReadAll(home() + QStringLiteral("/mime/icons"))
                     .contains("application/x-quillbox-student:application-x-quillbox-student"));
+}
+
+TEST_F(FileTypeTest, desktopDatabaseTool_offersQuillboxForStudentFiles)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("update-desktop-database")).isEmpty())
+        GTEST_SKIP() << "update-desktop-database is not installed";
+    ASSERT_TRUE(RegisterFileType(kProgram, home(), m_prompter));
+    const QByteArray cache = ReadAll(home() + QStringLiteral("/applications/mimeinfo.cache"));
+    EXPECT_TRUE(cache.contains("application/x-quillbox-student=quillbox.desktop;"))
+        << cache.constData();
 }
 
 } // namespace

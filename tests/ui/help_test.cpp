@@ -19,7 +19,8 @@ namespace {
 // Points the cache folder at a temporary one for the life of the object.
 class TemporaryCacheHome {
 public:
-    TemporaryCacheHome() : m_old(qgetenv("XDG_CACHE_HOME")), m_hadOld(qEnvironmentVariableIsSet("XDG_CACHE_HOME"))
+    TemporaryCacheHome()
+        : m_old(qgetenv("XDG_CACHE_HOME")), m_hadOld(qEnvironmentVariableIsSet("XDG_CACHE_HOME"))
     {
         qputenv("XDG_CACHE_HOME", m_dir.path().toLocal8Bit());
     }
@@ -90,16 +91,20 @@ TEST(HelpPageTest, page_hasContentsAndASectionForEveryView)
     const struct {
         const char *id, *heading;
     } views[] = {
-        {"Classes_View", "Classes"},     {"Dates_View", "Dates"},
-        {"Calendar_View", "Calendar"},   {"Grades_View", "Grades"},
-        {"Day_View", "Day"},             {"Class_Detail", "Class detail"},
-        {"Reminder_Detail", "Reminder detail"}, {"Instructor_Detail", "Instructor detail"},
+        {"Classes_View", "Classes"},
+        {"Dates_View", "Dates"},
+        {"Calendar_View", "Calendar"},
+        {"Grades_View", "Grades"},
+        {"Day_View", "Day"},
+        {"Class_Detail", "Class detail"},
+        {"Reminder_Detail", "Reminder detail"},
+        {"Instructor_Detail", "Instructor detail"},
     };
     for (const auto &v : views) {
         const QString section = Section(page, QString::fromLatin1(v.id));
-        EXPECT_TRUE(section.startsWith(QStringLiteral("id=\"%1\">%2</h3>")
-                                           .arg(QString::fromLatin1(v.id),
-                                                QString::fromLatin1(v.heading))))
+        EXPECT_TRUE(
+            section.startsWith(QStringLiteral("id=\"%1\">%2</h3>")
+                                   .arg(QString::fromLatin1(v.id), QString::fromLatin1(v.heading))))
             << v.id;
         EXPECT_GT(section.size(), 200) << v.id << " says next to nothing";
     }
@@ -132,8 +137,8 @@ TEST(HelpPageTest, page_explainsEveryButtonAndTheTermFiles)
             << button;
 
     const QString terms = Section(page, QStringLiteral("Terms_Backups"));
-    for (const char *topic : {"Start New Term", "Restore Previous Term", "Backup Term",
-                              "Cleanup Old Reminders"})
+    for (const char *topic :
+         {"Start New Term", "Restore Previous Term", "Backup Term", "Cleanup Old Reminders"})
         EXPECT_TRUE(terms.contains(QString::fromLatin1(topic))) << topic;
     const QString files = Section(page, QStringLiteral("Files"));
     for (const char *file : {"studentdef.stn", "teachers.dat", "gradechart.dat", "SDBackupEnd-"})

@@ -43,14 +43,10 @@ struct TutorialRow {
     const char *text;
 };
 const TutorialRow kTutorial[] = {
-    {Res::Cross, "Exit the Program."},
-    {Res::LetterM, "Show the Menu."},
-    {Res::Pencil, "Edit Selected Item."},
-    {Res::Magnifier, "View Selected Item."},
-    {Res::Plus, "Add a Class or Reminder."},
-    {Res::Minus, "Remove Selected Item."},
-    {Res::RedTick, "Mark Reminder as Done."},
-    {Res::Transfer, "Transfer Item to Outlook."},
+    {Res::Cross, "Exit the Program."},        {Res::LetterM, "Show the Menu."},
+    {Res::Pencil, "Edit Selected Item."},     {Res::Magnifier, "View Selected Item."},
+    {Res::Plus, "Add a Class or Reminder."},  {Res::Minus, "Remove Selected Item."},
+    {Res::RedTick, "Mark Reminder as Done."}, {Res::Transfer, "Transfer Item to Outlook."},
 };
 
 QGroupBox *Tutorial(const QWidget &dlg)
