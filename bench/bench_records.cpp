@@ -28,8 +28,7 @@ const CStudent &Term(int classes, int reminders)
     static std::map<std::pair<int, int>, CStudent> cache;
     auto it = cache.find({classes, reminders});
     if (it == cache.end())
-        it = cache.emplace(std::make_pair(classes, reminders),
-                           MakeBenchTerm(classes, reminders, 7))
+        it = cache.emplace(std::make_pair(classes, reminders), MakeBenchTerm(classes, reminders, 7))
                  .first;
     return it->second;
 }
@@ -147,8 +146,8 @@ void BM_TimeFromLocal(benchmark::State &state)
     int64_t i = 0;
     for (auto _ : state) {
         const int64_t q = i++ % 35136; // quarter hours in 366 days
-        const CTime t = CTime::FromLocal(2024, 1, 8 + int(q / 96), int(q / 4 % 24),
-                                         int(q % 4) * 15, 0);
+        const CTime t =
+            CTime::FromLocal(2024, 1, 8 + int(q / 96), int(q / 4 % 24), int(q % 4) * 15, 0);
         benchmark::DoNotOptimize(t);
     }
     state.SetItemsProcessed(state.iterations());

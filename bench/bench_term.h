@@ -30,8 +30,8 @@ inline CStudent MakeBenchTerm(int classes, int remindersPerClass, unsigned seed)
         for (int r = 0; r < remindersPerClass; ++r) {
             CAssignment a;
             a.m_strName = QStringLiteral("Reminder %1").arg(r + 1);
-            a.m_strDescription = pick(4) == 0 ? QStringLiteral("Chapters 3 and 4, odd problems")
-                                              : QString();
+            a.m_strDescription =
+                pick(4) == 0 ? QStringLiteral("Chapters 3 and 4, odd problems") : QString();
             a.m_nType = int(pick(CAssignment::kTypeCount));
             a.m_timeDue = start + int64_t(pick(366 * 24 * 4)) * 900; // quarter hours
             a.m_dPointsPossible = double(pick(5) * 25);
