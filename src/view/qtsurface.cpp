@@ -52,14 +52,32 @@ void QtSurface::Rectangle(const Rect &r, QColor pen, const QColor *brush)
 
 void QtSurface::Line(int x1, int y1, int x2, int y2, QColor c)
 {
-    // The end point is not drawn.
-    if (x1 == x2)
+    // The end point is not drawn (so a line to its own start draws nothing).
+    if (x1 == x2 && y1 == y2)
+        return;
+    if (x1 == x2) {
         FillRect({x1, std::min(y1, y2 + 1), x1 + 1, std::max(y1 + 1, y2)}, c);
-    else if (y1 == y2)
+        return;
+    }
+    if (y1 == y2) {
         FillRect({std::min(x1, x2 + 1), y1, std::max(x1 + 1, x2), y1 + 1}, c);
-    else {
-        m_painter.setPen(c);
-        m_painter.drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // Bresenham, stopping one step before the end point.
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy, x = x1, y = y1;
+    while (x != x2 || y != y2) {
+        FillRect({x, y, x + 1, y + 1}, c);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
 }
 

@@ -11,7 +11,14 @@
 #include "view/textviews.h"
 #include "view/viewpainter.h"
 
+#include "ui/aboutdlg.h"
+#include "ui/calendardlg.h"
+#include "ui/calendarview.h"
+#include "ui/selectmonthdlg.h"
+
 #include <QComboBox>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
@@ -20,6 +27,32 @@ std::function<void(QWidget *)> CQuillboxView::s_runWelcome = [](QWidget *parent)
     CWelcomeDlg dlg(parent);
     dlg.exec();
 };
+
+std::function<bool(QWidget *, CTime, CTime &)> CQuillboxView::s_pickDate =
+    [](QWidget *parent, CTime initial, CTime &picked) {
+        CCalendarDlg dlg(parent);
+        const CTime::Fields f = initial.GetLocal();
+        dlg.SetDate(QDate(f.year, f.month, f.day));
+        if (dlg.exec() != QDialog::Accepted)
+            return false;
+        const QDate d = dlg.Date();
+        picked = CTime::FromLocal(d.year(), d.month(), d.day(), 0, 0, 0);
+        return true;
+    };
+
+std::function<void(QMenu *, QPoint)> CQuillboxView::s_execMenu = [](QMenu *menu, QPoint at) {
+    menu->exec(at);
+};
+
+std::function<bool(QWidget *, int &, int &)> CQuillboxView::s_selectMonth =
+    [](QWidget *parent, int &year, int &month) {
+        CSelectMonthDlg dlg(Clock::Now().GetYear(), parent);
+        dlg.SetDate(year, month, 1, false);
+        if (dlg.exec() != QDialog::Accepted)
+            return false;
+        dlg.GetDate(year, month);
+        return true;
+    };
 
 CQuillboxView::CQuillboxView(QWidget *parent) : CQuillboxView(Options{}, parent) {}
 
@@ -90,6 +123,9 @@ void CQuillboxView::OnInitialUpdate()
     m_listReminders = new CListColorCtrl(this);
     m_listReminders->SetOddRowColor(Scheme(m_state.m_nColorScheme).row);
     m_listReminders->hide();
+    connect(m_listReminders, &CListColorCtrl::rowClicked, this, [this] { m_nav.ListClicked(); });
+    connect(m_listReminders, &CListColorCtrl::toggleDoneRequested, this,
+            &CQuillboxView::ToggleDone);
     PlaceChildren();
 
     const LoadReport report = LoadData(m_student, m_teachers);
@@ -131,6 +167,12 @@ QImage CQuillboxView::Render()
     image.fill(Qt::white);
     if (!m_bInitialized)
         return image;
+    const bool compact = height() < 200;
+    if (m_state.m_nViewType == ModeCalendar && m_state.m_bCalendarValid &&
+        m_state.m_bCalendarCompact == compact && m_calendarCache.size() == size()) {
+        m_rows.clear();
+        return m_calendarCache;
+    }
     m_bPainting = true;
     {
         QtSurface surface(image, m_fonts);
@@ -139,6 +181,8 @@ QImage CQuillboxView::Render()
         PaintView(surface, ctx, &m_rows);
     }
     m_bPainting = false;
+    if (m_state.m_nViewType == ModeCalendar)
+        m_calendarCache = image;
     return image;
 }
 
@@ -155,13 +199,7 @@ void CQuillboxView::OnViewTypeChanged(int index)
 {
     if (index < 0)
         return;
-    m_state.m_nViewType = index;
-    m_state.ClearSelection();
-    m_state.m_nPrevViewType = -1;
-    if (m_listReminders)
-        m_listReminders->hide();
-    RunStartDaySearch(m_state, m_student, Clock::Now());
-    update();
+    m_nav.SelectViewType(index);
 }
 
 void CQuillboxView::SelectViewType(int index)
@@ -187,4 +225,202 @@ bool CQuillboxView::ExitPath()
         Settings::WriteInt("DAYASSONLY", m_state.m_nDayMode);
     }
     return true;
+}
+
+// ---------------------------------------------------------------- taps
+
+void CQuillboxView::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_bInitialized || event->button() != Qt::LeftButton)
+        return;
+    // The hit test walks the rows as the drawing lays them out now.
+    Render();
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface measure(scratch, m_fonts);
+    const QPoint p = event->position().toPoint();
+    const std::optional<PeekBox> peek = m_nav.Tap(p.x(), p.y(), ClientRect(), m_rows, measure);
+    if (peek) {
+        m_peek = peek;
+        update();
+    }
+}
+
+void CQuillboxView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_bInitialized || !(event->buttons() & Qt::LeftButton) ||
+        m_state.m_nViewType != ModeClassDetail)
+        return;
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface measure(scratch, m_fonts);
+    const QPoint p = event->position().toPoint();
+    const std::optional<PeekBox> peek = m_nav.Peek(p.x(), p.y(), ClientRect(), measure);
+    if (peek) {
+        m_peek = peek;
+        update();
+    }
+}
+
+void CQuillboxView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_bInitialized && event->button() == Qt::LeftButton &&
+        m_state.m_nViewType == ModeClassDetail)
+        Repaint();
+}
+
+void CQuillboxView::ShowReminderList(bool show)
+{
+    if (!m_listReminders)
+        return;
+    if (show && m_state.m_nSelClass >= 0 && m_state.m_nSelClass < m_student.m_classes.size()) {
+        m_listReminders->Fill(m_student.m_classes[m_state.m_nSelClass]);
+        m_listReminders->show();
+    } else {
+        m_listReminders->hide();
+    }
+}
+
+int CQuillboxView::ReminderListSelection()
+{
+    return m_listReminders && m_listReminders->isVisible() ? m_listReminders->SelectedRow() : -1;
+}
+
+void CQuillboxView::Repaint()
+{
+    m_peek.reset();
+    update();
+}
+
+bool CQuillboxView::PickDate(CTime initial, CTime &picked) { return s_pickDate(this, initial, picked); }
+
+QMenu *CQuillboxView::BuildMenu()
+{
+    auto *menu = new QMenu(this);
+    auto add = [&](const QString &text, int id, auto slot) {
+        QAction *a = menu->addAction(text);
+        a->setData(id);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto later = [&](const QString &text, int id) {
+        // Commands that arrive with the editing dialogs: shown, but not yet available.
+        QAction *a = menu->addAction(text);
+        a->setData(id);
+        a->setEnabled(false);
+    };
+    add(tr("About ..."), 57664, [this] { ShowAbout(this); });
+    add(tr("Show Welcome"), 32779, [this] { s_runWelcome(this); });
+    menu->addSeparator();
+    later(tr("Add Class..."), 32773);
+    later(tr("Remove Class..."), 32774);
+    menu->addSeparator();
+    later(tr("Add Reminder..."), 32780);
+    later(tr("Remove Reminder"), 32778);
+    menu->addSeparator();
+    later(tr("Configuration"), 32775);
+    menu->addSeparator();
+    add(tr("Exit"), 57665, [this] { Exit(); });
+    return menu;
+}
+
+void CQuillboxView::ShowMenu()
+{
+    QMenu *menu = BuildMenu();
+    s_execMenu(menu, mapToGlobal(QPoint(58, height() - 25)));
+    menu->deleteLater();
+}
+
+void CQuillboxView::Exit()
+{
+    if (window() != this) {
+        window()->close(); // the frame takes the exit path as it closes
+        return;
+    }
+    if (ExitPath())
+        QCoreApplication::exit(0);
+}
+
+void CQuillboxView::Inform(const QString &text) { Prompter::Get().Inform(text, tr("Quillbox")); }
+
+bool CQuillboxView::SaveCommand()
+{
+    const SaveReport saved = SaveData(m_student, m_teachers);
+    if (!saved.ok())
+        Prompter::Get().Inform(saved.message(), tr("Quillbox"));
+    return saved.ok();
+}
+
+void CQuillboxView::ToggleDone(int reminder)
+{
+    const int c = m_state.m_nSelClass;
+    if (c < 0 || c >= m_student.m_classes.size())
+        return;
+    CAssignmentArray &rems = m_student.m_classes[c].m_reminders;
+    if (reminder < 0 || reminder >= rems.size())
+        return;
+    rems[reminder].m_bDone = rems[reminder].m_bDone ? 0 : 1;
+    if (m_listReminders && m_listReminders->isVisible()) {
+        m_listReminders->Fill(m_student.m_classes[c]);
+        m_listReminders->setCurrentItem(m_listReminders->topLevelItem(reminder));
+    }
+    DataChanged();
+}
+
+void CQuillboxView::DataChanged()
+{
+    m_state.m_bCalendarValid = false;
+    Repaint();
+}
+
+void CQuillboxView::RunCommand(Command c)
+{
+    switch (c) {
+    case Command::Done:
+        if (m_state.m_nViewType == ModeReminderDetail)
+            ToggleDone(m_state.m_nSelReminder);
+        break;
+    case Command::SelectMonth:
+        SelectMonth();
+        break;
+    default:
+        // Edit, Add, Remove, Transfer and Select month arrive with their dialogs.
+        break;
+    }
+}
+
+void CQuillboxView::CalendarTap(int x, int y)
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface measure(scratch, m_fonts);
+    const CalendarHit hit = CalendarHitTest(measure, m_state, ClientRect(), x, y);
+    switch (hit.kind) {
+    case CalendarHit::PreviousMonth:
+    case CalendarHit::NextMonth:
+        m_state.m_timeMonth =
+            ShiftMonth(m_state.m_timeMonth, hit.kind == CalendarHit::PreviousMonth ? -1 : 1);
+        m_state.m_bCalendarValid = false;
+        Repaint();
+        break;
+    case CalendarHit::Day:
+        m_state.m_timeDay = CTime::FromLocal(hit.year, hit.month, hit.day, 0, 0, 0);
+        m_state.ClearSelection();
+        m_state.m_nPrevViewType = ModeCalendar;
+        m_state.m_nViewType = ModeDay;
+        m_state.ResetDayScroll();
+        ShowReminderList(false);
+        Repaint();
+        break;
+    case CalendarHit::None:
+        break;
+    }
+}
+
+void CQuillboxView::SelectMonth()
+{
+    const CTime::Fields f = m_state.m_timeMonth.GetLocal();
+    int year = f.year, month = f.month;
+    if (!s_selectMonth(this, year, month))
+        return;
+    m_state.m_timeMonth = CTime::FromLocal(year, month, 1, 0, 0, 0);
+    m_state.m_bCalendarValid = false;
+    Repaint();
 }

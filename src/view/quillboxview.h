@@ -2,6 +2,7 @@
 // The main view: holds the term and the view state, paints the current mode off-screen and copies
 // it in one block.
 
+#include "commands/navigation.h"
 #include "model/student.h"
 #include "model/teacher.h"
 #include "view/fonts.h"
@@ -14,9 +15,10 @@
 #include <functional>
 
 class QComboBox;
+class QMenu;
 class CListColorCtrl;
 
-class CQuillboxView : public QWidget {
+class CQuillboxView : public QWidget, private NavigationHost {
     Q_OBJECT
 public:
     struct Options {
@@ -48,14 +50,48 @@ public:
     // The rows of the last paint: what a tap at a point hits.
     const ViewRows &Rows() const { return m_rows; }
 
-    // Shows the Welcome dialog; tests replace it.
+    Navigator &Nav() { return m_nav; }
+    // The pop-up menu of the Menu button, its actions carrying their command numbers as data.
+    QMenu *BuildMenu();
+    // Command 32776: saves the term, telling the user when that fails.
+    bool SaveCommand();
+    // Flips the done flag of a reminder of the selected class (the list's image column, Done).
+    void ToggleDone(int reminder);
+    // Something the calendar shows changed.
+    void DataChanged();
+    // Select month: the month and year dialog of the Calendar view.
+    void SelectMonth();
+    // The peek box shown while the stylus is down on a day letter.
+    const std::optional<PeekBox> &Peek() const { return m_peek; }
+
+    // Dialog runners; tests replace them to answer without a modal loop.
     static std::function<void(QWidget *)> s_runWelcome;
+    static std::function<bool(QWidget *, CTime, CTime &)> s_pickDate;
+    static std::function<void(QMenu *, QPoint)> s_execMenu;
+    // Runs the Select Month dialog from (year, month); false on Cancel.
+    static std::function<bool(QWidget *, int &, int &)> s_selectMonth;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // NavigationHost
+    void ShowReminderList(bool show) override;
+    int ReminderListSelection() override;
+    void Repaint() override;
+    bool IsPainting() override { return m_bPainting; }
+    bool PickDate(CTime initial, CTime &picked) override;
+    void ShowMenu() override;
+    void Exit() override;
+    void Inform(const QString &text) override;
+    void RunCommand(Command c) override;
+    void CalendarTap(int x, int y) override;
+
+    Rect ClientRect() const { return Rect{0, 0, width(), height()}; }
     void PlaceChildren();
     void ReadSettings();
     void OnViewTypeChanged(int index);
@@ -68,6 +104,9 @@ private:
     QComboBox *m_comboView = nullptr;
     CListColorCtrl *m_listReminders = nullptr;
     ViewRows m_rows;
+    Navigator m_nav{m_state, m_student, *this};
+    std::optional<PeekBox> m_peek;
+    QImage m_calendarCache; // the finished calendar, copied back until what it shows changes
     bool m_bInitialized = false;
     bool m_bPainting = false;
     bool m_bShowWelcome = false;

@@ -1,5 +1,6 @@
 #include "view/viewpainter.h"
 
+#include "ui/calendarview.h"
 #include "view/drawing.h"
 #include "view/startday.h"
 #include "view/textviews.h"
@@ -30,6 +31,9 @@ void PaintMode(Surface &s, PaintContext &ctx, ViewRows &rows)
         return;
     case ModeInstructorDetail:
         DrawInstructorDetail(s, ctx, rows);
+        return;
+    case ModeCalendar:
+        DrawCalendar(s, v, ctx.student, ctx.client, ctx.now);
         return;
     default:
         s.DrawBitmap(0, 0, BannerFor(v.m_nViewType), false);

@@ -133,18 +133,16 @@ TEST_F(QtSurfaceTest, line_excludesItsEndPointInEveryDirection)
     }
 }
 
-// Disabled: a slanted line goes through QPainter::drawLine, which paints the end point too, so
-// (15, 10) is drawn. No view draws a slanted line yet.
-TEST_F(QtSurfaceTest, DISABLED_line_diagonalExcludesItsEndPoint)
+// A slanted line stops one pixel short of its end point, like the straight ones.
+TEST_F(QtSurfaceTest, line_diagonalExcludesItsEndPoint)
 {
     const QImage img = Paint([](QtSurface &s) { s.Line(10, 5, 15, 10, Qt::blue); });
     const std::vector<std::pair<int, int>> want = {{10, 5}, {11, 6}, {12, 7}, {13, 8}, {14, 9}};
     EXPECT_EQ(Touched(img), want);
 }
 
-// Disabled: a line from a point to itself has nothing left once its end point is dropped, but
-// the vertical branch paints (10, 5). The bars only draw lines at least one pixel long.
-TEST_F(QtSurfaceTest, DISABLED_line_fromPointToItselfDrawsNothing)
+// A line from a point to itself has nothing left once its end point is dropped.
+TEST_F(QtSurfaceTest, line_fromPointToItselfDrawsNothing)
 {
     const QImage img = Paint([](QtSurface &s) { s.Line(10, 5, 10, 5, Qt::blue); });
     EXPECT_TRUE(Touched(img).empty());

@@ -1,0 +1,446 @@
+#include "commands/navigation.h"
+
+#include "view/startday.h"
+#include "view/texts.h"
+
+#include <QCoreApplication>
+
+#include <unordered_set>
+
+QString Navigator::MustSelectReminder()
+{
+    return QCoreApplication::translate("Navigator", "You Must Select a Reminder to View.");
+}
+
+QString Navigator::MustSelectItem()
+{
+    return QCoreApplication::translate("Navigator", "You Must select an item to remove.");
+}
+
+std::optional<PeekBox> Navigator::Tap(int x, int y, const Rect &client, const ViewRows &rows,
+                                      Surface &measure)
+{
+    if (CommandBarTap(x, y, client))
+        return std::nullopt;
+    if (ScrollTap(x, y, client))
+        return std::nullopt;
+    if (!m_host.IsPainting()) {
+        m_v.m_bInstructorRowSel = false;
+        if (m_v.m_nViewType == ModeCalendar)
+            m_host.CalendarTap(x, y);
+        else
+            RowTap(x, y, rows);
+    }
+    if (m_v.m_nViewType == ModeClassDetail)
+        return Peek(x, y, client, measure);
+    return std::nullopt;
+}
+
+bool Navigator::CommandBarTap(int x, int y, const Rect &client)
+{
+    const auto strip = CommandStrip(m_v.m_nViewType, m_v.m_nPrevViewType);
+    for (int i = 0; i < Grid::kSlotCount; ++i) {
+        if (!SlotRect(client, i).contains(x, y))
+            continue;
+        // The Calendar leaves the slots after its third to the calendar below them.
+        if (m_v.m_nViewType == ModeCalendar && i >= 3)
+            return false;
+        if (strip[size_t(i)] != Command::None)
+            RunSlot(strip[size_t(i)]);
+        return true; // an empty slot is claimed too: the tap never reaches a row beneath
+    }
+    return false;
+}
+
+bool Navigator::ScrollTap(int x, int y, const Rect &client)
+{
+    const int mode = m_v.m_nViewType;
+    if (mode != ModeClasses && mode != ModeDates && mode != ModeGrades && mode != ModeDay)
+        return false;
+    if (UpArrowRect(client).contains(x, y))
+        return ScrollUp();
+    if (DownArrowRect(client).contains(x, y))
+        return ScrollDown();
+    return false;
+}
+
+int Navigator::NearestDayWithReminders(int from, int step) const
+{
+    std::unordered_set<int> days;
+    for (const CClass &c : m_student.m_classes)
+        for (const CAssignment &r : c.m_reminders)
+            days.insert(DayKey(r.m_timeDue));
+    const CTime now = Clock::Now();
+    for (int k = 1; k <= 30; ++k) {
+        const int offset = from + step * k;
+        if (days.count(DayKey(DayAfter(now, offset))))
+            return offset;
+    }
+    return from;
+}
+
+bool Navigator::ScrollUp()
+{
+    bool moved = false;
+    switch (m_v.m_nViewType) {
+    case ModeClasses:
+        if (m_v.m_nFirstClass > 0) {
+            --m_v.m_nFirstClass;
+            moved = true;
+        }
+        break;
+    case ModeGrades:
+        if (m_v.m_nFirstGradeClass > 0) {
+            --m_v.m_nFirstGradeClass;
+            moved = true;
+        }
+        break;
+    case ModeDay: {
+        int *first = m_v.m_nDayMode == 1 ? &m_v.m_nFirstDayReminder
+                     : m_v.m_nDayMode == 2 ? &m_v.m_nFirstPeriod
+                                           : &m_v.m_nFirstDayClass;
+        if (*first > 0) {
+            --*first;
+            moved = true;
+        }
+        break;
+    }
+    case ModeDates:
+        if (!m_v.m_bHideNoDays) {
+            --m_v.m_nDayOffset;
+            moved = true;
+        } else if (m_v.m_nDayOffset > 0) {
+            m_v.m_nDayOffset = NearestDayWithReminders(m_v.m_nDayOffset, -1);
+            moved = true;
+        }
+        break;
+    default:
+        break;
+    }
+    if (moved) {
+        m_v.ClearSelection();
+        m_host.Repaint();
+    }
+    return moved;
+}
+
+bool Navigator::ScrollDown()
+{
+    bool moved = false;
+    switch (m_v.m_nViewType) {
+    case ModeClasses:
+        if (m_v.m_bMoreClasses) {
+            if (m_v.m_nFirstClass < ClassCount())
+                ++m_v.m_nFirstClass;
+            moved = true;
+        }
+        break;
+    case ModeGrades:
+        if (m_v.m_bMoreGrades) {
+            if (m_v.m_nFirstGradeClass < ClassCount())
+                ++m_v.m_nFirstGradeClass;
+            moved = true;
+        }
+        break;
+    case ModeDay: {
+        const bool more = m_v.m_nDayMode == 1   ? m_v.m_bMoreDayReminders
+                          : m_v.m_nDayMode == 2 ? m_v.m_bMorePeriods
+                                                : m_v.m_bMoreDayClasses;
+        int *first = m_v.m_nDayMode == 1 ? &m_v.m_nFirstDayReminder
+                     : m_v.m_nDayMode == 2 ? &m_v.m_nFirstPeriod
+                                           : &m_v.m_nFirstDayClass;
+        if (more) {
+            ++*first;
+            moved = true;
+        }
+        break;
+    }
+    case ModeDates:
+        if (!m_v.m_bHideNoDays)
+            ++m_v.m_nDayOffset;
+        else if (m_v.m_bMoreDates)
+            m_v.m_nDayOffset = NearestDayWithReminders(m_v.m_nDayOffset, +1);
+        moved = true; // the down arrow of the Dates view always answers
+        break;
+    default:
+        break;
+    }
+    if (moved) {
+        m_v.ClearSelection();
+        m_host.Repaint();
+    }
+    return moved;
+}
+
+void Navigator::RowTap(int x, int y, const ViewRows &rows)
+{
+    const HitRow *row = rows.Find(x, y);
+    switch (m_v.m_nViewType) {
+    case ModeClassDetail:
+        if (row && row->kind == HitRow::Instructor) {
+            m_v.m_bInstructorRowSel = true;
+            m_v.m_nMarkerY = row->markerY;
+        } else {
+            m_v.m_bInstructorRowSel = false;
+            m_v.m_nMarkerY = -1;
+            m_host.Repaint();
+            return;
+        }
+        break;
+    case ModeReminderDetail:
+        if (!row || (row->kind != HitRow::ClassLine && row->kind != HitRow::DateLine))
+            return;
+        m_v.m_bDateRowSel = row->kind == HitRow::DateLine;
+        m_v.m_nMarkerY = row->markerY;
+        break;
+    case ModeInstructorDetail:
+        return;
+    default:
+        if (!row)
+            return;
+        switch (row->kind) {
+        case HitRow::Class:
+            m_v.m_nSelClass = row->classIndex;
+            m_v.m_nSelReminder = -1;
+            break;
+        case HitRow::Reminder:
+            m_v.m_nSelClass = row->classIndex;
+            m_v.m_nSelReminder = row->reminderIndex;
+            break;
+        case HitRow::Date:
+            m_v.m_nSelClass = -1;
+            m_v.m_nSelReminder = -1;
+            m_v.m_timeDay = row->date;
+            break;
+        default:
+            return;
+        }
+        m_v.m_nMarkerY = row->markerY;
+        break;
+    }
+    if (m_v.m_bQuickView)
+        View();
+    m_host.Repaint();
+}
+
+void Navigator::GoTo(int mode)
+{
+    m_v.m_nPrevViewType = m_v.m_nViewType;
+    m_v.m_nMarkerY = -1;
+    m_v.m_nViewType = mode;
+    m_host.ShowReminderList(mode == ModeClassDetail);
+    m_host.Repaint();
+}
+
+void Navigator::View()
+{
+    const int c = m_v.m_nSelClass, r = m_v.m_nSelReminder;
+    switch (m_v.m_nViewType) {
+    case ModeClasses:
+        if (ValidReminder(c, r))
+            GoTo(ModeReminderDetail);
+        else if (ValidClass(c))
+            GoTo(ModeClassDetail);
+        break;
+    case ModeDates:
+        if (m_v.m_nMarkerY == -1)
+            break;
+        if (ValidReminder(c, r)) {
+            GoTo(ModeReminderDetail);
+        } else if (c == -1 && r == -1) {
+            m_v.ResetDayScroll();
+            GoTo(ModeDay);
+        }
+        break;
+    case ModeGrades:
+        if (ValidClass(c) && r == -1)
+            GoTo(ModeClassDetail);
+        break;
+    case ModeDay:
+        if (ValidReminder(c, r))
+            GoTo(ModeReminderDetail);
+        else if (ValidClass(c) && r == -1)
+            GoTo(ModeClassDetail);
+        break;
+    case ModeClassDetail: {
+        const int row = m_host.ReminderListSelection();
+        if (row >= 0) {
+            m_v.m_nSelReminder = row;
+            GoTo(ModeReminderDetail);
+        } else if (m_v.m_bInstructorRowSel) {
+            GoTo(ModeInstructorDetail);
+        } else {
+            m_host.Inform(MustSelectReminder());
+        }
+        break;
+    }
+    case ModeReminderDetail:
+        if (m_v.m_nMarkerY == -1)
+            break;
+        if (!m_v.m_bDateRowSel) {
+            m_v.m_nSavedClass = c;
+            m_v.m_nSavedReminder = r;
+            m_v.m_nSelReminder = -1;
+            GoTo(ModeClassDetail);
+        } else if (ValidReminder(c, r)) {
+            m_v.m_bDateRowSel = false;
+            m_v.m_timeDay = m_student.m_classes[c].m_reminders[r].m_timeDue;
+            m_v.ResetDayScroll();
+            m_v.m_nSavedClass = c;
+            m_v.m_nSavedReminder = r;
+            m_v.m_nSelClass = -1;
+            m_v.m_nSelReminder = -1;
+            GoTo(ModeDay);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Navigator::Back()
+{
+    if (m_v.m_nPrevViewType == -1)
+        return;
+    if (m_v.m_nViewType == ModeClassDetail)
+        m_host.ShowReminderList(false);
+    const int target = m_v.m_nPrevViewType;
+    m_v.m_nPrevViewType = -1;
+    m_v.m_nMarkerY = -1;
+    m_v.m_nViewType = target;
+    switch (target) {
+    case ModeReminderDetail:
+        m_v.m_nSelClass = m_v.m_nSavedClass;
+        m_v.m_nSelReminder = m_v.m_nSavedReminder;
+        m_v.m_nSavedClass = m_v.m_nSavedReminder = -1;
+        break;
+    case ModeClasses:
+    case ModeDates:
+    case ModeGrades:
+    case ModeDay:
+        m_v.m_nSelClass = m_v.m_nSelReminder = -1;
+        break;
+    case ModeClassDetail:
+        m_v.m_nSelReminder = -1;
+        m_v.m_bInstructorRowSel = false;
+        m_host.ShowReminderList(true);
+        break;
+    default:
+        break;
+    }
+    m_host.Repaint();
+}
+
+void Navigator::GoToDate()
+{
+    CTime picked;
+    if (!m_host.PickDate(Clock::Now(), picked))
+        return;
+    m_v.m_timeDay = picked;
+    m_v.m_nPrevViewType = m_v.m_nViewType;
+    m_v.ClearSelection();
+    m_v.m_nViewType = ModeDay;
+    m_v.ResetDayScroll();
+    m_host.ShowReminderList(false);
+    m_host.Repaint();
+}
+
+void Navigator::CycleDayContent()
+{
+    m_v.m_nDayMode = m_v.m_nDayMode + 1 > 2 ? 0 : m_v.m_nDayMode + 1;
+    m_v.ClearSelection();
+    m_host.Repaint();
+}
+
+void Navigator::Remove()
+{
+    if (m_v.m_nViewType == ModeClassDetail) {
+        const int row = m_host.ReminderListSelection();
+        if (row >= 0)
+            m_v.m_nSelReminder = row;
+    } else if (m_v.m_nSelClass == -1) {
+        m_host.Inform(MustSelectItem());
+        return;
+    }
+    m_host.RunCommand(Command::Remove);
+}
+
+void Navigator::RunSlot(Command c)
+{
+    switch (c) {
+    case Command::Exit: m_host.Exit(); break;
+    case Command::Menu: m_host.ShowMenu(); break;
+    case Command::View: View(); break;
+    case Command::Back: Back(); break;
+    case Command::GoToDate: GoToDate(); break;
+    case Command::CycleDay: CycleDayContent(); break;
+    case Command::Remove: Remove(); break;
+    case Command::None: break;
+    default: m_host.RunCommand(c); break;
+    }
+}
+
+void Navigator::SelectViewType(int index)
+{
+    m_host.ShowReminderList(false);
+    m_v.ClearSelection();
+    m_v.m_nPrevViewType = -1;
+    m_v.m_nViewType = index;
+    RunStartDaySearch(m_v, m_student, Clock::Now());
+    m_host.Repaint();
+}
+
+void Navigator::ListClicked()
+{
+    m_v.m_nMarkerY = -1;
+    m_v.m_bInstructorRowSel = false;
+    m_host.Repaint();
+}
+
+std::optional<PeekBox> Navigator::Peek(int x, int y, const Rect &client, Surface &s)
+{
+    if (m_v.m_nViewType != ModeClassDetail || !ValidClass(m_v.m_nSelClass) || m_host.IsPainting())
+        return std::nullopt;
+    const CClass &cls = m_student.m_classes[m_v.m_nSelClass];
+    const FontRole old = s.Font();
+    s.SetFont(FontRole::Large);
+    const int H1 = s.TextExtent(cls.m_strName).height();
+    s.SetFont(FontRole::Bold);
+    const QSize strip = s.TextExtent(QStringLiteral("S M T W R F S"));
+    const int W = strip.width(), H2 = strip.height();
+    const Rect area{client.r - W - 12, H1 + 36, client.r - 5, H1 + 38 + H2 + 2};
+    std::optional<PeekBox> result;
+    if (area.contains(x, y)) {
+        static const char *const kLetters[7] = {"S", "M", "T", "W", "R", "F", "S"};
+        int lx = client.r - W - 10;
+        for (int d = 1; d <= 7 && !result; ++d) {
+            bool meets = false;
+            for (const CClassTime &t : cls.m_classTimes)
+                meets = meets || t.m_nDay == d;
+            const QString letter = QString::fromLatin1(kLetters[d - 1]);
+            if (!meets) {
+                lx += s.TextExtent(QStringLiteral("  ")).width();
+                continue;
+            }
+            const int lw = s.TextExtent(letter).width();
+            if (Rect{lx, H1 + 38, lx + lw, H1 + 38 + H2}.contains(x, y)) {
+                PeekBox box;
+                for (const CClassTime &t : cls.m_classTimes)
+                    if (t.m_nDay == d)
+                        box.text += t.GetText(true) + QStringLiteral("  ");
+                s.SetFont(FontRole::Normal);
+                const QSize e = s.TextExtent(box.text);
+                box.box = {client.r - e.width() - 12, H1 + H2 + 42, client.r - 8,
+                           H1 + H2 + 46 + e.height()};
+                box.textX = client.r - e.width() - 10;
+                box.textY = H1 + H2 + 44;
+                result = box;
+            }
+            lx += s.TextExtent(letter + (d < 7 ? QStringLiteral(" ") : QString())).width();
+        }
+    }
+    s.SetFont(old);
+    if (!result)
+        m_host.Repaint(); // removes a previous box
+    return result;
+}
