@@ -17,12 +17,14 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString &path) {
+QByteArray ReadBytes(const QString &path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString &path, const QByteArray &bytes) {
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(f.write(bytes), bytes.size());
@@ -32,17 +34,20 @@ void WriteBytes(const QString &path, const QByteArray &bytes) {
 // only old files carry.
 class Raw {
 public:
-    Raw &i32(int32_t v) {
+    Raw &i32(int32_t v)
+    {
         for (int i = 0; i < 4; ++i)
             m_b.append(char((uint32_t(v) >> (8 * i)) & 0xFF));
         return *this;
     }
-    Raw &word(uint16_t v) {
+    Raw &word(uint16_t v)
+    {
         m_b.append(char(v & 0xFF));
         m_b.append(char(v >> 8));
         return *this;
     }
-    Raw &f64(double v) {
+    Raw &f64(double v)
+    {
         uint64_t bits;
         std::memcpy(&bits, &v, 8);
         for (int i = 0; i < 8; ++i)
@@ -63,7 +68,8 @@ public:
             word(c.unicode());
         return *this;
     }
-    Raw &time(int y, int mo, int dow, int d, int h, int mi) {
+    Raw &time(int y, int mo, int dow, int d, int h, int mi)
+    {
         return word(y).word(mo).word(dow).word(d).word(h).word(mi).word(0).word(0);
     }
     const QByteArray &bytes() const { return m_b; }
@@ -74,12 +80,14 @@ private:
 
 class DataFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(m_dir.isValid());
         SetDataDir(m_dir.path());
         SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         SetDataDir(QString());
         SetDocumentsDir(QString());
     }
@@ -91,7 +99,8 @@ protected:
 
 // ---- round trips and first start ----
 
-TEST_F(DataFilesTest, saveThenLoad_givesEqualTermAndInstructors) {
+TEST_F(DataFilesTest, saveThenLoad_givesEqualTermAndInstructors)
+{
     CStudent term = MakeTerm(6, 12, 7);
     term.m_strName = QStringLiteral("Owner kept as read");
     CClass longTexts; // the two longer length forms of a string
@@ -119,7 +128,8 @@ TEST_F(DataFilesTest, saveThenLoad_givesEqualTermAndInstructors) {
     EXPECT_EQ(loadedTeachers, teachers);
 }
 
-TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmptyFiles) {
+TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmptyFiles)
+{
     SetDataDir(m_dir.filePath(QStringLiteral("not/yet/made")));
     CStudent s;
     CTeacherArray teachers;
@@ -138,7 +148,8 @@ TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmpt
     EXPECT_EQ(ReadBytes(teachersPath()), FromHex("00 00 00 00"));
 }
 
-TEST_F(DataFilesTest, missingInstructorFile_keepsClassesAndTheirInstructorCopies) {
+TEST_F(DataFilesTest, missingInstructorFile_keepsClassesAndTheirInstructorCopies)
+{
     const CStudent term = MakeTerm(4, 3);
     ASSERT_TRUE(SaveData(term, MakeTeachers(4)).ok());
     ASSERT_TRUE(QFile::remove(teachersPath()));
@@ -156,7 +167,8 @@ TEST_F(DataFilesTest, missingInstructorFile_keepsClassesAndTheirInstructorCopies
 // ---- version 1 records ----
 
 // Biology: eleven-row chart; Chemistry: plain letters, four rows. Strings in the old 8-bit form.
-QByteArray VersionOneStudentFile() {
+QByteArray VersionOneStudentFile()
+{
     const double mins[11] = {93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60};
     const double points[11] = {4.0, 3.7, 3.3, 3.0, 2.7, 2.3, 2.0, 1.7, 1.3, 1.0, 0.7};
     Raw b;
@@ -178,7 +190,8 @@ QByteArray VersionOneStudentFile() {
     return b.bytes();
 }
 
-TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo) {
+TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo)
+{
     WriteBytes(studentPath(), VersionOneStudentFile());
     CStudent s;
     CTeacherArray teachers;
@@ -228,7 +241,8 @@ TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo) {
 
 // ---- the default grade chart file ----
 
-TEST_F(DataFilesTest, gradeChartFile_writesExactBytesAndReadsThemBack) {
+TEST_F(DataFilesTest, gradeChartFile_writesExactBytesAndReadsThemBack)
+{
     const CGradeTypeArray chart = {CGradeType(QStringLiteral("A"), 4.0, 90.0)};
     ASSERT_TRUE(WriteGradeChartFile(chart));
     EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)),
@@ -239,7 +253,8 @@ TEST_F(DataFilesTest, gradeChartFile_writesExactBytesAndReadsThemBack) {
     EXPECT_EQ(read, chart);
 }
 
-TEST_F(DataFilesTest, gradeChartFile_missingOrCut_leavesChartAsItWas) {
+TEST_F(DataFilesTest, gradeChartFile_missingOrCut_leavesChartAsItWas)
+{
     const CGradeTypeArray before = CClass().m_gradeChart;
     CGradeTypeArray chart = before;
     EXPECT_FALSE(ReadGradeChartFile(chart));
@@ -263,7 +278,8 @@ struct PermissionGuard {
     ~PermissionGuard() { QFile::setPermissions(path, saved); }
 };
 
-TEST_F(DataFilesTest, saveIntoReadOnlyFolder_reportsEachFile_andKeepsOldFiles) {
+TEST_F(DataFilesTest, saveIntoReadOnlyFolder_reportsEachFile_andKeepsOldFiles)
+{
     const CStudent oldTerm = MakeTerm(2, 2, 1);
     ASSERT_TRUE(SaveData(oldTerm, MakeTeachers(2)).ok());
     const QByteArray oldStudent = ReadBytes(studentPath());
@@ -294,7 +310,8 @@ TEST_F(DataFilesTest, saveIntoReadOnlyFolder_reportsEachFile_andKeepsOldFiles) {
     EXPECT_EQ(ReadBytes(teachersPath()), oldTeachers);
 }
 
-TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther) {
+TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther)
+{
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QString::fromLatin1(kStudentFile)));
     const CTeacherArray teachers = MakeTeachers(3);
     const SaveReport report = SaveData(MakeTerm(2, 2), teachers);
@@ -309,20 +326,23 @@ TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther) 
 struct FileSizeLimit {
     rlimit saved{};
     void (*savedHandler)(int) = SIG_DFL;
-    explicit FileSizeLimit(rlim_t limit) {
+    explicit FileSizeLimit(rlim_t limit)
+    {
         getrlimit(RLIMIT_FSIZE, &saved);
         savedHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit lower = saved;
         lower.rlim_cur = limit;
         setrlimit(RLIMIT_FSIZE, &lower);
     }
-    ~FileSizeLimit() {
+    ~FileSizeLimit()
+    {
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, savedHandler);
     }
 };
 
-TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFileWhole) {
+TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFileWhole)
+{
     const CStudent oldTerm = MakeTerm(2, 2, 1);
     const CTeacherArray teachers = MakeTeachers(2);
     ASSERT_TRUE(SaveData(oldTerm, teachers).ok());

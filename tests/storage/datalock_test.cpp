@@ -16,7 +16,8 @@ namespace {
 
 class DataLockTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(m_dir.isValid());
         SetDataDir(m_dir.filePath(QStringLiteral("data")));
     }
@@ -25,7 +26,8 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt) {
+TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt)
+{
     DataLock first;
     ASSERT_TRUE(first.tryLock());
     EXPECT_TRUE(first.isLocked());
@@ -42,7 +44,8 @@ TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt) {
     EXPECT_TRUE(second.isLocked());
 }
 
-TEST_F(DataLockTest, locksOnDifferentFolders_doNotMeet) {
+TEST_F(DataLockTest, locksOnDifferentFolders_doNotMeet)
+{
     DataLock first;
     ASSERT_TRUE(first.tryLock());
     SetDataDir(m_dir.filePath(QStringLiteral("other")));
@@ -52,7 +55,8 @@ TEST_F(DataLockTest, locksOnDifferentFolders_doNotMeet) {
 
 // A child process takes the lock; while it lives the lock holds, and once it is killed without
 // any chance to clean up, the lock file it left is taken over.
-TEST_F(DataLockTest, lockLeftByKilledProcess_isTakenOver) {
+TEST_F(DataLockTest, lockLeftByKilledProcess_isTakenOver)
+{
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();

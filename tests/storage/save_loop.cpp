@@ -9,7 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (argc != 4) {
         std::fprintf(stderr, "usage: save_loop DIR CLASSES REMINDERS\n");
         return 2;

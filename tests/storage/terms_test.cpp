@@ -14,36 +14,42 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString &path) {
+QByteArray ReadBytes(const QString &path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString &path, const QByteArray &bytes) {
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
-CTime At(int year, int month, int day, int hour, int minute, int second = 0) {
+CTime At(int year, int month, int day, int hour, int minute, int second = 0)
+{
     return CTime::FromLocal(year, month, day, hour, minute, second);
 }
 
 class TermsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(m_dir.isValid());
         SetDataDir(m_dir.filePath(QStringLiteral("data")));
         SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
         ASSERT_TRUE(QDir().mkpath(DocumentsDir()));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         Clock::Unpin();
         SetDataDir(QString());
         SetDocumentsDir(QString());
     }
     // Saves `term` with the instructors and returns the student file's bytes.
-    QByteArray save(const CStudent &term) {
+    QByteArray save(const CStudent &term)
+    {
         EXPECT_TRUE(SaveData(term, m_teachers).ok());
         return ReadBytes(studentPath());
     }
@@ -54,7 +60,8 @@ protected:
     CTeacherArray m_teachers = MakeTeachers(3);
 };
 
-TEST(TimeStamp, isMonthDayYearHourMinuteWithoutPadding) {
+TEST(TimeStamp, isMonthDayYearHourMinuteWithoutPadding)
+{
     EXPECT_EQ(TimeStamp(At(2003, 7, 9, 21, 40)), QStringLiteral("7-9-2003-2140"));
     EXPECT_EQ(TimeStamp(At(2003, 7, 9, 21, 5)), QStringLiteral("7-9-2003-215"));
     EXPECT_EQ(TimeStamp(At(2003, 7, 9, 9, 5)), QStringLiteral("7-9-2003-95"));
@@ -64,7 +71,8 @@ TEST(TimeStamp, isMonthDayYearHourMinuteWithoutPadding) {
 
 // ---- new term ----
 
-TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_savesNothing) {
+TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_savesNothing)
+{
     PinnedClock clock(At(2004, 3, 3, 14, 7));
     CStudent term = MakeTerm(3, 4);
     term.m_strName = QStringLiteral("Owner");
@@ -82,7 +90,8 @@ TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_savesNothing) {
                            QString::fromLatin1(kTeachersFile)}));
 }
 
-TEST_F(TermsTest, secondNewTermInSameMinute_doesNothing) {
+TEST_F(TermsTest, secondNewTermInSameMinute_doesNothing)
+{
     PinnedClock clock(At(2004, 3, 3, 14, 7, 5));
     CStudent term = MakeTerm(2, 2, 1);
     const QByteArray first = save(term);
@@ -99,7 +108,8 @@ TEST_F(TermsTest, secondNewTermInSameMinute_doesNothing) {
 
 // ---- restore ----
 
-TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm) {
+TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm)
+{
     PinnedClock clock(At(2003, 12, 20, 10, 0));
     const CStudent oldTerm = MakeTerm(3, 3, 1);
     CStudent term = oldTerm;
@@ -125,7 +135,8 @@ TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm) 
     EXPECT_EQ(ReadBytes(DataFilePath(QStringLiteral("SDBackupEnd-1-12-2004-830"))), newBytes);
 }
 
-TEST_F(TermsTest, restoreOfStudentFileItself_leavesTermEmpty_andSavesNothing) {
+TEST_F(TermsTest, restoreOfStudentFileItself_leavesTermEmpty_andSavesNothing)
+{
     PinnedClock clock(At(2004, 2, 1, 9, 15));
     CStudent term = MakeTerm(2, 2);
     const QByteArray saved = save(term);
@@ -142,7 +153,8 @@ TEST_F(TermsTest, restoreOfStudentFileItself_leavesTermEmpty_andSavesNothing) {
     EXPECT_TRUE(report.message().isEmpty());
 }
 
-TEST_F(TermsTest, restoreOfFileThatCannotBeOpened_leavesTermEmpty_andSavesNothing) {
+TEST_F(TermsTest, restoreOfFileThatCannotBeOpened_leavesTermEmpty_andSavesNothing)
+{
     PinnedClock clock(At(2004, 2, 1, 9, 15));
     CStudent term = MakeTerm(2, 2);
     save(term);
@@ -168,7 +180,8 @@ TEST_F(TermsTest, restoreOfFileThatCannotBeOpened_leavesTermEmpty_andSavesNothin
                           QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileUnchanged) {
+TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileUnchanged)
+{
     PinnedClock clock(At(2004, 2, 1, 9, 15));
     CStudent term = MakeTerm(2, 2, 1);
     save(term);
@@ -201,7 +214,8 @@ TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileU
 }
 
 // After a new term nothing is saved yet: neither a new term nor a restore can run.
-TEST_F(TermsTest, withNoSavedTerm_neitherNewTermNorRestoreRuns) {
+TEST_F(TermsTest, withNoSavedTerm_neitherNewTermNorRestoreRuns)
+{
     PinnedClock clock(At(2004, 2, 1, 9, 15));
     const QString chosen = m_dir.filePath(QStringLiteral("Documents/old.stn"));
     WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1)));
@@ -218,7 +232,8 @@ TEST_F(TermsTest, withNoSavedTerm_neitherNewTermNorRestoreRuns) {
 
 // ---- the synchronising copy ----
 
-TEST_F(TermsTest, backup_copiesSavedTermOnce_perMinute) {
+TEST_F(TermsTest, backup_copiesSavedTermOnce_perMinute)
+{
     PinnedClock clock(At(2003, 7, 9, 21, 40));
     const QByteArray saved = save(MakeTerm(2, 3));
     const QString copy = BackupTerm(Clock::Now());
@@ -231,7 +246,8 @@ TEST_F(TermsTest, backup_copiesSavedTermOnce_perMinute) {
     EXPECT_EQ(QDir(DocumentsDir()).entryList(QDir::Files).size(), 1);
 }
 
-TEST_F(TermsTest, backupIntoMissingDocumentsFolder_makesNoCopy) {
+TEST_F(TermsTest, backupIntoMissingDocumentsFolder_makesNoCopy)
+{
     PinnedClock clock(At(2003, 7, 9, 21, 40));
     const QByteArray saved = save(MakeTerm(2, 3));
     SetDocumentsDir(m_dir.filePath(QStringLiteral("No Documents")));
@@ -243,7 +259,8 @@ TEST_F(TermsTest, backupIntoMissingDocumentsFolder_makesNoCopy) {
 
 // ---- clean-up ----
 
-TEST(CleanupOldReminders, removesUngradedRemindersDueMoreThanSevenDaysAgo) {
+TEST(CleanupOldReminders, removesUngradedRemindersDueMoreThanSevenDaysAgo)
+{
     auto reminder = [](const char *name, CTime due, double possible) {
         return MakeReminder(QString::fromLatin1(name), due, 0.0, possible);
     };
