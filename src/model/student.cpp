@@ -14,7 +14,9 @@ void CStudent::Serialize(CArchive &ar)
     // Classes read whole stay in the list when the data ends or breaks later.
     m_classes.clear();
     m_strName = ar.ReadString("student name");
-    const int32_t n = ar.ReadCount("class count", CClass::kMinBytes);
+    // No up-front size check here: classes are appended one by one, so a count larger than the
+    // data only ends in a read error after every whole class has been kept.
+    const int32_t n = ar.ReadInt32("class count");
     for (int32_t i = 0; i < n; ++i) {
         CClass c;
         c.Serialize(ar);

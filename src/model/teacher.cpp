@@ -21,7 +21,8 @@ void SerializeTeachers(CArchive &ar, CTeacherArray &teachers)
             t.Serialize(ar);
         return;
     }
-    const int32_t n = ar.ReadCount("instructor count", CTeacher::kMinBytes);
+    // Appended one by one: a damaged list keeps every instructor read whole.
+    const int32_t n = ar.ReadInt32("instructor count");
     for (int32_t i = 0; i < n; ++i) {
         CTeacher t;
         t.Serialize(ar);

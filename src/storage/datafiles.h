@@ -43,7 +43,9 @@ struct SaveReport {
 // skipped silently. A damaged file keeps every class (instructor) read whole, is copied aside as
 // "studentdef-damaged-STAMP.stn" ("teachers-damaged-STAMP.dat") before anything can write over it,
 // and is reported in the result.
+// Temporaries left by a save that was killed before its rename are removed first.
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers);
+void RemoveStaleTemporaries();
 
 // Writes both files, each through a temporary that replaces the old file only when whole.
 // A failure of one does not stop the other.

@@ -65,11 +65,10 @@ TEST(DamagedStudentFile, truncatedAtEveryLength_throwsAndKeepsWholeClasses) {
         const ArchiveError e = ReadError(bytes.left(len), &kept);
         ASSERT_FALSE(e.field().empty()) << "length " << len;
         ASSERT_LE(e.offset(), len);
-        // The class count is checked against the bytes left before any class is read.
-        qsizetype whole = 0;
-        if (len >= header && len - header >= term.m_classes.size() * CClass::kMinBytes)
-            whole = std::count_if(classEnds.begin(), classEnds.end(),
-                                  [&](qsizetype end) { return end <= len; });
+        // Every class read whole before the cut is kept.
+        const qsizetype whole = len < header ? 0
+                                             : std::count_if(classEnds.begin(), classEnds.end(),
+                                                             [&](qsizetype end) { return end <= len; });
         ASSERT_EQ(kept.m_classes, term.m_classes.mid(0, whole)) << "length " << len;
     }
 }
@@ -79,7 +78,6 @@ TEST(DamagedStudentFile, hugeCounts_failAtTheCountNamingIt) {
         int offset;
         const char *field;
     } cases[] = {
-        {4, "class count"},
         {kClassStart + 92, "textbook count"},
         {kClassStart + 96, "reminder count"},
         {kClassStart + 100, "meeting time count"},
@@ -95,6 +93,16 @@ TEST(DamagedStudentFile, hugeCounts_failAtTheCountNamingIt) {
             EXPECT_EQ(e.offset(), c.offset);
         }
     }
+}
+
+TEST(DamagedStudentFile, hugeClassCount_keepsTheWholeClassesAndFailsAtTheEnd) {
+    QByteArray bytes = MathFile();
+    bytes.replace(4, 4, I32(0x7FFFFFFF));
+    CStudent kept;
+    const ArchiveError e = ReadError(bytes, &kept);
+    EXPECT_EQ(e.field(), "class name");
+    EXPECT_EQ(e.offset(), bytes.size());
+    EXPECT_EQ(kept.m_classes, Read<CStudent>(MathFile()).m_classes);
 }
 
 TEST(DamagedStudentFile, negativeCounts_readNoElement) {

@@ -148,6 +148,24 @@ TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmpt
     EXPECT_EQ(ReadBytes(teachersPath()), FromHex("00 00 00 00"));
 }
 
+TEST_F(DataFilesTest, load_removesTemporariesOfAKilledSave_andNothingElse)
+{
+    const QStringList litter = {"studentdef.stn.Ab12Cd", "teachers.dat.q9Z8x7"};
+    const QStringList kept = {"studentdef.stn.bak", "studentdef.stn.toolong", "notes.stn.Ab12Cd",
+                              "SDBackupEnd-7-9-2003-2140"};
+    for (const QString &name : litter + kept) {
+        QFile f(m_dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    CStudent s;
+    CTeacherArray t;
+    LoadData(s, t);
+    for (const QString &name : litter)
+        EXPECT_FALSE(QFile::exists(m_dir.filePath(name))) << name.toStdString();
+    for (const QString &name : kept)
+        EXPECT_TRUE(QFile::exists(m_dir.filePath(name))) << name.toStdString();
+}
+
 TEST_F(DataFilesTest, missingInstructorFile_keepsClassesAndTheirInstructorCopies)
 {
     const CStudent term = MakeTerm(4, 3);
