@@ -255,6 +255,9 @@ void CheckLoader(const QByteArray &bytes, bool studentWhole, bool studentAtEnd,
     if (teachersWhole)
         Check(teachers == direct2, "the loader read a different instructor list");
     Check(first.damaged() == !first.message().isEmpty(), "a damaged load without a message");
+    Check((first.student.status == FileReadResult::Damaged) ==
+              !DescribeStudentRead(first.student, true).isEmpty(),
+          "a damaged restore without a message");
 
     for (const FileReadResult *r : {&first.student, &first.teachers}) {
         if (r->status != FileReadResult::Damaged)
