@@ -28,11 +28,17 @@ int Fail(const QString &text)
     return 2;
 }
 
-bool WantsRender(int argc, char *argv[])
+// Rendering, --help and --version need no display.
+bool NeedsNoDisplay(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--render") == 0 || std::strncmp(argv[i], "--render=", 9) == 0)
+    for (int i = 1; i < argc; ++i) {
+        const char *a = argv[i];
+        if (std::strcmp(a, "--render") == 0 || std::strncmp(a, "--render=", 9) == 0 ||
+            std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0 ||
+            std::strcmp(a, "--help-all") == 0 || std::strcmp(a, "--version") == 0 ||
+            std::strcmp(a, "-v") == 0)
             return true;
+    }
     return false;
 }
 
@@ -47,14 +53,28 @@ bool ParseNow(const QString &text, CTime &out)
     return true;
 }
 
-int Render(CQuillboxView &view, const QString &out, int mode)
+struct RenderSelection {
+    int cls = -1;
+    int reminder = -1;
+    bool hasDay = false;
+    CTime day;
+};
+
+int Render(CQuillboxView &view, const QString &out, int mode, const RenderSelection &sel)
 {
     view.OnInitialUpdate();
     view.resize(240, 268);
     if (mode >= ModeClasses && mode <= ModeGrades)
         view.SelectViewType(mode);
-    else if (mode >= 0)
-        view.State().m_nViewType = mode;
+    ViewState &v = view.State();
+    v.m_nSelClass = sel.cls;
+    v.m_nSelReminder = sel.reminder;
+    if (sel.hasDay) {
+        v.m_timeDay = sel.day;
+        v.m_timeMonth = sel.day;
+    }
+    if (mode > ModeGrades)
+        view.EnterMode(mode);
     // grab() paints the view and its children (the view-type selector) as the window shows them.
     const QImage image = view.grab().toImage();
     if (!image.save(out, "PNG"))
@@ -66,9 +86,8 @@ int Render(CQuillboxView &view, const QString &out, int mode)
 
 int main(int argc, char *argv[])
 {
-    const bool render = WantsRender(argc, argv);
-    if (render && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // rendering needs no display
+    if (NeedsNoDisplay(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Larkware"));
@@ -98,7 +117,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption nowOpt(QStringLiteral("now"),
                                     QStringLiteral("Take this as the current time."),
                                     QStringLiteral("YYYY-MM-DD hh:mm"));
-    parser.addOptions({dataDir, docsDir, renderOpt, viewOpt, nowOpt});
+    const QCommandLineOption classOpt(
+        QStringLiteral("class"),
+        QStringLiteral("With --render: the selected class, counted from 0 in name order."),
+        QStringLiteral("N"));
+    const QCommandLineOption reminderOpt(
+        QStringLiteral("reminder"),
+        QStringLiteral("With --render: the selected reminder of that class, from 0."),
+        QStringLiteral("N"));
+    const QCommandLineOption dayOpt(QStringLiteral("day"),
+                                    QStringLiteral("With --render: the day the Day view shows."),
+                                    QStringLiteral("YYYY-MM-DD"));
+    parser.addOptions({dataDir, docsDir, renderOpt, viewOpt, nowOpt, classOpt, reminderOpt, dayOpt});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A student file (accepted; the term is always "
                                                 "the one in the data folder)."),
@@ -113,6 +143,7 @@ int main(int argc, char *argv[])
         std::printf("Quillbox 2.02\n");
         return 0;
     }
+    const bool render = parser.isSet(renderOpt);
     if (parser.positionalArguments().size() > 1)
         return Fail(QStringLiteral("only one file can be named"));
 
@@ -140,15 +171,34 @@ int main(int argc, char *argv[])
         mode = parser.value(viewOpt).toInt(&ok);
         if (!ok || mode < 0 || mode > 8 || mode == 6)
             return Fail(QStringLiteral("--view wants 0 to 5, 7 or 8"));
-        if (!render)
-            return Fail(QStringLiteral("--view works only with --render"));
     }
+
+    RenderSelection selection;
+    for (const auto &[opt, out] : {std::pair{&classOpt, &selection.cls},
+                                   std::pair{&reminderOpt, &selection.reminder}}) {
+        if (!parser.isSet(*opt))
+            continue;
+        bool ok = false;
+        *out = parser.value(*opt).toInt(&ok);
+        if (!ok || *out < 0)
+            return Fail(QStringLiteral("--%1 wants a number from 0").arg(opt->names().first()));
+    }
+    if (parser.isSet(dayOpt)) {
+        const QDate d = QDate::fromString(parser.value(dayOpt), Qt::ISODate);
+        if (!d.isValid())
+            return Fail(QStringLiteral("--day wants YYYY-MM-DD, not \"%1\"").arg(parser.value(dayOpt)));
+        selection.day = CTime::FromLocal(d.year(), d.month(), d.day(), 0, 0, 0);
+        selection.hasDay = true;
+    }
+    if (!render && (parser.isSet(viewOpt) || parser.isSet(classOpt) || parser.isSet(reminderOpt) ||
+                    parser.isSet(dayOpt)))
+        return Fail(QStringLiteral("--view, --class, --reminder and --day work only with --render"));
 
     if (render) {
         CQuillboxView::Options options;
         options.headless = true;
         CQuillboxView view(options);
-        return Render(view, parser.value(renderOpt), mode);
+        return Render(view, parser.value(renderOpt), mode, selection);
     }
 
     DataLock lock;

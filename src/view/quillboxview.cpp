@@ -123,6 +123,8 @@ void CQuillboxView::OnInitialUpdate()
     m_listReminders = new CListColorCtrl(this);
     m_listReminders->SetOddRowColor(Scheme(m_state.m_nColorScheme).row);
     m_listReminders->hide();
+    // Cut texts end in "..." instead: a sideways scroll bar would only hide the dates.
+    m_listReminders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_listReminders, &CListColorCtrl::rowClicked, this, [this] { m_nav.ListClicked(); });
     connect(m_listReminders, &CListColorCtrl::toggleDoneRequested, this,
             &CQuillboxView::ToggleDone);
@@ -358,10 +360,8 @@ void CQuillboxView::ToggleDone(int reminder)
     if (reminder < 0 || reminder >= rems.size())
         return;
     rems[reminder].m_bDone = rems[reminder].m_bDone ? 0 : 1;
-    if (m_listReminders && m_listReminders->isVisible()) {
-        m_listReminders->Fill(m_student.m_classes[c]);
-        m_listReminders->setCurrentItem(m_listReminders->topLevelItem(reminder));
-    }
+    if (m_listReminders && m_listReminders->isVisible())
+        m_listReminders->SetRowImage(reminder, rems[reminder].m_bDone ? 1 : 0);
     DataChanged();
 }
 
@@ -422,5 +422,12 @@ void CQuillboxView::SelectMonth()
         return;
     m_state.m_timeMonth = CTime::FromLocal(year, month, 1, 0, 0, 0);
     m_state.m_bCalendarValid = false;
+    Repaint();
+}
+
+void CQuillboxView::EnterMode(int mode)
+{
+    m_state.m_nViewType = mode;
+    ShowReminderList(mode == ModeClassDetail);
     Repaint();
 }

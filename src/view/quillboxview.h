@@ -59,6 +59,8 @@ public:
     void ToggleDone(int reminder);
     // Something the calendar shows changed.
     void DataChanged();
+    // Shows a mode directly (headless rendering): the class detail with its reminder list.
+    void EnterMode(int mode);
     // Select month: the month and year dialog of the Calendar view.
     void SelectMonth();
     // The peek box shown while the stylus is down on a day letter.
