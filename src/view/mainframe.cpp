@@ -24,6 +24,13 @@ CMainFrame::CMainFrame(CQuillboxView *view, QWidget *parent) : QMainWindow(paren
     quit->setShortcutContext(Qt::ApplicationShortcut);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
+
+    // The save command, also on the keyboard.
+    auto *save = new QAction(tr("Save"), this);
+    save->setShortcut(QKeySequence::Save);
+    save->setShortcutContext(Qt::ApplicationShortcut);
+    connect(save, &QAction::triggered, this, [this] { m_view->SaveCommand(); });
+    addAction(save);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)
