@@ -249,6 +249,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             if (hasLine)
                 y += H + Grid::kRowGap;
         }
+        anyDay = anyDay || found;
         if (stop)
             break;
         if (!found && !v.m_bHideNoDays) {
@@ -257,7 +258,6 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             s.SetTextColor(black);
             y += H + Grid::kRowGap;
         }
-        anyDay = anyDay || found;
         walked = walked + 86400;
         if (v.m_bHideNoDays && haveEarliest && walked < earliest)
             break;

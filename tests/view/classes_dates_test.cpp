@@ -563,10 +563,8 @@ TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
     EXPECT_FALSE(p.state.m_bMoreDates);
 }
 
-// Disabled: DrawDatesView leaves the walk (`if (stop) break;`) before it records that the day
-// had a reminder (`anyDay = anyDay || found;`), so when the first day with reminders is cut off
-// at the bottom limit the view also says "No Dates found with Reminders ..." under its rows.
-TEST(DatesView, DISABLED_hideDaysOn_firstDayWithRemindersCutOff_noNoDatesMessage)
+// A day whose lines are cut off at the bottom limit still counts as a day with reminders.
+TEST(DatesView, hideDaysOn_firstDayWithRemindersCutOff_noNoDatesMessage)
 {
     ViewPaint p;
     p.state.m_bHideNoDays = true;
