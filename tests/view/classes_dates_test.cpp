@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace textview;
 
 namespace {
@@ -241,6 +243,8 @@ struct LimitCase {
     Hit last;        // the last row drawn
 };
 
+void PrintTo(const LimitCase &c, std::ostream *os) { *os << "bottom " << c.bottom; }
+
 class ClassesLimit : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(ClassesLimit, rowsStopAboveBottomMinusHMinus27_andTheDownArrowShows)
@@ -268,7 +272,10 @@ INSTANTIATE_TEST_SUITE_P(
         // limit 223: 222 still above it.
         LimitCase{261, 13, {HitRow::Class, {2, 220, 238, 235}, 222, 6, -1}},
         // limit 222: the row at 222 is not above it.
-        LimitCase{260, 12, {HitRow::Reminder, {18, 206, 18 + 25 + 10 + 105, 217}, 206, 5, 0}}));
+        LimitCase{260, 12, {HitRow::Reminder, {18, 206, 18 + 25 + 10 + 105, 217}, 206, 5, 0}}),
+    [](const ::testing::TestParamInfo<LimitCase> &info) {
+        return "bottom" + std::to_string(info.param.bottom);
+    });
 
 TEST(ClassesView, allRowsFit_noMoreFlagAndNoArrow)
 {

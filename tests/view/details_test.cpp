@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 using namespace textview;
 
 namespace {
@@ -99,6 +102,8 @@ struct GradeTextCase {
     Txt grade;
 };
 
+void PrintTo(const GradeTextCase &c, std::ostream *os) { *os << '"' << c.name << '"'; }
+
 class ClassDetailGradeText : public ::testing::TestWithParam<GradeTextCase> {};
 
 TEST_P(ClassDetailGradeText, longThenShortThenLetterOnly_byTheRoomRightOfTheTitle)
@@ -129,7 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {"(B)", 220, 30, FontRole::Normal, kBlack}},
         // 180 in the large font is too wide: bold, 120 wide, and the long form fits again.
         GradeTextCase{"Anthropology 101 ABC", FontRole::Bold,
-                      {"42.5/50.0 of 100.0(B)", 130, 30, FontRole::Normal, kBlack}}));
+                      {"42.5/50.0 of 100.0(B)", 130, 30, FontRole::Normal, kBlack}}),
+    [](const ::testing::TestParamInfo<GradeTextCase> &info) {
+        return "title" + std::to_string(std::strlen(info.param.name)) + "chars";
+    });
 
 TEST(ClassDetail, ungradedWithoutMeetings_plainBannerNoGradeNoDayBox)
 {
