@@ -29,8 +29,14 @@ const CStudent &BigTerm()
 
 const Rect kClient{0, 0, 240, 268};
 
-CTime December() { return CTime::FromLocal(2003, 12, 1, 0, 0, 0); }
-CTime Now() { return CTime::FromLocal(2003, 12, 10, 10, 0, 0); }
+CTime December()
+{
+    return CTime::FromLocal(2003, 12, 1, 0, 0, 0);
+}
+CTime Now()
+{
+    return CTime::FromLocal(2003, 12, 10, 10, 0, 0);
+}
 
 void DrawMonth(benchmark::State &state, const CStudent &term)
 {
@@ -52,10 +58,16 @@ void DrawMonth(benchmark::State &state, const CStudent &term)
 }
 
 // The whole calendar, as a paint after the cache was dropped.
-void BM_CalendarDraw_100x1000(benchmark::State &state) { DrawMonth(state, BigTerm()); }
+void BM_CalendarDraw_100x1000(benchmark::State &state)
+{
+    DrawMonth(state, BigTerm());
+}
 
 // The same with no classes: grid, numbers, banner and command strip only.
-void BM_CalendarDraw_EmptyTerm(benchmark::State &state) { DrawMonth(state, CStudent()); }
+void BM_CalendarDraw_EmptyTerm(benchmark::State &state)
+{
+    DrawMonth(state, CStudent());
+}
 
 // Every reminder's due day, converted once per drawing.
 void BM_CalendarDueDayTable_100x1000(benchmark::State &state)

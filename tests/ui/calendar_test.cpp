@@ -59,15 +59,24 @@ enum Img : int { kPage = 184, kBang = 185, kClock = 186, kBanner = 180, kArrows 
 
 // Full-size client geometry.
 constexpr int kCw = 32, kRh = 35;
-int CellX(int col) { return 8 + col * kCw; }
-int CellY(int row) { return 63 + row * kRh; }
+int CellX(int col)
+{
+    return 8 + col * kCw;
+}
+int CellY(int row)
+{
+    return 63 + row * kRh;
+}
 
 // Dates and times in the test time zone (America/New_York).
 CTime At(int year, int month, int day, int hour = 12, int minute = 0)
 {
     return CTime::FromLocal(year, month, day, hour, minute, 0);
 }
-CTime Midnight(int year, int month, int day) { return At(year, month, day, 0, 0); }
+CTime Midnight(int year, int month, int day)
+{
+    return At(year, month, day, 0, 0);
+}
 
 CAssignment Rem(CTime due, bool high = false, bool done = false)
 {
@@ -352,9 +361,11 @@ TEST(CalendarCells, leapAndCenturyFebruaries_countedIntoTheNextMarch)
 {
     Calendar c;
     c.Draw(2000, 3, At(2003, 10, 15)); // 29 days before a Wednesday
-    EXPECT_TRUE(c.Cells().startsWith(QStringLiteral("~27 ~28 ~29 1 2 3 4 |"))) << c.Cells().toStdString();
+    EXPECT_TRUE(c.Cells().startsWith(QStringLiteral("~27 ~28 ~29 1 2 3 4 |")))
+        << c.Cells().toStdString();
     c.Draw(2100, 3, At(2003, 10, 15)); // 28 days before a Monday
-    EXPECT_TRUE(c.Cells().startsWith(QStringLiteral("~28 1 2 3 4 5 6 |"))) << c.Cells().toStdString();
+    EXPECT_TRUE(c.Cells().startsWith(QStringLiteral("~28 1 2 3 4 5 6 |")))
+        << c.Cells().toStdString();
 }
 
 TEST(CalendarCells, splitCell_serifNumbersHalfLineNoFill)
@@ -394,7 +405,9 @@ TEST(CalendarCells, otherMonthDays_greyFilledWithTheirOwnDatesMarks)
     const std::vector<Rect> fills = c.Fills(kOutFill);
     const std::vector<Rect> expected = {
         {9, 64, 40, 98}, // row 0 down to y + rh
-        {137, 204, 168, 237}, {169, 204, 200, 237}, {201, 204, 232, 237}, // row 4: y + rh - 1
+        {137, 204, 168, 237},
+        {169, 204, 200, 237},
+        {201, 204, 232, 237}, // row 4: y + rh - 1
     };
     EXPECT_EQ(fills, expected);
 
@@ -516,8 +529,9 @@ TEST(CalendarMarks, splitHalves_marksInARowWithoutCounts)
 {
     Calendar c; // August 2003: Sunday 24 over 31
     c.student.m_classes = {
-        Cls("Art", {Rem(At(2003, 8, 24, 9), true), Rem(At(2003, 8, 24, 10), true),
-                    Rem(At(2003, 8, 31, 9))},
+        Cls("Art",
+            {Rem(At(2003, 8, 24, 9), true), Rem(At(2003, 8, 24, 10), true),
+             Rem(At(2003, 8, 31, 9))},
             {1}), // Sundays
     };
     c.Draw(2003, 8, At(2003, 10, 1));
@@ -527,8 +541,10 @@ TEST(CalendarMarks, splitHalves_marksInARowWithoutCounts)
         if (op.kind == Kind::Bitmap)
             marks.emplace_back(op.resourceId, op.rect.l, op.rect.t);
     const std::vector<std::tuple<int, int, int>> expected = {
-        {kBang, x + 12, y + 8},  {kClock, x + 16, y + 8},       // top: exclamation, then clock
-        {kClock, x + 12, y + 25}, {kPage, x + 20, y + 25},      // bottom: clock, page 8 on
+        {kBang, x + 12, y + 8},
+        {kClock, x + 16, y + 8}, // top: exclamation, then clock
+        {kClock, x + 12, y + 25},
+        {kPage, x + 20, y + 25}, // bottom: clock, page 8 on
     };
     EXPECT_EQ(marks, expected);
     int serif = 0;
@@ -617,7 +633,7 @@ TEST(CalendarDayCounts, latestFirstWalk_stopsAtFirstEarlierReminder)
 TEST(CalendarDayCounts, classMeets_byWeekdayAndStopsAtALaterDay)
 {
     CStudent s;
-    s.m_classes = {Cls("A", {}, {2, 4})}; // Monday, Wednesday
+    s.m_classes = {Cls("A", {}, {2, 4})};                    // Monday, Wednesday
     EXPECT_TRUE(GetDayCounts(s, 2003, 10, 13).bClassMeets);  // Monday
     EXPECT_TRUE(GetDayCounts(s, 2003, 10, 15).bClassMeets);  // Wednesday
     EXPECT_FALSE(GetDayCounts(s, 2003, 10, 14).bClassMeets); // Tuesday
@@ -694,8 +710,8 @@ CalendarHit Hit(int year, int month, int x, int y)
 {
     if (h.kind == CalendarHit::Day && h.year == year && h.month == month && h.day == day)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "kind " << h.kind << " date " << h.year << "-"
-                                         << h.month << "-" << h.day;
+    return ::testing::AssertionFailure()
+           << "kind " << h.kind << " date " << h.year << "-" << h.month << "-" << h.day;
 }
 
 TEST(CalendarHitTest, arrows_halfOpenRectangles)
@@ -980,8 +996,8 @@ TEST_F(CalendarViewTest, dayTaps_openTheDayViewOfEachKindOfCell)
         {2003, 12, 150, 203 + kRh + 1, 2004, 1, 1}, // row 4 next month, below its cell
     };
     for (const Case &k : cases) {
-        SCOPED_TRACE(::testing::Message() << k.year << "-" << k.month << " at " << k.x << ","
-                                          << k.y);
+        SCOPED_TRACE(::testing::Message()
+                     << k.year << "-" << k.month << " at " << k.x << "," << k.y);
         State().m_nViewType = ModeCalendar;
         State().m_nPrevViewType = -1;
         State().m_timeMonth = Midnight(k.year, k.month, 1);
@@ -1025,8 +1041,9 @@ TEST(SelectMonthDialog, lists_monthsAndYears2000ToTenAfterCurrent)
 {
     CSelectMonthDlg dlg(2026);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Select Month"));
-    const char *const months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
+    const char *const months[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
     ASSERT_EQ(dlg.MonthList()->count(), 12);
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(dlg.MonthList()->itemText(i), QString::fromLatin1(months[i]));
