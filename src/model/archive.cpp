@@ -166,6 +166,12 @@ CTime CArchive::ReadTime(const char *field)
     const int minute = ReadWord(field);
     const int second = ReadWord(field);
     ReadWord(field); // milliseconds: always 0
+    // Out-of-range fields would be carried into other fields (even out of the year's 16 bits)
+    // and change the time on the next save: they can only come from damage.
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59) {
+        m_pos -= kTimeBytes;
+        fail(field, "a date or time is out of range");
+    }
     return CTime::FromLocal(year, month, day, hour, minute, second);
 }
 

@@ -17,14 +17,17 @@ void CClassTime::Serialize(CArchive &ar)
 
 void CClassTime::GetEndTime(int &endHour, int &endMinute) const
 {
-    endMinute = m_nMinute + (m_nDuration % 60);
-    endHour = m_nHour + (m_nDuration / 60);
-    if (endMinute >= 60) {
-        endMinute -= 60;
-        endHour += 1;
+    // In 64 bits: values read from a damaged file must not overflow.
+    int64_t minute = int64_t(m_nMinute) + (m_nDuration % 60);
+    int64_t hour = int64_t(m_nHour) + (m_nDuration / 60);
+    if (minute >= 60) {
+        minute -= 60;
+        hour += 1;
     }
-    if (endHour >= 24)
-        endHour -= 24;
+    if (hour >= 24)
+        hour -= 24;
+    endHour = int(hour);
+    endMinute = int(minute);
 }
 
 QString CClassTime::GetDayName() const
