@@ -2,6 +2,7 @@
 // Reading must end in an ArchiveError (never a crash or a huge allocation) and keep what was whole.
 
 #include "model/archive.h"
+#include "model/class.h"
 #include "model/student.h"
 #include "support/termbuilder.h"
 
@@ -125,4 +126,64 @@ TEST(DamagedStudentFile, negativeCounts_readNoElement) {
         ASSERT_EQ(read.m_classes.size(), 1);
         EXPECT_EQ(read.m_classes[0], expected);
     }
+}
+
+namespace {
+
+// Eight Words of a time: year, month, day of week, day, hour, minute, second, milliseconds.
+QByteArray Words(std::initializer_list<int> words) {
+    QByteArray out;
+    for (int w : words) {
+        out.append(char(w & 0xFF));
+        out.append(char((w >> 8) & 0xFF));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(DamagedTimes, outOfRangeFields_areAReadErrorNotADifferentTime) {
+    const QList<QByteArray> bad = {
+        Words({0, 0, 0, 1, 0, 0, 0, 0}),          // month 0 would fall into year -1
+        Words({65535, 13, 0, 1, 0, 0, 0, 0}),     // month 13 would leave the year's 16 bits
+        Words({2003, 7, 3, 0, 21, 40, 0, 0}),     // day 0
+        Words({2003, 7, 3, 32, 21, 40, 0, 0}),    // day 32
+        Words({2003, 7, 3, 9, 24, 40, 0, 0}),     // hour 24
+        Words({2003, 7, 3, 9, 21, 60, 0, 0}),     // minute 60
+        Words({2003, 7, 3, 9, 21, 40, 60, 0}),    // second 60
+    };
+    for (const QByteArray &bytes : bad) {
+        CArchive ar(bytes);
+        try {
+            ar.ReadTime("due time");
+            ADD_FAILURE() << HexOf(bytes) << " was accepted";
+        } catch (const ArchiveError &e) {
+            EXPECT_EQ(e.field(), "due time");
+            EXPECT_EQ(e.offset(), 0);
+        }
+    }
+    // The edges of every range read, and the day of week and milliseconds are ignored.
+    CArchive ok(Words({2003, 12, 6, 31, 23, 59, 59, 999}));
+    const CTime::Fields f = ok.ReadTime().GetLocal();
+    EXPECT_EQ(f.year, 2003);
+    EXPECT_EQ(f.month, 12);
+    EXPECT_EQ(f.day, 31);
+    EXPECT_EQ(f.hour, 23);
+    EXPECT_EQ(f.minute, 59);
+    EXPECT_EQ(f.second, 59);
+}
+
+TEST(DamagedTimes, meetingWithHugeHourAndLength_endsWithoutOverflow) {
+    CClassTime t;
+    t.m_nHour = INT32_MAX;
+    t.m_nMinute = INT32_MAX;
+    t.m_nDuration = INT32_MAX;
+    int hour = 0, minute = 0;
+    t.GetEndTime(hour, minute); // UBSan builds (make fuzz) would flag an int overflow here
+    t.m_nHour = 2;
+    t.m_nMinute = 30;
+    t.m_nDuration = 1500;
+    t.GetEndTime(hour, minute);
+    EXPECT_EQ(hour, 3);
+    EXPECT_EQ(minute, 30);
 }
