@@ -79,6 +79,22 @@ int Navigator::NearestDayWithReminders(int from, int step) const
     return from;
 }
 
+namespace {
+// The Day view scrolls the list of its current layout.
+struct DayScroll {
+    int *first;
+    bool more;
+};
+DayScroll DayScrollOf(ViewState &v)
+{
+    switch (v.m_nDayMode) {
+    case 1: return {&v.m_nFirstDayReminder, v.m_bMoreDayReminders};
+    case 2: return {&v.m_nFirstPeriod, v.m_bMorePeriods};
+    default: return {&v.m_nFirstDayClass, v.m_bMoreDayClasses};
+    }
+}
+} // namespace
+
 bool Navigator::ScrollUp()
 {
     bool moved = false;
@@ -96,11 +112,9 @@ bool Navigator::ScrollUp()
         }
         break;
     case ModeDay: {
-        int *first = m_v.m_nDayMode == 1 ? &m_v.m_nFirstDayReminder
-                     : m_v.m_nDayMode == 2 ? &m_v.m_nFirstPeriod
-                                           : &m_v.m_nFirstDayClass;
-        if (*first > 0) {
-            --*first;
+        const DayScroll day = DayScrollOf(m_v);
+        if (*day.first > 0) {
+            --*day.first;
             moved = true;
         }
         break;
@@ -143,14 +157,9 @@ bool Navigator::ScrollDown()
         }
         break;
     case ModeDay: {
-        const bool more = m_v.m_nDayMode == 1   ? m_v.m_bMoreDayReminders
-                          : m_v.m_nDayMode == 2 ? m_v.m_bMorePeriods
-                                                : m_v.m_bMoreDayClasses;
-        int *first = m_v.m_nDayMode == 1 ? &m_v.m_nFirstDayReminder
-                     : m_v.m_nDayMode == 2 ? &m_v.m_nFirstPeriod
-                                           : &m_v.m_nFirstDayClass;
-        if (more) {
-            ++*first;
+        const DayScroll day = DayScrollOf(m_v);
+        if (day.more) {
+            ++*day.first;
             moved = true;
         }
         break;

@@ -8,6 +8,7 @@
 #include "view/listcolorctrl.h"
 #include "view/qtsurface.h"
 #include "view/startday.h"
+#include "view/texts.h"
 #include "view/textviews.h"
 #include "view/viewpainter.h"
 
@@ -145,6 +146,9 @@ void CQuillboxView::CreateFonts(bool recreate)
 {
     Q_UNUSED(recreate); // the font set replaces its fonts either way
     m_fonts.Create(m_state.m_bClearType);
+    // The selector's entries must fit its 72 pixels: it takes the view's own small font.
+    if (m_comboView)
+        m_comboView->setFont(m_fonts.Get(FontRole::Normal));
     update();
 }
 
@@ -170,8 +174,11 @@ QImage CQuillboxView::Render()
     if (!m_bInitialized)
         return image;
     const bool compact = height() < 200;
+    // The cached month also goes stale at midnight: today's mark moves.
+    const int today = DayKey(Clock::Now());
     if (m_state.m_nViewType == ModeCalendar && m_state.m_bCalendarValid &&
-        m_state.m_bCalendarCompact == compact && m_calendarCache.size() == size()) {
+        m_state.m_bCalendarCompact == compact && m_calendarCache.size() == size() &&
+        m_calendarToday == today) {
         m_rows.clear();
         return m_calendarCache;
     }
@@ -183,8 +190,10 @@ QImage CQuillboxView::Render()
         PaintView(surface, ctx, &m_rows);
     }
     m_bPainting = false;
-    if (m_state.m_nViewType == ModeCalendar)
+    if (m_state.m_nViewType == ModeCalendar) {
         m_calendarCache = image;
+        m_calendarToday = today;
+    }
     return image;
 }
 

@@ -109,6 +109,7 @@ private:
     Navigator m_nav{m_state, m_student, *this};
     std::optional<PeekBox> m_peek;
     QImage m_calendarCache; // the finished calendar, copied back until what it shows changes
+    int m_calendarToday = 0; // the day the cached calendar marked as today
     bool m_bInitialized = false;
     bool m_bPainting = false;
     bool m_bShowWelcome = false;

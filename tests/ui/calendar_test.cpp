@@ -887,6 +887,19 @@ TEST_F(CalendarViewTest, cache_secondRenderCopiesTheFinishedImage)
     EXPECT_TRUE(State().m_bCalendarValid);
 }
 
+TEST_F(CalendarViewTest, cache_drawnAgainAfterMidnight_soTodaysMarkMoves)
+{
+    const QImage before = m_view->Render();
+    EXPECT_EQ(QColor(before.pixel(133, 165)), kTodayFill); // October 15
+    m_clock.reset(); // unpins; then pin the next day
+    m_clock = std::make_unique<PinnedClock>(At(2003, 10, 16, 0));
+    const QImage after = m_view->Render();
+    EXPECT_NE(after.cacheKey(), before.cacheKey());
+    EXPECT_EQ(QColor(after.pixel(133, 165)), kWhite);
+    // Another paint the same day copies the cache again.
+    EXPECT_EQ(m_view->Render().cacheKey(), after.cacheKey());
+}
+
 TEST_F(CalendarViewTest, cache_droppedByToggleDone)
 {
     const QImage before = m_view->Render();
