@@ -523,32 +523,49 @@ TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemov
     OpenClassDetail("Algebra");
     ASSERT_FALSE(V().Peek().has_value());
 
-    // The strip right-aligned 10 from the edge, measured as "S M T W R F S" and drawn with blanks
-    // for days without a meeting: Algebra's reads "  M   W       ".
+    // The letters start 10 from the right edge less the width of "S M T W R F S"; a day without
+    // a meeting takes two blanks, a meeting day its letter and one blank. Algebra meets on Monday
+    // and Wednesday.
     QImage scratch(1, 1, QImage::Format_RGB32);
     QtSurface m(scratch, V().Fonts());
     m.SetFont(FontRole::Large);
     const int H1 = m.TextExtent(QStringLiteral("Algebra")).height();
     m.SetFont(FontRole::Bold);
-    const QSize strip = m.TextExtent(QStringLiteral("S M T W R F S"));
-    const int x0 = V().width() - strip.width() - 10;
-    const int wX = x0 + m.TextExtent(QStringLiteral("  M   ")).width() +
-                   m.TextExtent(QStringLiteral("W")).width() / 2;
-    const int y = H1 + 38 + strip.height() / 2;
+    auto w = [&](const char *text) { return m.TextExtent(QString::fromLatin1(text)).width(); };
+    const int H2 = m.TextExtent(QStringLiteral("S M T W R F S")).height();
+    const int x0 = V().width() - w("S M T W R F S") - 10;
+    const int mLeft = x0 + w("  ");
+    const int wLeft = mLeft + w("M ") + w("  ");
+    const int y = H1 + 38 + H2 / 2;
+    auto press = [&](int x, int yy) {
+        QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, yy));
+        const std::optional<PeekBox> box = V().Peek();
+        QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, yy));
+        EXPECT_FALSE(V().Peek().has_value()) << "the release repaints the box away";
+        return box;
+    };
+    const QString wednesday = Meets(4, 9).GetText(true) + QStringLiteral("  ");
+    const QString monday = Meets(2, 9).GetText(true) + QStringLiteral("  ");
 
-    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(wX, y));
+    for (int x : {wLeft, wLeft + w("W") - 1}) {
+        const std::optional<PeekBox> box = press(x, y);
+        ASSERT_TRUE(box.has_value()) << "x " << x;
+        EXPECT_EQ(box->text, wednesday);
+        EXPECT_EQ(box->box.r, V().width() - 8);
+        EXPECT_EQ(box->box.t, H1 + H2 + 42);
+    }
+    EXPECT_FALSE(press(wLeft + w("W"), y).has_value());   // the blank after it
+    EXPECT_FALSE(press(wLeft, H1 + 37).has_value());      // above the letters
+    EXPECT_FALSE(press(wLeft, H1 + 38 + H2).has_value()); // below them
+    EXPECT_FALSE(press(mLeft + w("M "), y).has_value());  // Tuesday: no meeting
+
+    // Moving while pressed follows the stylus from letter to letter.
+    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(wLeft + 1, y));
+    QTest::mouseMove(&V(), QPoint(mLeft + 1, y));
     ASSERT_TRUE(V().Peek().has_value());
-    const CClassTime wednesday = Meets(4, 9);
-    EXPECT_EQ(V().Peek()->text, wednesday.GetText(true) + QStringLiteral("  "));
-    EXPECT_EQ(V().Peek()->box.r, V().width() - 8);
-    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(wX, y));
+    EXPECT_EQ(V().Peek()->text, monday);
+    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(mLeft + 1, y));
     EXPECT_FALSE(V().Peek().has_value());
-
-    // Tuesday has no meeting: no box.
-    const int tX = x0 + m.TextExtent(QStringLiteral("  M ")).width() + 2;
-    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(tX, y));
-    EXPECT_FALSE(V().Peek().has_value());
-    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(tX, y));
 }
 
 } // namespace
