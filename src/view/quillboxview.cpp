@@ -146,10 +146,23 @@ void CQuillboxView::CreateFonts(bool recreate)
 {
     Q_UNUSED(recreate); // the font set replaces its fonts either way
     m_fonts.Create(m_state.m_bClearType);
-    // The selector's entries must fit its 72 pixels: it takes the view's own small font.
-    if (m_comboView)
-        m_comboView->setFont(m_fonts.Get(FontRole::Normal));
+    FitSelectorFont();
     update();
+}
+
+void CQuillboxView::FitSelectorFont()
+{
+    // The selector's entries must fit its few pixels: the view's small font, smaller if needed.
+    if (!m_comboView)
+        return;
+    QFont f = m_fonts.Get(FontRole::Normal);
+    const int room = width() - 5 - 163;
+    for (int px = f.pixelSize(); px >= 7; --px) {
+        f.setPixelSize(px);
+        m_comboView->setFont(f);
+        if (m_comboView->sizeHint().width() <= room)
+            break;
+    }
 }
 
 void CQuillboxView::PlaceChildren()
@@ -164,6 +177,7 @@ void CQuillboxView::PlaceChildren()
 void CQuillboxView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    FitSelectorFont();
     PlaceChildren();
 }
 

@@ -95,6 +95,7 @@ private:
 
     Rect ClientRect() const { return Rect{0, 0, width(), height()}; }
     void PlaceChildren();
+    void FitSelectorFont();
     void ReadSettings();
     void OnViewTypeChanged(int index);
 
