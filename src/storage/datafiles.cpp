@@ -200,13 +200,14 @@ void RemoveStaleTemporaries()
     }
 }
 
-LoadReport LoadData(CStudent &student, CTeacherArray &teachers)
+LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
 {
     LoadReport report;
-    RemoveStaleTemporaries();
+    if (!readOnly)
+        RemoveStaleTemporaries();
 
     report.student = ReadStudentFile(DataFilePath(kStudentFile), student);
-    if (report.student.status == FileReadResult::Damaged) {
+    if (report.student.status == FileReadResult::Damaged && !readOnly) {
         QByteArray bytes;
         QString error;
         if (ReadWhole(report.student.path, bytes, error) == FileReadResult::Whole)
@@ -233,7 +234,7 @@ LoadReport LoadData(CStudent &student, CTeacherArray &teachers)
             t.error = QString::fromStdString(e.what());
         }
         t.recovered = int(teachers.size() - before);
-        if (t.status == FileReadResult::Damaged)
+        if (t.status == FileReadResult::Damaged && !readOnly)
             CopyDamagedAside(t, bytes, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
     }
     return report;

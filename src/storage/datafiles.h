@@ -44,7 +44,8 @@ struct SaveReport {
 // "studentdef-damaged-STAMP.stn" ("teachers-damaged-STAMP.dat") before anything can write over it,
 // and is reported in the result.
 // Temporaries left by a save that was killed before its rename are removed first.
-LoadReport LoadData(CStudent &student, CTeacherArray &teachers);
+// readOnly (headless rendering): neither removes temporaries nor copies a damaged file aside.
+LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly = false);
 void RemoveStaleTemporaries();
 
 // Writes both files, each through a temporary that replaces the old file only when whole.

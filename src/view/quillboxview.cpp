@@ -131,7 +131,7 @@ void CQuillboxView::OnInitialUpdate()
             &CQuillboxView::ToggleDone);
     PlaceChildren();
 
-    const LoadReport report = LoadData(m_student, m_teachers);
+    const LoadReport report = LoadData(m_student, m_teachers, m_options.headless);
     SortClassesByName(m_student);
     if (report.damaged() && !m_options.headless)
         Prompter::Get().Inform(report.message(), tr("Quillbox"));

@@ -8,6 +8,7 @@
 #include "view/quillboxview.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -210,6 +211,32 @@ TEST_F(StartupTest, headlessView_writesNoSettingAndShowsNothing)
     QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox");
     EXPECT_FALSE(s.contains("Settings/PROGRAMPATH"));
     EXPECT_FALSE(s.contains("Settings/ShowWelcome"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StartupTest, headlessView_onADamagedTerm_writesNothingIntoTheDataFolder)
+{
+    QByteArray bytes = EncodeStudent(OneClass("Biology"));
+    bytes.chop(3);
+    QFile f(DataFilePath(kStudentFile));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QFile litter(DataFilePath("studentdef.stn.Ab12Cd"));
+    ASSERT_TRUE(litter.open(QIODevice::WriteOnly));
+    litter.close();
+    const QStringList before = QDir(m_data.path()).entryList(QDir::Files);
+
+    CQuillboxView::Options options;
+    options.headless = true;
+    CQuillboxView view(options);
+    view.OnInitialUpdate();
+    view.Render();
+    EXPECT_EQ(QDir(m_data.path()).entryList(QDir::Files), before);
+    EXPECT_TRUE(prompter.shown.empty());
 }
 
 } // namespace
