@@ -127,6 +127,7 @@ protected:
         ASSERT_TRUE(Settings::StorePath().startsWith(m_config.path()))
             << qPrintable(Settings::StorePath());
         SetDataDir(m_data.path());
+        SetDocumentsDir(m_data.path() + QStringLiteral("/documents"));
         Prompter::Install(&prompter);
 
         m_savedWelcome = CQuillboxView::s_runWelcome;
@@ -158,6 +159,7 @@ protected:
         CQuillboxView::s_selectMonth = m_savedMonth;
         Prompter::Install(nullptr);
         SetDataDir(QString());
+        SetDocumentsDir(QString());
     }
 
     // Writes the term to the data folder and runs the first update of a new view over it.
