@@ -515,6 +515,26 @@ TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayStays)
     EXPECT_EQ(S().m_nDayOffset, 0);
 }
 
+// Down in the Dates view with hide-days on and no more days below is to do nothing, but the
+// navigation counts the claimed tap as a scroll and clears the marked row
+// (src/commands/navigation.cpp, Navigator::ScrollDown, "moved = true" in the ModeDates case).
+TEST_F(TapTest, DISABLED_datesView_hideDaysOn_downWithNothingBelow_keepsTheMarkedRow)
+{
+    Settings::WriteInt("HIDENODAYS", 1);
+    Open(SmallTerm());
+    V().SelectViewType(ModeDates);
+    Rows();
+    ASSERT_FALSE(S().m_bMoreDates);
+    TapFirst(HitRow::Reminder);
+    const ViewState before = S();
+    ASSERT_NE(before.m_nMarkerY, -1);
+    TapDownArrow();
+    EXPECT_EQ(S().m_nDayOffset, before.m_nDayOffset);
+    EXPECT_EQ(S().m_nSelClass, before.m_nSelClass);
+    EXPECT_EQ(S().m_nSelReminder, before.m_nSelReminder);
+    EXPECT_EQ(S().m_nMarkerY, before.m_nMarkerY);
+}
+
 // ---------------------------------------------------------------- the day-letter peek
 
 TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemovesIt)
