@@ -124,8 +124,9 @@ bool Navigator::ScrollUp()
             --m_v.m_nDayOffset;
             moved = true;
         } else if (m_v.m_nDayOffset > 0) {
-            m_v.m_nDayOffset = NearestDayWithReminders(m_v.m_nDayOffset, -1);
-            moved = true;
+            const int offset = NearestDayWithReminders(m_v.m_nDayOffset, -1);
+            moved = offset != m_v.m_nDayOffset;
+            m_v.m_nDayOffset = offset;
         }
         break;
     default:
@@ -165,11 +166,14 @@ bool Navigator::ScrollDown()
         break;
     }
     case ModeDates:
-        if (!m_v.m_bHideNoDays)
+        if (!m_v.m_bHideNoDays) {
             ++m_v.m_nDayOffset;
-        else if (m_v.m_bMoreDates)
-            m_v.m_nDayOffset = NearestDayWithReminders(m_v.m_nDayOffset, +1);
-        moved = true; // the down arrow of the Dates view always answers
+            moved = true;
+        } else if (m_v.m_bMoreDates) {
+            const int offset = NearestDayWithReminders(m_v.m_nDayOffset, +1);
+            moved = offset != m_v.m_nDayOffset;
+            m_v.m_nDayOffset = offset;
+        }
         break;
     default:
         break;

@@ -515,10 +515,8 @@ TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayStays)
     EXPECT_EQ(S().m_nDayOffset, 0);
 }
 
-// Down in the Dates view with hide-days on and no more days below is to do nothing, but the
-// navigation counts the claimed tap as a scroll and clears the marked row
-// (src/commands/navigation.cpp, Navigator::ScrollDown, "moved = true" in the ModeDates case).
-TEST_F(TapTest, DISABLED_datesView_hideDaysOn_downWithNothingBelow_keepsTheMarkedRow)
+// Down in the Dates view with hide-days on and no more days below does nothing at all.
+TEST_F(TapTest, datesView_hideDaysOn_downWithNothingBelow_keepsTheMarkedRow)
 {
     Settings::WriteInt("HIDENODAYS", 1);
     Open(SmallTerm());
