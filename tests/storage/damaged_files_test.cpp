@@ -11,24 +11,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/files.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 template <typename Record> qsizetype EncodedSize(const Record &r)
 {

@@ -10,22 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/files.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 CTime At(int year, int month, int day, int hour, int minute, int second = 0)
 {

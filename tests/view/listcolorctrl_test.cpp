@@ -21,27 +21,6 @@ void PrintTo(const QColor &c, std::ostream *os)
 
 namespace {
 
-// One QApplication for the program, gone before static destruction starts.
-class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (!QApplication::instance())
-            m_app = std::make_unique<QApplication>(m_argc, m_argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[20] = "listcolorctrl_test";
-    char *m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QApplication> m_app;
-};
-
-const auto *const g_environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
-
 CAssignment Reminder(const QString &name, CTime due, bool done = false, bool high = false)
 {
     CAssignment a;
