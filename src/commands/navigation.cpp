@@ -124,19 +124,13 @@ bool Navigator::ScrollUp()
             --m_v.m_nDayOffset;
             moved = true;
         } else if (m_v.m_nDayOffset > 0) {
-            const int offset = NearestDayWithReminders(m_v.m_nDayOffset, -1);
-            moved = offset != m_v.m_nDayOffset;
-            m_v.m_nDayOffset = offset;
+            moved = MoveToNearestDayWithReminders(-1);
         }
         break;
     default:
         break;
     }
-    if (moved) {
-        m_v.ClearSelection();
-        m_host.Repaint();
-    }
-    return moved;
+    return Scrolled(moved);
 }
 
 bool Navigator::ScrollDown()
@@ -170,14 +164,26 @@ bool Navigator::ScrollDown()
             ++m_v.m_nDayOffset;
             moved = true;
         } else if (m_v.m_bMoreDates) {
-            const int offset = NearestDayWithReminders(m_v.m_nDayOffset, +1);
-            moved = offset != m_v.m_nDayOffset;
-            m_v.m_nDayOffset = offset;
+            moved = MoveToNearestDayWithReminders(+1);
         }
         break;
     default:
         break;
     }
+    return Scrolled(moved);
+}
+
+bool Navigator::MoveToNearestDayWithReminders(int step)
+{
+    const int offset = NearestDayWithReminders(m_v.m_nDayOffset, step);
+    const bool moved = offset != m_v.m_nDayOffset;
+    m_v.m_nDayOffset = offset;
+    return moved;
+}
+
+bool Navigator::Scrolled(bool moved)
+{
+    // Every scroll drops the selection: the marked row may be gone.
     if (moved) {
         m_v.ClearSelection();
         m_host.Repaint();

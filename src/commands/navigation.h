@@ -86,6 +86,8 @@ private:
     }
     int ClassCount() const { return int(m_student.m_classes.size()); }
     int NearestDayWithReminders(int from, int step) const;
+    bool MoveToNearestDayWithReminders(int step);
+    bool Scrolled(bool moved);
 
     ViewState &m_v;
     const CStudent &m_student;
