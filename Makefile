@@ -21,7 +21,7 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUILLBOX_TESTS=ON -DQUILLBOX_BENCH=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
