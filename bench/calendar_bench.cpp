@@ -1,5 +1,5 @@
 // The month calendar of a 100 x 1,000 term (reminders September to December 2003), December 2003
-// shown, drawn from scratch into a 240 x 268 image; goal under 20 ms. The parts are measured on
+// shown, drawn from scratch into a 240 x 268 image; goal under 20 ms. Its pieces are measured on
 // their own too: the due-day table, the day counts of the month's cells, and the drawing of an
 // empty term.
 //
