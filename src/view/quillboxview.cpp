@@ -1,8 +1,12 @@
 #include "view/quillboxview.h"
 
 #include "storage/datafiles.h"
+#include "ui/aboutdlg.h"
+#include "ui/calendardlg.h"
+#include "ui/calendarview.h"
 #include "ui/colorschemes.h"
 #include "ui/prompter.h"
+#include "ui/selectmonthdlg.h"
 #include "ui/settings.h"
 #include "ui/welcomedlg.h"
 #include "view/listcolorctrl.h"
@@ -12,16 +16,11 @@
 #include "view/textviews.h"
 #include "view/viewpainter.h"
 
-#include "ui/aboutdlg.h"
-#include "ui/calendardlg.h"
-#include "ui/calendarview.h"
-#include "ui/selectmonthdlg.h"
-
 #include <QComboBox>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 std::function<void(QWidget *)> CQuillboxView::s_runWelcome = [](QWidget *parent) {
