@@ -449,7 +449,15 @@ void DrawDayView(Surface &s, PaintContext &ctx, ViewRows &rows)
     s.DrawBitmap(0, 0, Res::BannerDay, false);
     const int H = BoldHeight(s);
     const int limit = client.b - H - 35;
-    const int T = Put(s, FontRole::Large, 8, 30, FormatLongDate(v.m_timeDay)).height();
+    // A long date ("Wednesday, September 30, 2026") does not fit the large font in 240 pixels:
+    // it falls back to the bold font, as the detail titles do. The rows keep their places.
+    const QString title = FormatLongDate(v.m_timeDay);
+    const int T = [&] {
+        s.SetFont(FontRole::Large);
+        return s.TextExtent(title).height();
+    }();
+    Put(s, Width(s, FontRole::Large, title) > client.r - 8 ? FontRole::Bold : FontRole::Large, 8,
+        30, title);
     s.Line(4, T + 35, client.r - 4, T + 35, Colors::Text);
     int y = T + 40;
     const CTime::Fields day = v.m_timeDay.GetLocal();
