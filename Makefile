@@ -32,6 +32,8 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/quillbox_bench
+	./$(BUILD_DIR)/bench/quillbox_views_bench
+	./$(BUILD_DIR)/bench/quillbox_calendar_bench
 
 # A coverage-guided campaign with clang, AddressSanitizer and UndefinedBehaviorSanitizer.
 fuzz: deps
