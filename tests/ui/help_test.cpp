@@ -17,60 +17,23 @@
 namespace {
 
 // Points the cache folder at a temporary one for the life of the object.
-class TemporaryCacheHome {
-public:
-    TemporaryCacheHome()
-        : m_old(qgetenv("XDG_CACHE_HOME")), m_hadOld(qEnvironmentVariableIsSet("XDG_CACHE_HOME"))
-    {
-        qputenv("XDG_CACHE_HOME", m_dir.path().toLocal8Bit());
-    }
+struct TemporaryCacheHome {
+    TemporaryCacheHome() { qputenv("XDG_CACHE_HOME", dir.path().toLocal8Bit()); }
     ~TemporaryCacheHome()
     {
-        if (m_hadOld)
-            qputenv("XDG_CACHE_HOME", m_old);
-        else
+        if (old.isNull())
             qunsetenv("XDG_CACHE_HOME");
+        else
+            qputenv("XDG_CACHE_HOME", old);
     }
-    QString path() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_old;
-    bool m_hadOld;
+    const QByteArray old = qgetenv("XDG_CACHE_HOME");
+    QTemporaryDir dir;
 };
 
 QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString HelpPage()
-{
-    static const QString page = [] {
-        TemporaryCacheHome cache;
-        return QString::fromUtf8(ReadAll(InstallHelpPage()));
-    }();
-    return page;
-}
-
-QSet<QString> Ids(const QString &page)
-{
-    QSet<QString> ids;
-    static const QRegularExpression re(QStringLiteral("\\bid=\"([^\"]+)\""));
-    for (auto it = re.globalMatch(page); it.hasNext();)
-        ids.insert(it.next().captured(1));
-    return ids;
-}
-
-// The text of the element with this id, up to the next heading of the same kind.
-QString Section(const QString &page, const QString &id)
-{
-    const int start = page.indexOf(QStringLiteral("id=\"%1\"").arg(id));
-    if (start < 0)
-        return {};
-    const int end = page.indexOf(QRegularExpression(QStringLiteral("<h[23] ")), start + 1);
-    return page.mid(start, end < 0 ? -1 : end - start);
 }
 
 class UrlCatcher : public QObject {
@@ -81,78 +44,65 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-TEST(HelpPageTest, page_hasContentsAndASectionForEveryView)
+TEST(HelpPageTest, page_everyViewAndButtonExplained_contentsFirst_noDanglingLinks)
 {
-    const QString page = HelpPage();
+    TemporaryCacheHome cache;
+    const QString page = QString::fromUtf8(ReadAll(InstallHelpPage()));
     ASSERT_FALSE(page.isEmpty());
-    const QSet<QString> ids = Ids(page);
-    EXPECT_TRUE(ids.contains(QStringLiteral("Main_Contents")));
-
-    const struct {
-        const char *id, *heading;
-    } views[] = {
-        {"Classes_View", "Classes"},
-        {"Dates_View", "Dates"},
-        {"Calendar_View", "Calendar"},
-        {"Grades_View", "Grades"},
-        {"Day_View", "Day"},
-        {"Class_Detail", "Class detail"},
-        {"Reminder_Detail", "Reminder detail"},
-        {"Instructor_Detail", "Instructor detail"},
+    QSet<QString> ids;
+    static const QRegularExpression idRe(QStringLiteral("\\bid=\"([^\"]+)\""));
+    for (auto it = idRe.globalMatch(page); it.hasNext();)
+        ids.insert(it.next().captured(1));
+    // The text from an id up to the next heading.
+    auto section = [&](const char *id) {
+        const int start = page.indexOf(QStringLiteral("id=\"%1\"").arg(QLatin1String(id)));
+        if (start < 0)
+            return QString();
+        const int end = page.indexOf(QRegularExpression(QStringLiteral("<h[23] ")), start + 1);
+        return page.mid(start, end < 0 ? -1 : end - start);
     };
-    for (const auto &v : views) {
-        const QString section = Section(page, QString::fromLatin1(v.id));
-        EXPECT_TRUE(
-            section.startsWith(QStringLiteral("id=\"%1\">%2</h3>")
-                                   .arg(QString::fromLatin1(v.id), QString::fromLatin1(v.heading))))
-            << v.id;
-        EXPECT_GT(section.size(), 200) << v.id << " says next to nothing";
-    }
-}
 
-TEST(HelpPageTest, page_contentsComeFirstAndEveryLinkHasATarget)
-{
-    const QString page = HelpPage();
-    const QSet<QString> ids = Ids(page);
-    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    EXPECT_EQ(page.count(QStringLiteral("id=\"Main_Contents\"")), 1);
+    EXPECT_LT(page.indexOf(QStringLiteral("id=\"Main_Contents\"")),
+              page.indexOf(QStringLiteral("id=\"Getting_Started\"")));
+    static const QRegularExpression linkRe(QStringLiteral("href=\"#([^\"]+)\""));
     int links = 0;
-    for (auto it = link.globalMatch(page); it.hasNext(); ++links) {
+    for (auto it = linkRe.globalMatch(page); it.hasNext(); ++links) {
         const QString target = it.next().captured(1);
         EXPECT_TRUE(ids.contains(target)) << "dangling link #" << qPrintable(target);
     }
     EXPECT_GE(links, 8);
-    // The contents sit above every section they list.
-    const int contents = page.indexOf(QStringLiteral("id=\"Main_Contents\""));
-    EXPECT_LT(contents, page.indexOf(QStringLiteral("id=\"Getting_Started\"")));
-    EXPECT_EQ(page.count(QStringLiteral("id=\"Main_Contents\"")), 1);
-}
 
-TEST(HelpPageTest, page_explainsEveryButtonAndTheTermFiles)
-{
-    const QString page = HelpPage();
-    const QString strip = Section(page, QStringLiteral("Command_Strip"));
+    for (const auto &[id, heading] : {std::pair{"Classes_View", "Classes"},
+                                      {"Dates_View", "Dates"},
+                                      {"Calendar_View", "Calendar"},
+                                      {"Grades_View", "Grades"},
+                                      {"Day_View", "Day"},
+                                      {"Class_Detail", "Class detail"},
+                                      {"Reminder_Detail", "Reminder detail"},
+                                      {"Instructor_Detail", "Instructor detail"}}) {
+        const QString text = section(id);
+        EXPECT_TRUE(text.startsWith(QStringLiteral("id=\"%1\">%2</h3>").arg(id, heading))) << id;
+        EXPECT_GT(text.size(), 200) << id << " says next to nothing";
+    }
     for (const char *button : {"Exit", "Menu", "Edit", "View", "Add", "Remove", "Done", "Transfer",
                                "Back", "Go to date", "Cycle day content", "Select month"})
-        EXPECT_TRUE(strip.contains(QStringLiteral("<td>%1</td>").arg(QString::fromLatin1(button))))
+        EXPECT_TRUE(section("Command_Strip").contains(QStringLiteral("<td>%1</td>").arg(button)))
             << button;
-
-    const QString terms = Section(page, QStringLiteral("Terms_Backups"));
     for (const char *topic :
          {"Start New Term", "Restore Previous Term", "Backup Term", "Cleanup Old Reminders"})
-        EXPECT_TRUE(terms.contains(QString::fromLatin1(topic))) << topic;
-    const QString files = Section(page, QStringLiteral("Files"));
+        EXPECT_TRUE(section("Terms_Backups").contains(QLatin1String(topic))) << topic;
     for (const char *file : {"studentdef.stn", "teachers.dat", "gradechart.dat", "SDBackupEnd-"})
-        EXPECT_TRUE(files.contains(QStringLiteral("<code>%1").arg(QString::fromLatin1(file))))
-            << file;
-    EXPECT_GT(Section(page, QStringLiteral("Quick_View")).size(), 100);
-    EXPECT_GT(Section(page, QStringLiteral("Color_Schemes")).size(), 100);
+        EXPECT_TRUE(section("Files").contains(QStringLiteral("<code>%1").arg(file))) << file;
+    EXPECT_GT(section("Quick_View").size(), 100);
+    EXPECT_GT(section("Color_Schemes").size(), 100);
 }
 
-TEST(HelpPageTest, install_copiesIntoTheCacheAndLeavesAnUnchangedCopyAlone)
+TEST(HelpPageTest, install_leavesAnUnchangedCopyAloneAndReplacesAStaleOne_openAtMainContents)
 {
     TemporaryCacheHome cache;
     const QString path = InstallHelpPage();
-    ASSERT_TRUE(path.startsWith(cache.path() + QLatin1Char('/'))) << qPrintable(path);
+    ASSERT_TRUE(path.startsWith(cache.dir.path() + '/')) << qPrintable(path);
     EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("Quillbox.htm"));
     const QByteArray page = ReadAll(path);
     EXPECT_TRUE(page.contains("id=\"Main_Contents\""));
@@ -165,8 +115,6 @@ TEST(HelpPageTest, install_copiesIntoTheCacheAndLeavesAnUnchangedCopyAlone)
     }
     EXPECT_EQ(InstallHelpPage(), path);
     EXPECT_EQ(QFileInfo(path).fileTime(QFileDevice::FileModificationTime), longAgo);
-
-    // A stale or damaged copy is replaced.
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -174,24 +122,14 @@ TEST(HelpPageTest, install_copiesIntoTheCacheAndLeavesAnUnchangedCopyAlone)
     }
     EXPECT_EQ(InstallHelpPage(), path);
     EXPECT_EQ(ReadAll(path), page);
-}
 
-TEST(HelpPageTest, openContents_opensTheCopiedPageAtMainContents)
-{
-    TemporaryCacheHome cache;
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     OpenHelpContents();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-
     ASSERT_EQ(catcher.urls.size(), 1);
-    const QUrl url = catcher.urls.front();
-    EXPECT_TRUE(url.isLocalFile());
-    EXPECT_EQ(url.fragment(), QStringLiteral("Main_Contents"));
-    EXPECT_TRUE(url.toString().startsWith(QStringLiteral("file:")));
-    EXPECT_TRUE(url.toString().endsWith(QStringLiteral("Quillbox.htm#Main_Contents")));
-    EXPECT_TRUE(url.toLocalFile().startsWith(cache.path()));
-    EXPECT_TRUE(ReadAll(url.toLocalFile()).contains("id=\"Main_Contents\""));
+    EXPECT_EQ(catcher.urls[0], QUrl(QUrl::fromLocalFile(path).toString() + "#Main_Contents"));
+    EXPECT_EQ(catcher.urls[0].fragment(), QStringLiteral("Main_Contents"));
 }
 
 } // namespace

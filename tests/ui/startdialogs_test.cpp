@@ -14,151 +14,25 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
-// A modal dialog that a broken test fails to close is closed after this, so the test fails
-// instead of hanging.
-const int kRescueMs = 5000;
-
-QLabel *LabelWithText(const QWidget &parent, const QString &text)
+template <typename W> W *WithText(const QWidget &parent, const char *text)
 {
-    for (QLabel *label : parent.findChildren<QLabel *>())
-        if (label->text() == text)
-            return label;
+    for (W *w : parent.findChildren<W *>())
+        if (w->text() == QString::fromUtf8(text))
+            return w;
     return nullptr;
 }
 
-QPushButton *ButtonWithText(const QWidget &parent, const QString &text)
+// Runs `open` with a modal dialog on screen: `answer` works it, and a dialog still open five
+// seconds later is closed, so a broken test fails instead of hanging. Says whether it had to.
+bool RunModal(const std::function<void()> &open, const std::function<void(QWidget *)> &answer)
 {
-    for (QPushButton *button : parent.findChildren<QPushButton *>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-QImage Comparable(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
-
-struct TutorialRow {
-    int image;
-    const char *text;
-};
-const TutorialRow kTutorial[] = {
-    {Res::Cross, "Exit the Program."},        {Res::LetterM, "Show the Menu."},
-    {Res::Pencil, "Edit Selected Item."},     {Res::Magnifier, "View Selected Item."},
-    {Res::Plus, "Add a Class or Reminder."},  {Res::Minus, "Remove Selected Item."},
-    {Res::RedTick, "Mark Reminder as Done."}, {Res::Transfer, "Transfer Item to Outlook."},
-};
-
-QGroupBox *Tutorial(const QWidget &dlg)
-{
-    for (QGroupBox *box : dlg.findChildren<QGroupBox *>())
-        if (box->title() == QStringLiteral("Quick Tutorial:"))
-            return box;
-    return nullptr;
-}
-
-TEST(WelcomeDialogTest, tutorial_listsTheEightButtonsInOrder)
-{
-    CWelcomeDlg dlg;
-    QGroupBox *box = Tutorial(dlg);
-    ASSERT_NE(box, nullptr);
-    auto *grid = qobject_cast<QGridLayout *>(box->layout());
-    ASSERT_NE(grid, nullptr);
-    ASSERT_EQ(grid->rowCount(), 8);
-
-    for (int row = 0; row < 8; ++row) {
-        auto *image = qobject_cast<QLabel *>(grid->itemAtPosition(row, 0)->widget());
-        auto *text = qobject_cast<QLabel *>(grid->itemAtPosition(row, 1)->widget());
-        ASSERT_TRUE(image && text) << "row " << row;
-        EXPECT_EQ(text->text(), QString::fromLatin1(kTutorial[row].text));
-        const QImage &expected = Bitmap(kTutorial[row].image);
-        ASSERT_FALSE(expected.isNull()) << "image " << kTutorial[row].image;
-        EXPECT_EQ(Comparable(image->pixmap().toImage()), Comparable(expected))
-            << "row " << row << " shows the wrong picture";
-    }
-}
-
-TEST(WelcomeDialogTest, dialog_hasTitleBannerAndHeadingAboveTutorial)
-{
-    CWelcomeDlg dlg;
-    dlg.show();
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Welcome"));
-
-    QLabel *heading = LabelWithText(dlg, QStringLiteral("Welcome to \"Quillbox\""));
-    ASSERT_NE(heading, nullptr);
-    QGroupBox *box = Tutorial(dlg);
-    ASSERT_NE(box, nullptr);
-    EXPECT_LT(heading->geometry().bottom(), box->geometry().top());
-
-    auto *banner = dlg.findChild<QLabel *>(QStringLiteral("banner"));
-    ASSERT_NE(banner, nullptr);
-    const QImage &bannerImage = Bitmap(189);
-    if (bannerImage.isNull()) {
-        EXPECT_FALSE(banner->isVisible());
-    } else {
-        EXPECT_TRUE(banner->isVisible());
-        EXPECT_EQ(banner->pixmap().size(), bannerImage.size());
-        EXPECT_EQ(banner->geometry().top(), 0);
-        EXPECT_LT(banner->geometry().bottom(), heading->geometry().top());
-    }
-}
-
-TEST(WelcomeDialogTest, dialog_fitsTheNarrowWindowWithoutCuttingText)
-{
-    CWelcomeDlg dlg;
-    dlg.show();
-    EXPECT_LE(dlg.width(), 240);
-    for (const TutorialRow &row : kTutorial) {
-        QLabel *label = LabelWithText(dlg, QString::fromLatin1(row.text));
-        ASSERT_NE(label, nullptr);
-        EXPECT_GE(label->width(), label->sizeHint().width()) << row.text;
-        EXPECT_LE(label->mapTo(&dlg, QPoint(label->width(), 0)).x(), dlg.width()) << row.text;
-    }
-    QPushButton *start = ButtonWithText(dlg, QStringLiteral("Start Using it"));
-    ASSERT_NE(start, nullptr);
-    EXPECT_GE(start->width(), start->sizeHint().width());
-}
-
-TEST(WelcomeDialogTest, startUsingIt_closesTheModalDialogAccepted)
-{
-    CWelcomeDlg dlg;
-    bool clicked = false;
-    QTimer::singleShot(0, &dlg, [&] {
-        if (QPushButton *start = ButtonWithText(dlg, QStringLiteral("Start Using it"))) {
-            clicked = true;
-            start->click();
-        }
-    });
-    QTimer::singleShot(kRescueMs, &dlg, &QDialog::reject);
-    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
-    EXPECT_TRUE(clicked);
-    EXPECT_FALSE(dlg.isVisible());
-}
-
-TEST(AboutDialogTest, dialog_showsIconAndVersion)
-{
-    CAboutDlg dlg;
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("About..."));
-    EXPECT_NE(LabelWithText(dlg, QStringLiteral("Quillbox, Version 2.02")), nullptr);
-    ASSERT_FALSE(ProgramIcon().isNull());
-    auto *icon = dlg.findChild<QLabel *>(QStringLiteral("icon"));
-    ASSERT_NE(icon, nullptr);
-    EXPECT_FALSE(icon->pixmap().isNull());
-}
-
-TEST(AboutDialogTest, showAbout_runsModallyUntilOk)
-{
-    QString seenTitle;
-    bool sawVersion = false;
     QTimer::singleShot(0, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        seenTitle = modal->windowTitle();
-        sawVersion = LabelWithText(*modal, QStringLiteral("Quillbox, Version 2.02")) != nullptr;
-        if (auto *buttons = modal->findChild<QDialogButtonBox *>())
-            if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
-                ok->click();
+        if (QWidget *modal = QApplication::activeModalWidget())
+            answer(modal);
     });
     bool rescued = false;
     QTimer rescue;
@@ -169,12 +43,98 @@ TEST(AboutDialogTest, showAbout_runsModallyUntilOk)
             modal->close();
         }
     });
-    rescue.start(kRescueMs);
+    rescue.start(5000);
+    open();
+    return rescued;
+}
 
-    ShowAbout(nullptr);
-    EXPECT_EQ(seenTitle, QStringLiteral("About..."));
-    EXPECT_TRUE(sawVersion);
-    EXPECT_FALSE(rescued) << "OK did not close the About dialog";
+TEST(WelcomeDialogTest, tutorial_eightButtonsInOrderBelowBannerAndHeading_nothingCut)
+{
+    const std::pair<int, const char *> rows[] = {
+        {Res::Cross, "Exit the Program."},        {Res::LetterM, "Show the Menu."},
+        {Res::Pencil, "Edit Selected Item."},     {Res::Magnifier, "View Selected Item."},
+        {Res::Plus, "Add a Class or Reminder."},  {Res::Minus, "Remove Selected Item."},
+        {Res::RedTick, "Mark Reminder as Done."}, {Res::Transfer, "Transfer Item to Outlook."},
+    };
+    CWelcomeDlg dlg;
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Welcome"));
+    EXPECT_LE(dlg.width(), 240);
+    auto *box = dlg.findChild<QGroupBox *>();
+    QLabel *heading = WithText<QLabel>(dlg, "Welcome to \"Quillbox\"");
+    ASSERT_TRUE(box && heading);
+    EXPECT_EQ(box->title(), QStringLiteral("Quick Tutorial:"));
+    EXPECT_LT(heading->geometry().bottom(), box->geometry().top());
+    auto *banner = dlg.findChild<QLabel *>(QStringLiteral("banner"));
+    ASSERT_NE(banner, nullptr);
+    if (Bitmap(189).isNull()) {
+        EXPECT_FALSE(banner->isVisible());
+    } else {
+        EXPECT_TRUE(banner->isVisible());
+        EXPECT_EQ(banner->pixmap().size(), Bitmap(189).size());
+        EXPECT_EQ(banner->geometry().top(), 0);
+        EXPECT_LT(banner->geometry().bottom(), heading->geometry().top());
+    }
+
+    auto *grid = qobject_cast<QGridLayout *>(box->layout());
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->rowCount(), 8);
+    for (int row = 0; row < 8; ++row) {
+        SCOPED_TRACE(rows[row].second);
+        auto *image = qobject_cast<QLabel *>(grid->itemAtPosition(row, 0)->widget());
+        auto *text = qobject_cast<QLabel *>(grid->itemAtPosition(row, 1)->widget());
+        ASSERT_TRUE(image && text);
+        EXPECT_EQ(text->text(), QString::fromLatin1(rows[row].second));
+        EXPECT_GE(text->width(), text->sizeHint().width());
+        EXPECT_LE(text->mapTo(&dlg, QPoint(text->width(), 0)).x(), dlg.width());
+        const QImage &expected = Bitmap(rows[row].first);
+        ASSERT_FALSE(expected.isNull());
+        EXPECT_EQ(image->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                  expected.convertToFormat(QImage::Format_RGB32));
+    }
+    QPushButton *start = WithText<QPushButton>(dlg, "Start Using it");
+    ASSERT_NE(start, nullptr);
+    EXPECT_GE(start->width(), start->sizeHint().width());
+}
+
+TEST(WelcomeDialogTest, startUsingIt_closesTheModalDialogAccepted)
+{
+    CWelcomeDlg dlg;
+    int result = -1;
+    bool clicked = false;
+    EXPECT_FALSE(RunModal([&] { result = dlg.exec(); },
+                          [&](QWidget *modal) {
+                              if (QPushButton *start =
+                                      WithText<QPushButton>(*modal, "Start Using it")) {
+                                  clicked = true;
+                                  start->click();
+                              }
+                          }));
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST(AboutDialogTest, showAbout_iconAndVersionLine_closesOnOk)
+{
+    QString title;
+    bool version = false, icon = false;
+    EXPECT_FALSE(RunModal([] { ShowAbout(nullptr); },
+                          [&](QWidget *modal) {
+                              title = modal->windowTitle();
+                              version =
+                                  WithText<QLabel>(*modal, "Quillbox, Version 2.02") != nullptr;
+                              auto *label = modal->findChild<QLabel *>(QStringLiteral("icon"));
+                              icon = label && !label->pixmap().isNull();
+                              if (auto *buttons = modal->findChild<QDialogButtonBox *>())
+                                  if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+                                      ok->click();
+                          }))
+        << "OK did not close the About dialog";
+    EXPECT_EQ(title, QStringLiteral("About..."));
+    EXPECT_TRUE(version);
+    ASSERT_FALSE(ProgramIcon().isNull());
+    EXPECT_TRUE(icon);
 }
 
 } // namespace
