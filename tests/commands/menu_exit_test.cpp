@@ -1,128 +1,85 @@
 // The Menu button's pop-up menu and Exit: what the menu holds, where it opens, and what Exit
 // stores and saves.
 
-#include "commands/view_fixture.h"
+#include "support/view_fixture.h"
 
 #include <QAction>
-#include <QFileInfo>
 
-using namespace navtest;
+using namespace viewtest;
 
 namespace {
 
-struct Item {
-    QString text; // empty for a separator
-    int command;  // 0 for a separator
-    bool enabled;
-    friend bool operator==(const Item &a, const Item &b)
-    {
-        return a.text == b.text && a.command == b.command && a.enabled == b.enabled;
-    }
-};
-
-void PrintTo(const Item &i, std::ostream *os)
-{
-    *os << "{\"" << i.text.toStdString() << "\" " << i.command << (i.enabled ? "" : " disabled")
-        << "}";
-}
-
-std::vector<Item> Items(const QMenu *menu)
-{
-    std::vector<Item> out;
-    for (const QAction *a : menu->actions())
-        out.push_back(a->isSeparator() ? Item{QString(), 0, true}
-                                       : Item{a->text(), a->data().toInt(), a->isEnabled()});
-    return out;
-}
-
-QAction *ActionFor(const QMenu *menu, int command)
-{
-    for (QAction *a : menu->actions())
-        if (!a->isSeparator() && a->data().toInt() == command)
-            return a;
-    return nullptr;
-}
-
 class MenuExitTest : public ViewTest {
 protected:
-    // The next menu shown picks the command (0: none) and records where it opened.
+    // The next menus shown pick the command (0: none); each is recorded as "text command" lines,
+    // "-" for a separator and "(off)" after a disabled item.
     void ChooseFromMenu(int command)
     {
         CQuillboxView::s_execMenu = [this, command](QMenu *menu, QPoint at) {
-            ++menusShown;
             menuAt = at;
-            items = Items(menu);
-            if (command == 0)
-                return;
-            QAction *a = ActionFor(menu, command);
-            ASSERT_NE(a, nullptr) << "no command " << command;
-            ASSERT_TRUE(a->isEnabled());
-            a->trigger();
+            items.clear();
+            QAction *chosen = nullptr;
+            for (QAction *a : menu->actions()) {
+                const int id = a->data().toInt();
+                items.push_back(a->isSeparator() ? std::string("-")
+                                                 : a->text().toStdString() + " " +
+                                                       std::to_string(id) +
+                                                       (a->isEnabled() ? "" : " (off)"));
+                if (!a->isSeparator() && id == command && command)
+                    chosen = a;
+            }
+            ++menusShown;
+            if (command) {
+                ASSERT_NE(chosen, nullptr) << "no command " << command;
+                ASSERT_TRUE(chosen->isEnabled());
+                chosen->trigger();
+            }
         };
     }
     bool ExitDone() { return !Frame()->isVisible(); }
 
     int menusShown = 0;
     QPoint menuAt;
-    std::vector<Item> items;
+    std::vector<std::string> items;
 };
 
-TEST_F(MenuExitTest, menu_holdsItsItemsInOrder_laterCommandsDisabled)
+TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstInDetails)
 {
     Open(SmallTerm());
     ChooseFromMenu(0);
-    TapSlot(1); // Classes: the letter M is the second slot
+    TapSlot(1);
     ASSERT_EQ(menusShown, 1);
     EXPECT_EQ(menuAt, V().mapToGlobal(QPoint(58, V().height() - 25)));
-    const Item sep{QString(), 0, true};
-    EXPECT_EQ(items, (std::vector<Item>{{"About ...", 57664, true},
-                                        {"Show Welcome", 32779, true},
-                                        sep,
-                                        {"Add Class...", 32773, false},
-                                        {"Remove Class...", 32774, false},
-                                        sep,
-                                        {"Add Reminder...", 32780, false},
-                                        {"Remove Reminder", 32778, false},
-                                        sep,
-                                        {"Configuration", 32775, false},
-                                        sep,
-                                        {"Exit", 57665, true}}));
+    EXPECT_EQ(items, (std::vector<std::string>{
+                         "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773 (off)",
+                         "Remove Class... 32774 (off)", "-", "Add Reminder... 32780 (off)",
+                         "Remove Reminder 32778 (off)", "-", "Configuration 32775 (off)", "-",
+                         "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ModeClasses);
-}
 
-TEST_F(MenuExitTest, menuButton_isFirstInTheDetailViews)
-{
-    Open(SmallTerm());
-    ChooseFromMenu(0);
+    // First in the class and reminder details, second again in the Calendar.
     OpenClassDetail("Biology");
     TapSlot(0);
-    EXPECT_EQ(menusShown, 1);
     TapListRow(0);
     TapSlot(2);
     ASSERT_EQ(S().m_nViewType, ModeReminderDetail);
     TapSlot(0);
-    EXPECT_EQ(menusShown, 2);
-    // In the Calendar it is second again.
     V().SelectViewType(ModeCalendar);
     TapSlot(1);
-    EXPECT_EQ(menusShown, 3);
-}
+    EXPECT_EQ(menusShown, 4);
 
-TEST_F(MenuExitTest, showWelcome_runsTheWelcomeDialog)
-{
-    Open(SmallTerm());
     const int atStart = welcomeRuns; // the first update shows it once on a new install
     ChooseFromMenu(32779);
     TapSlot(1);
     EXPECT_EQ(welcomeRuns, atStart + 1);
-    EXPECT_EQ(S().m_nViewType, ModeClasses);
+    EXPECT_EQ(S().m_nViewType, ModeCalendar);
 }
 
-TEST_F(MenuExitTest, exitInGrades_leavesStoredViewTypeAndDayLayout)
+TEST_F(MenuExitTest, exitInGrades_leavesTheStoredViewTypeAndDayLayout)
 {
     Settings::WriteInt("ViewType", 2);
     Settings::WriteInt("DAYASSONLY", 1);
-    OpenInFrame(SmallTerm());
+    Open(SmallTerm(), true);
     ASSERT_EQ(S().m_nViewType, ModeCalendar);
     V().SelectViewType(ModeGrades);
     TapSlot(0);
@@ -133,14 +90,11 @@ TEST_F(MenuExitTest, exitInGrades_leavesStoredViewTypeAndDayLayout)
 
 TEST_F(MenuExitTest, exitInDates_storesDatesAndTheDayLayout)
 {
-    OpenInFrame(SmallTerm());
-    V().SelectViewType(ModeDates);
-    TapFirst(HitRow::Date);
-    TapSlot(3);
-    ASSERT_EQ(S().m_nViewType, ModeDay);
+    Open(SmallTerm(), true);
+    OpenDay(10, 15);
     TapSlot(4);
     TapSlot(4); // periods only
-    TapSlot(5); // Back
+    TapBack();
     ASSERT_EQ(S().m_nViewType, ModeDates);
     TapSlot(0);
     EXPECT_TRUE(ExitDone());
@@ -148,10 +102,10 @@ TEST_F(MenuExitTest, exitInDates_storesDatesAndTheDayLayout)
     EXPECT_EQ(Settings::ReadInt("DAYASSONLY"), 2);
 }
 
-TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewShown)
+TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewTypeOfTheSelector)
 {
     Settings::WriteInt("ViewType", 1);
-    OpenInFrame(SmallTerm());
+    Open(SmallTerm(), true);
     V().SelectViewType(ModeClasses);
     OpenReminderDetail("Algebra", "Homework 5");
     TapSlot(3); // Done
@@ -160,22 +114,18 @@ TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewShown)
     ChooseFromMenu(57665);
     TapSlot(0); // the reminder detail has no Exit button: the menu's Exit
     EXPECT_TRUE(ExitDone());
-    // The view type shown by the selector (Classes), not the detail mode.
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 0);
+    EXPECT_EQ(Settings::ReadInt("ViewType"), 0); // Classes, not the detail mode
 
     CStudent saved;
     CTeacherArray teachers;
-    const LoadReport report = LoadData(saved, teachers);
-    EXPECT_FALSE(report.damaged());
+    EXPECT_FALSE(LoadData(saved, teachers).damaged());
     ASSERT_EQ(saved.m_classes.size(), 3);
-    bool found = false;
+    int done = 0;
     for (const CClass &c : saved.m_classes)
         for (const CAssignment &a : c.m_reminders)
-            if (a.m_strName == QStringLiteral("Homework 5")) {
-                found = true;
-                EXPECT_TRUE(a.m_bDone);
-            }
-    EXPECT_TRUE(found);
+            if (a.m_strName == QStringLiteral("Homework 5"))
+                done += a.m_bDone ? 1 : 100;
+    EXPECT_EQ(done, 1);
 }
 
 } // namespace

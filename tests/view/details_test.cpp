@@ -1,17 +1,15 @@
 // The Class, Reminder and Instructor detail views on the recording surface.
 
-#include "textview_fixture.h"
+#include "support/view_fixture.h"
 
 #include "view/textviews.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
-
-using namespace textview;
+using namespace viewtest;
 
 namespace {
+
+using Txts = std::vector<Txt>;
+using Rects = std::vector<Rect>;
 
 CAssignment Scored(const char *name, double earned, double possible)
 {
@@ -24,21 +22,23 @@ CAssignment Scored(const char *name, double earned, double possible)
 // Chem: graded, 100 points in total, 42.5 of 50 earned (B), meets Monday, Wednesday, Friday.
 CClass Chem(const QString &name = QStringLiteral("Chem"))
 {
-    CClass c = Cls(name, {Scored("T1", 30, 30), Scored("T2", 12.5, 20)});
+    CClass c = Cls(name, {Scored("T1", 30, 30), Scored("T2", 12.5, 20)},
+                   {Meets(2, 9), Meets(4, 9), Meets(6, 9)});
     c.m_bGraded = 1;
     c.m_dTotalPoints = 100;
-    c.m_classTimes = {Meets(2, 9), Meets(4, 9), Meets(6, 9)};
     c.m_teacher.m_strLastName = "Okafor";
     c.m_strLocation = "Room 101";
     return c;
 }
 
-const Op *Find(const ViewPaint &p, Kind kind)
+// A paint of a detail mode with the first class (and its first reminder) selected.
+ViewPaint &Detail(ViewPaint &p, int mode, const CClass &c)
 {
-    for (const Op &op : p.surface.ops)
-        if (op.kind == kind)
-            return &op;
-    return nullptr;
+    p.student.m_classes = {c};
+    p.state.m_nSelClass = 0;
+    p.state.m_nSelReminder = 0;
+    p.Paint(mode);
+    return p;
 }
 
 // --------------------------------------------------------------------------------- Class detail
@@ -46,33 +46,23 @@ const Op *Find(const ViewPaint &p, Kind kind)
 TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
 {
     ViewPaint p;
-    p.student.m_classes = {Chem()};
-    p.state.m_nSelClass = 0;
-    p.Paint(ModeClassDetail);
-
-    const std::vector<Txt> expected = {
-        {"Chem", 8, 30, FontRole::Large, kBlack},
-        {"42.5/50.0 of 100.0(B)", 130, 30, FontRole::Normal, kBlack},
-        {"Instructor", 8, 55, FontRole::Bold, kBlack},
-        // Letters under their places in "S M T W R F S", blanks elsewhere.
-        {"  M   W   F   ", 152, 55, FontRole::Bold, kDarkBlue},
-        {"Okafor", 18, 71, FontRole::Normal, kBlack},
-        {"Room 101", 100, 84, FontRole::Normal, kDarkBlue},
-    };
-    EXPECT_EQ(p.Texts(), expected);
-    EXPECT_EQ(p.Lines(), (std::vector<Rect>{{4, 50, 236, 50}}));
-
+    Detail(p, ModeClassDetail, Chem());
+    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"42.5/50.0 of 100.0(B)", 130, 30},
+                               {"Instructor", 8, 55, F::Bold},
+                               // Letters under their places in "S M T W R F S", blanks elsewhere.
+                               {"  M   W   F   ", 152, 55, F::Bold, kDarkBlue},
+                               {"Okafor", 18, 71}, {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
+    EXPECT_EQ(p.Lines(), (Rects{{4, 50, 236, 50}}));
     // The day-letter box: black frame, the scheme's row colour inside.
-    const Op *box = Find(p, Kind::Rectangle);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->rect, (Rect{150, 53, 235, 68}));
-    EXPECT_EQ(box->color, kBlack);
-    EXPECT_EQ(box->brush, kGreenRow);
-
+    const std::vector<Op> boxes = p.Ops(Kind::Rectangle);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rect, (Rect{150, 53, 235, 68}));
+    EXPECT_EQ(boxes[0].color, kBlack);
+    EXPECT_EQ(boxes[0].brush, kGreenRow);
     EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerClass, kMenu, kEdit, kView, kAdd, kRemove}));
     EXPECT_TRUE(p.HasBitmap(kMenu, 8, 243));
     EXPECT_TRUE(p.HasBitmap(kRemove, 108, 243));
-    EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::Instructor, {18, 69, 238, 84}, 71, 0, -1}}));
+    EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::Instructor, {18, 69, 238, 84}, 71, 0}}));
 
     // The marker on the instructor line: the right-pointing arrow only, no frame.
     p.state.m_nMarkerY = 71;
@@ -80,8 +70,19 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
     p.Paint(ModeClassDetail);
     EXPECT_TRUE(p.HasBitmap(kMarkRight, 0, 71));
     EXPECT_EQ(p.BitmapCount(kMarkLeft), 0);
-    EXPECT_EQ(p.Count(Kind::Focus), 0);
+    EXPECT_TRUE(p.Ops(Kind::Focus).empty());
     EXPECT_TRUE(p.HasBitmap(kBack, 133, 243));
+
+    // Ungraded and without meetings: the plain banner, no grade, no day box.
+    CClass plain = Chem();
+    plain.m_bGraded = 0;
+    plain.m_classTimes.clear();
+    Detail(p, ModeClassDetail, plain);
+    EXPECT_TRUE(p.HasBitmap(kBannerNoTitle, 0, 0));
+    EXPECT_EQ(p.BitmapCount(kBannerClass), 0);
+    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"Instructor", 8, 55, F::Bold},
+                               {"Okafor", 18, 71}, {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
+    EXPECT_TRUE(p.Ops(Kind::Rectangle).empty());
 }
 
 TEST(ClassDetail, dayLetters_blankPairsForDaysWithoutMeetings)
@@ -96,151 +97,92 @@ TEST(ClassDetail, dayLetters_blankPairsForDaysWithoutMeetings)
     EXPECT_EQ(DayLetters(c), QString("S M T W R F S"));
 }
 
-struct GradeTextCase {
-    const char *name;
-    FontRole titleFont;
-    Txt grade;
-};
-
-void PrintTo(const GradeTextCase &c, std::ostream *os) { *os << '"' << c.name << '"'; }
-
-class ClassDetailGradeText : public ::testing::TestWithParam<GradeTextCase> {};
-
-TEST_P(ClassDetailGradeText, longThenShortThenLetterOnly_byTheRoomRightOfTheTitle)
+TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle)
 {
-    const GradeTextCase c = GetParam();
-    ViewPaint p;
-    p.student.m_classes = {Chem(c.name)};
-    p.state.m_nSelClass = 0;
-    p.Paint(ModeClassDetail);
-
-    const std::vector<Txt> top = p.TextsBetween(30, 31);
-    ASSERT_EQ(top.size(), 2u);
-    EXPECT_EQ(top[0], (Txt{c.name, 8, 30, c.titleFont, kBlack}));
-    EXPECT_EQ(top[1], c.grade);
-    // The line and rows below follow the title's height in the large font, whatever font drew it.
-    EXPECT_EQ(p.Lines(), (std::vector<Rect>{{4, 50, 236, 50}}));
-    EXPECT_EQ(p.Text("Instructor")->rect.t, 55);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Titles, ClassDetailGradeText,
-    ::testing::Values(
+    const struct { const char *name; FontRole titleFont; Txt grade; } cases[] = {
         // 144 wide: the long form would start at 130, left of 152; the short one at 175.
-        GradeTextCase{"Anthropology 101", FontRole::Large,
-                      {"42.5/50.0(B)", 175, 30, FontRole::Normal, kBlack}},
+        {"Anthropology 101", F::Large, {"42.5/50.0(B)", 175, 30}},
         // 171 wide (not above 240 - 68): even the short form collides; the letter alone.
-        GradeTextCase{"Anthropology 101 AB", FontRole::Large,
-                      {"(B)", 220, 30, FontRole::Normal, kBlack}},
+        {"Anthropology 101 AB", F::Large, {"(B)", 220, 30}},
         // 180 in the large font is too wide: bold, 120 wide, and the long form fits again.
-        GradeTextCase{"Anthropology 101 ABC", FontRole::Bold,
-                      {"42.5/50.0 of 100.0(B)", 130, 30, FontRole::Normal, kBlack}}),
-    [](const ::testing::TestParamInfo<GradeTextCase> &info) {
-        return "title" + std::to_string(std::strlen(info.param.name)) + "chars";
-    });
-
-TEST(ClassDetail, ungradedWithoutMeetings_plainBannerNoGradeNoDayBox)
-{
-    ViewPaint p;
-    CClass c = Chem();
-    c.m_bGraded = 0;
-    c.m_classTimes.clear();
-    p.student.m_classes = {c};
-    p.state.m_nSelClass = 0;
-    p.Paint(ModeClassDetail);
-
-    EXPECT_TRUE(p.HasBitmap(kBannerNoTitle, 0, 0));
-    EXPECT_EQ(p.BitmapCount(kBannerClass), 0);
-    const std::vector<Txt> expected = {
-        {"Chem", 8, 30, FontRole::Large, kBlack},
-        {"Instructor", 8, 55, FontRole::Bold, kBlack},
-        {"Okafor", 18, 71, FontRole::Normal, kBlack},
-        {"Room 101", 100, 84, FontRole::Normal, kDarkBlue},
+        {"Anthropology 101 ABC", F::Bold, {"42.5/50.0 of 100.0(B)", 130, 30}},
     };
-    EXPECT_EQ(p.Texts(), expected);
-    EXPECT_EQ(Find(p, Kind::Rectangle), nullptr);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ViewPaint p;
+        Detail(p, ModeClassDetail, Chem(c.name));
+        EXPECT_EQ(p.Texts(30, 31), (Txts{{c.name, 8, 30, c.titleFont}, c.grade}));
+        // The line and rows below follow the title's height in the large font, whatever drew it.
+        EXPECT_EQ(p.Lines(), (Rects{{4, 50, 236, 50}}));
+        EXPECT_EQ(p.Text("Instructor")->rect.t, 55);
+    }
 }
 
-TEST(ClassDetail, noSelectedClass_drawsNothing)
+TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
 {
-    for (int sel : {-1, 1}) {
+    const struct { int mode, cls, rem; std::vector<int> bitmaps; } cases[] = {
+        {ModeClassDetail, -1, 0, {}}, {ModeClassDetail, 1, 0, {}},
+        {ModeReminderDetail, -1, -1, {kBannerReminder}},
+        {ModeReminderDetail, 0, -1, {kBannerReminder}},
+        {ModeReminderDetail, 0, 1, {kBannerReminder}},
+        {ModeReminderDetail, 1, 0, {kBannerReminder}},
+        {ModeInstructorDetail, -1, 0, {kBannerInstructor}},
+        {ModeInstructorDetail, 1, 0, {kBannerInstructor}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.cls << "," << c.rem);
         ViewPaint p;
         p.student.m_classes = {Chem()};
-        p.state.m_nSelClass = sel;
-        p.Paint(ModeClassDetail);
-        // Only the white background of the paint itself.
-        ASSERT_EQ(p.surface.ops.size(), 1u) << "selection " << sel;
-        EXPECT_EQ(p.surface.ops[0].kind, Kind::Fill);
-        EXPECT_EQ(p.surface.ops[0].color, kWhite);
+        p.student.m_classes[0].m_reminders = {Rem("Lab", At(10, 16, 9))};
+        p.state.m_nSelClass = c.cls;
+        p.state.m_nSelReminder = c.rem;
+        p.Paint(c.mode);
+        EXPECT_EQ(p.BitmapIds(), c.bitmaps);
+        EXPECT_TRUE(p.Texts().empty());
+        EXPECT_TRUE(p.Ops(Kind::Wrapped).empty());
         EXPECT_TRUE(p.rows.rows.empty());
+        if (c.mode == ModeClassDetail) { // only the white background of the paint itself
+            ASSERT_EQ(p.surface.ops.size(), 1u);
+            EXPECT_EQ(p.surface.ops[0].kind, Kind::Fill);
+            EXPECT_EQ(p.surface.ops[0].color, kWhite);
+        }
     }
 }
 
 // ------------------------------------------------------------------------------ Reminder detail
 
-CAssignment LabReport(bool done, bool highPriority)
+TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneTheBang)
 {
-    CAssignment a = Rem("Lab Report", At(10, 16, 9), highPriority, done);
-    a.m_dPointsEarned = 8;
-    a.m_dPointsPossible = 10;
-    a.m_nType = 1;
-    a.m_strDescription = "Bring goggles and the lab manual.";
-    return a;
-}
-
-TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines)
-{
-    ViewPaint p;
+    CAssignment lab = Rem("Lab Report", At(10, 16, 9), true, true);
+    lab.m_dPointsEarned = 8;
+    lab.m_dPointsPossible = 10;
+    lab.m_nType = 1;
+    lab.m_strDescription = "Bring goggles and the lab manual.";
     CClass c = Chem();
-    c.m_reminders = {LabReport(true, true)};
-    p.student.m_classes = {c};
-    p.state.m_nSelClass = 0;
-    p.state.m_nSelReminder = 0;
-    p.Paint(ModeReminderDetail);
+    c.m_reminders = {lab};
+    ViewPaint p;
+    Detail(p, ModeReminderDetail, c);
 
-    const std::vector<Txt> expected = {
-        {"Lab Report", 8, 30, FontRole::Large, kDarkRed},
-        {"Class", 8, 57, FontRole::Bold, kBlack},
-        {"8.0 / 10.0(B)", 170, 57, FontRole::Normal, kBlack},
-        {"Chem", 15, 73, FontRole::Normal, kBlack},
-        {"Date", 8, 89, FontRole::Bold, kBlack},
-        {"10/16/2003 at 9:00 AM", 15, 105, FontRole::Normal, kBlack},
-        {"Type", 8, 121, FontRole::Bold, kBlack},
-        {"Assignment", 15, 137, FontRole::Normal, kBlack},
-        {"Description", 8, 153, FontRole::Bold, kBlack},
-    };
-    EXPECT_EQ(p.Texts(), expected);
-    EXPECT_EQ(p.Lines(), (std::vector<Rect>{{4, 52, 236, 52}}));
-
+    EXPECT_EQ(p.Texts(), (Txts{{"Lab Report", 8, 30, F::Large, kDarkRed},
+                               {"Class", 8, 57, F::Bold}, {"8.0 / 10.0(B)", 170, 57},
+                               {"Chem", 15, 73}, {"Date", 8, 89, F::Bold},
+                               {"10/16/2003 at 9:00 AM", 15, 105}, {"Type", 8, 121, F::Bold},
+                               {"Assignment", 15, 137}, {"Description", 8, 153, F::Bold}}));
+    EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     // 12 x 13 of the 14 x 13 tick, opaque, at (right - 17, 32); never the exclamation mark.
-    EXPECT_EQ(p.BitmapCount(kDetailTick), 1);
-    EXPECT_EQ(p.BitmapCount(kDetailBang), 0);
-    for (const Op &op : p.surface.ops)
-        if (op.kind == Kind::Bitmap && op.resourceId == kDetailTick) {
-            EXPECT_EQ(op.rect, (Rect{223, 32, 235, 45}));
-            EXPECT_FALSE(op.transparent);
-        }
-
-    const Op *wrapped = Find(p, Kind::Wrapped);
-    ASSERT_NE(wrapped, nullptr);
-    EXPECT_EQ(wrapped->rect, (Rect{15, 169, 235, 241}));
-    EXPECT_EQ(wrapped->text, QString("Bring goggles and the lab manual."));
-    EXPECT_EQ(wrapped->font, FontRole::Normal);
-
+    ASSERT_EQ(p.BitmapIds(), (std::vector<int>{kBannerReminder, kDetailTick, kMenu, kEdit, kView,
+                                               kDone, kTransfer}));
+    EXPECT_EQ(p.Ops(Kind::Bitmap)[1].rect, (Rect{223, 32, 235, 45}));
+    EXPECT_FALSE(p.Ops(Kind::Bitmap)[1].transparent);
+    const std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
+    ASSERT_EQ(wrapped.size(), 1u);
+    EXPECT_EQ(wrapped[0].rect, (Rect{15, 169, 235, 241}));
+    EXPECT_EQ(wrapped[0].text, QString("Bring goggles and the lab manual."));
+    EXPECT_EQ(wrapped[0].font, F::Normal);
     EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::ClassLine, {15, 71, 238, 86}, 73, 0, 0},
                                           {HitRow::DateLine, {15, 103, 238, 118}, 105, 0, 0}}));
-    EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerReminder, kDetailTick, kMenu, kEdit, kView,
-                                               kDone, kTransfer}));
-}
 
-TEST(ReminderDetail, highPriorityNotDone_exclamationImage)
-{
-    ViewPaint p;
-    CClass c = Chem();
-    c.m_reminders = {LabReport(false, true)};
-    p.student.m_classes = {c};
-    p.state.m_nSelClass = 0;
-    p.state.m_nSelReminder = 0;
+    p.student.m_classes[0].m_reminders[0].m_bDone = 0;
     p.Paint(ModeReminderDetail);
     EXPECT_TRUE(p.HasBitmap(kDetailBang, 223, 32));
     EXPECT_EQ(p.BitmapCount(kDetailTick), 0);
@@ -249,19 +191,13 @@ TEST(ReminderDetail, highPriorityNotDone_exclamationImage)
 
 TEST(ReminderDetail, ungradedClassNoPointsPossible_activityLineWithoutScore)
 {
-    ViewPaint p;
     CClass c = Chem("Band");
     c.m_bGraded = 0;
-    CAssignment a = Rem("Practice", At(10, 16, 9));
-    c.m_reminders = {a};
-    p.student.m_classes = {c};
-    p.state.m_nSelClass = 0;
-    p.state.m_nSelReminder = 0;
-    p.Paint(ModeReminderDetail);
-
+    c.m_reminders = {Rem("Practice", At(10, 16, 9))};
+    ViewPaint p;
+    Detail(p, ModeReminderDetail, c);
     EXPECT_EQ(p.Text("Practice")->color, kBlack);
-    EXPECT_EQ(p.TextsBetween(57, 58),
-              (std::vector<Txt>{{"Activity", 8, 57, FontRole::Bold, kBlack}}));
+    EXPECT_EQ(p.Texts(57, 58), (Txts{{"Activity", 8, 57, F::Bold}}));
     EXPECT_EQ(p.Text("Band")->rect.t, 73);
     EXPECT_EQ(p.BitmapCount(kDetailTick) + p.BitmapCount(kDetailBang), 0);
 }
@@ -270,123 +206,69 @@ TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
 {
     const QString name = "Reading Response Paper #3"; // 225 pixels in the large font
     for (bool marked : {false, true}) {
-        ViewPaint p;
+        SCOPED_TRACE(marked ? "marked" : "plain");
         CClass c = Chem();
-        CAssignment a = Rem(name, At(10, 16, 9), marked);
-        c.m_reminders = {a};
-        p.student.m_classes = {c};
-        p.state.m_nSelClass = 0;
-        p.state.m_nSelReminder = 0;
-        p.Paint(ModeReminderDetail);
-
-        const Op *title = p.Text(name);
-        ASSERT_NE(title, nullptr);
+        c.m_reminders = {Rem(name, At(10, 16, 9), marked)};
+        ViewPaint p;
+        Detail(p, ModeReminderDetail, c);
         // Room: right - 5 (235) without a mark, right - 17 (223) with one.
-        EXPECT_EQ(title->font, marked ? FontRole::Bold : FontRole::Large);
-        EXPECT_EQ(title->rect.l, 8);
-        EXPECT_EQ(title->rect.t, 30);
+        EXPECT_EQ(p.Texts(30, 31), (Txts{{name, 8, 30, marked ? F::Bold : F::Large,
+                                          marked ? kDarkRed : kBlack}}));
         // Everything below follows the title's own height.
         const int T = marked ? 11 : 17;
-        EXPECT_EQ(p.Lines(), (std::vector<Rect>{{4, T + 35, 236, T + 35}}));
+        EXPECT_EQ(p.Lines(), (Rects{{4, T + 35, 236, T + 35}}));
         EXPECT_EQ(p.Text("Class")->rect.t, T + 40);
-    }
-}
-
-TEST(ReminderDetail, noSelectedReminder_bannerOnly)
-{
-    for (auto [cls, rem] : {std::pair{-1, -1}, std::pair{0, -1}, std::pair{0, 1}, std::pair{1, 0}}) {
-        ViewPaint p;
-        CClass c = Chem();
-        c.m_reminders = {LabReport(false, false)};
-        p.student.m_classes = {c};
-        p.state.m_nSelClass = cls;
-        p.state.m_nSelReminder = rem;
-        p.Paint(ModeReminderDetail);
-        EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerReminder})) << cls << "," << rem;
-        EXPECT_TRUE(p.Texts().empty());
-        EXPECT_TRUE(p.rows.rows.empty());
     }
 }
 
 // ---------------------------------------------------------------------------- Instructor detail
 
-TEST(InstructorDetail, lastNameOnly_titleAloneThenDescription)
+TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
 {
     ViewPaint p;
-    p.student.m_classes = {Chem()};
-    p.state.m_nSelClass = 0;
     p.state.m_nPrevViewType = ModeClassDetail;
-    p.Paint(ModeInstructorDetail);
-
-    EXPECT_EQ(p.Texts(), (std::vector<Txt>{{"Okafor", 8, 30, FontRole::Large, kBlack},
-                                           {"Description", 8, 57, FontRole::Bold, kBlack}}));
-    EXPECT_EQ(p.Lines(), (std::vector<Rect>{{4, 52, 236, 52}}));
-    const Op *wrapped = Find(p, Kind::Wrapped);
-    ASSERT_NE(wrapped, nullptr);
-    EXPECT_EQ(wrapped->rect, (Rect{18, 71, 235, 241}));
-    EXPECT_TRUE(wrapped->text.isEmpty());
-    EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerInstructor, kExit, kMenu, kEdit, kTransfer,
-                                               kBack}));
+    Detail(p, ModeInstructorDetail, Chem());
+    EXPECT_EQ(p.Texts(),
+              (Txts{{"Okafor", 8, 30, F::Large}, {"Description", 8, 57, F::Bold}}));
+    EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
+    std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
+    ASSERT_EQ(wrapped.size(), 1u);
+    EXPECT_EQ(wrapped[0].rect, (Rect{18, 71, 235, 241}));
+    EXPECT_TRUE(wrapped[0].text.isEmpty());
+    EXPECT_EQ(p.BitmapIds(),
+              (std::vector<int>{kBannerInstructor, kExit, kMenu, kEdit, kTransfer, kBack}));
     EXPECT_TRUE(p.HasBitmap(kBack, 108, 243));
     EXPECT_TRUE(p.rows.rows.empty());
-}
 
-TEST(InstructorDetail, everyField_labelsValuesAndLinksInBlue)
-{
-    ViewPaint p;
-    CClass c = Chem();
-    c.m_teacher.m_strFirstName = "Ada";
-    c.m_teacher.m_strPhone = "(555) 010-1000";
-    c.m_teacher.m_strOffice = "Hall 1";
-    c.m_teacher.m_strEmail = "okafor@school.example";
-    c.m_teacher.m_strWebsite = "https://school.example/~okafor";
-    c.m_teacher.m_strDescription = "Office hours Tue/Thu";
-    p.student.m_classes = {c};
-    p.state.m_nSelClass = 0;
+    CTeacher &t = p.student.m_classes[0].m_teacher;
+    t.m_strFirstName = "Ada";
+    t.m_strPhone = "(555) 010-1000";
+    t.m_strOffice = "Hall 1";
+    t.m_strEmail = "okafor@school.example";
+    t.m_strWebsite = "https://school.example/~okafor";
+    t.m_strDescription = "Office hours Tue/Thu";
     p.Paint(ModeInstructorDetail);
-
-    const std::vector<Txt> expected = {
-        {"Okafor", 8, 30, FontRole::Large, kBlack},
-        {", ", 67, 30, FontRole::Large, kBlack},
-        {"Ada", 90, 30, FontRole::Large, kBlack},
-        {"Phone", 8, 57, FontRole::Bold, kBlack},
-        {"(555) 010-1000", 18, 71, FontRole::Normal, kBlack},
-        {"Office", 8, 85, FontRole::Bold, kBlack},
-        {"Hall 1", 18, 99, FontRole::Normal, kBlack},
-        {"Email", 8, 113, FontRole::Bold, kBlack},
-        {"okafor@school.example", 18, 127, FontRole::Link, kLinkBlue},
-        {"Website", 8, 141, FontRole::Bold, kBlack},
-        {"https://school.example/~okafor", 18, 155, FontRole::Link, kLinkBlue},
-        {"Description", 8, 169, FontRole::Bold, kBlack},
-    };
-    EXPECT_EQ(p.Texts(), expected);
-    const Op *wrapped = Find(p, Kind::Wrapped);
-    ASSERT_NE(wrapped, nullptr);
-    EXPECT_EQ(wrapped->rect, (Rect{18, 183, 235, 241}));
-    EXPECT_EQ(wrapped->text, QString("Office hours Tue/Thu"));
-    EXPECT_EQ(wrapped->color, kBlack);
+    EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large}, {", ", 67, 30, F::Large},
+                               {"Ada", 90, 30, F::Large}, {"Phone", 8, 57, F::Bold},
+                               {"(555) 010-1000", 18, 71}, {"Office", 8, 85, F::Bold},
+                               {"Hall 1", 18, 99}, {"Email", 8, 113, F::Bold},
+                               {"okafor@school.example", 18, 127, F::Link, kLinkBlue},
+                               {"Website", 8, 141, F::Bold},
+                               {"https://school.example/~okafor", 18, 155, F::Link, kLinkBlue},
+                               {"Description", 8, 169, F::Bold}}));
+    wrapped = p.Ops(Kind::Wrapped);
+    ASSERT_EQ(wrapped.size(), 1u);
+    EXPECT_EQ(wrapped[0].rect, (Rect{18, 183, 235, 241}));
+    EXPECT_EQ(wrapped[0].text, QString("Office hours Tue/Thu"));
+    EXPECT_EQ(wrapped[0].color, kBlack);
 
     // Only the office left: its label right under the line.
-    p.student.m_classes[0].m_teacher.m_strPhone.clear();
-    p.student.m_classes[0].m_teacher.m_strEmail.clear();
-    p.student.m_classes[0].m_teacher.m_strWebsite.clear();
+    t.m_strPhone.clear();
+    t.m_strEmail.clear();
+    t.m_strWebsite.clear();
     p.Paint(ModeInstructorDetail);
-    EXPECT_EQ(p.Text("Office")->rect.t, 57);
-    EXPECT_EQ(p.Text("Hall 1")->rect.t, 71);
-    EXPECT_EQ(p.Text("Description")->rect.t, 85);
-}
-
-TEST(InstructorDetail, noSelectedClass_bannerOnly)
-{
-    for (int sel : {-1, 1}) {
-        ViewPaint p;
-        p.student.m_classes = {Chem()};
-        p.state.m_nSelClass = sel;
-        p.Paint(ModeInstructorDetail);
-        EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerInstructor})) << sel;
-        EXPECT_TRUE(p.Texts().empty());
-        EXPECT_EQ(Find(p, Kind::Wrapped), nullptr);
-    }
+    EXPECT_EQ(p.Texts(50), (Txts{{"Office", 8, 57, F::Bold}, {"Hall 1", 18, 71},
+                                 {"Description", 8, 85, F::Bold}}));
 }
 
 } // namespace
