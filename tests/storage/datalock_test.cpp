@@ -26,31 +26,21 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt)
+TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt_otherFoldersDoNotMeet)
 {
-    DataLock first;
+    DataLock first, second, elsewhere;
     ASSERT_TRUE(first.tryLock());
     EXPECT_TRUE(first.isLocked());
     EXPECT_TRUE(QFile::exists(DataLock::lockPath()));
     EXPECT_TRUE(DataLock::lockPath().startsWith(DataDir() + QLatin1Char('/')));
-
-    DataLock second;
     EXPECT_FALSE(second.tryLock());
     EXPECT_FALSE(second.isLocked());
 
     first.unlock();
     EXPECT_FALSE(first.isLocked());
     EXPECT_TRUE(second.tryLock());
-    EXPECT_TRUE(second.isLocked());
-}
-
-TEST_F(DataLockTest, locksOnDifferentFolders_doNotMeet)
-{
-    DataLock first;
-    ASSERT_TRUE(first.tryLock());
     SetDataDir(m_dir.filePath(QStringLiteral("other")));
-    DataLock second;
-    EXPECT_TRUE(second.tryLock());
+    EXPECT_TRUE(elsewhere.tryLock());
 }
 
 // A child process takes the lock; while it lives the lock holds, and once it is killed without
@@ -62,7 +52,6 @@ TEST_F(DataLockTest, lockLeftByKilledProcess_isTakenOver)
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        close(ready[0]);
         DataLock lock;
         const char ok = lock.tryLock() ? '1' : '0';
         (void)!write(ready[1], &ok, 1);
@@ -74,19 +63,16 @@ TEST_F(DataLockTest, lockLeftByKilledProcess_isTakenOver)
     ASSERT_EQ(read(ready[0], &ok, 1), 1);
     close(ready[0]);
     ASSERT_EQ(ok, '1');
-
-    DataLock whileAlive;
-    EXPECT_FALSE(whileAlive.tryLock());
+    DataLock lock;
+    EXPECT_FALSE(lock.tryLock());
 
     ASSERT_EQ(kill(child, SIGKILL), 0);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status));
     ASSERT_TRUE(QFile::exists(DataLock::lockPath())); // nothing removed it
-
-    DataLock afterCrash;
-    EXPECT_TRUE(afterCrash.tryLock());
-    EXPECT_TRUE(afterCrash.isLocked());
+    EXPECT_TRUE(lock.tryLock());
+    EXPECT_TRUE(lock.isLocked());
 }
 
 } // namespace

@@ -16,11 +16,9 @@ int main(int argc, char **argv)
         return 2;
     }
     SetDataDir(QString::fromLocal8Bit(argv[1]));
-    const int classes = std::atoi(argv[2]);
-    const int reminders = std::atoi(argv[3]);
+    const int classes = std::atoi(argv[2]), reminders = std::atoi(argv[3]);
     const CStudent terms[2] = {MakeTerm(classes, reminders, 1), MakeTerm(classes, reminders, 2)};
     const CTeacherArray teachers = MakeTeachers(6);
-
     for (unsigned long n = 0;; ++n) {
         const SaveReport report = SaveData(terms[n % 2], teachers);
         if (!report.ok()) {

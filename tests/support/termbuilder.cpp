@@ -7,7 +7,8 @@ namespace {
 class Lcg {
 public:
     explicit Lcg(unsigned seed) : m_state(seed * 2654435761u + 12345u) {}
-    int Next(int n) {
+    int Next(int n)
+    {
         m_state = m_state * 1664525u + 1013904223u;
         return int((m_state >> 8) % unsigned(n));
     }
@@ -25,17 +26,8 @@ const char *const kReminderNames[] = {"Quiz",    "Homework", "Essay",       "Lab
 const char *const kFirstNames[] = {"Ada", "Brian", "Chloé", "Dmitri", "Elena", "Farid"};
 const char *const kLastNames[] = {"Okafor", "Lindqvist", "García", "Nguyen", "Baker", "Rossi"};
 
-CGradeTypeArray PlusMinusChart() {
-    const char *const letters[] = {"A", "A-", "B+", "B", "B-", "C+", "C", "C-", "D+", "D", "D-"};
-    const double mins[] = {93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60};
-    const double points[] = {4.0, 3.67, 3.33, 3.0, 2.67, 2.33, 2.0, 1.67, 1.33, 1.0, 0.67};
-    CGradeTypeArray chart;
-    for (int i = 0; i < 11; ++i)
-        chart.append(CGradeType(QString::fromLatin1(letters[i]), points[i], mins[i]));
-    return chart;
-}
-
-CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &rng) {
+CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &rng)
+{
     CClass c;
     c.SetName(QString::fromUtf8(kClassNames[index % 10]));
     c.SetLocation(QStringLiteral("Room %1").arg(100 + rng.Next(300)));
@@ -46,22 +38,19 @@ CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &r
     c.m_dTotalPoints = 100 * (1 + rng.Next(10));
     c.m_nExtraCredit = rng.Chance(30) ? rng.Next(50) : 0;
     c.SetTeacher(teachers[index % teachers.size()]);
-    if (index % 3 == 1)
-        c.m_gradeChart = PlusMinusChart();
+    if (index % 3 == 1) // plus and minus letters
+        c.m_gradeChart = {{"A", 4.0, 93},   {"A-", 3.67, 90}, {"B+", 3.33, 87}, {"B", 3.0, 83},
+                          {"B-", 2.67, 80}, {"C+", 2.33, 77}, {"C", 2.0, 73},   {"C-", 1.67, 70},
+                          {"D+", 1.33, 67}, {"D", 1.0, 63},   {"D-", 0.67, 60}};
     else if (index % 3 == 2)
-        c.m_gradeChart = {CGradeType("Pass", 4.0, 65.0), CGradeType("Low pass", 1.5, 50.0)};
+        c.m_gradeChart = {{"Pass", 4.0, 65.0}, {"Low pass", 1.5, 50.0}};
 
-    const int meetings = 1 + rng.Next(3);
-    for (int m = 0; m < meetings; ++m) {
-        CClassTime t;
-        t.m_nDay = 2 + rng.Next(5);
-        t.m_nHour = 8 + rng.Next(8);
-        t.m_nMinute = rng.Chance(50) ? 0 : 30;
-        t.m_nDuration = rng.Chance(50) ? 50 : 75;
-        c.m_classTimes.append(t);
+    for (int m = 1 + rng.Next(3); m > 0; --m) {
+        const int day = 2 + rng.Next(5), hour = 8 + rng.Next(8);
+        const int minute = rng.Chance(50) ? 0 : 30;
+        c.m_classTimes.append(CClassTime{day, hour, minute, rng.Chance(50) ? 50 : 75});
     }
-    const int books = rng.Next(3);
-    for (int b = 0; b < books; ++b) {
+    for (int b = 0, books = rng.Next(3); b < books; ++b) {
         CTextBook book;
         book.SetName(QStringLiteral("%1, vol. %2").arg(c.m_strName).arg(b + 1));
         book.SetAuthor(QString::fromUtf8(kLastNames[rng.Next(6)]));
@@ -74,9 +63,7 @@ CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &r
     CTime previous;
     for (int r = 0; r < reminders; ++r) {
         CAssignment a;
-        a.SetName(QStringLiteral("%1 %2")
-                      .arg(QString::fromLatin1(kReminderNames[rng.Next(8)]))
-                      .arg(r + 1));
+        a.SetName(QStringLiteral("%1 %2").arg(kReminderNames[rng.Next(8)]).arg(r + 1));
         a.m_nType = rng.Next(CAssignment::kTypeCount);
         if (rng.Chance(40))
             a.SetDescription(QStringLiteral("Chapters %1–%2").arg(r + 1).arg(r + 3));
@@ -84,9 +71,8 @@ CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &r
         if (r > 0 && rng.Chance(15)) {
             a.SetDueTime(previous);
         } else {
-            const int month = 9 + rng.Next(4);
-            a.SetDueTime(CTime::FromLocal(2003, month, 1 + rng.Next(28), 8 + rng.Next(16),
-                                          5 * rng.Next(12), 0));
+            const int month = 9 + rng.Next(4), day = 1 + rng.Next(28), hour = 8 + rng.Next(16);
+            a.SetDueTime(CTime::FromLocal(2003, month, day, hour, 5 * rng.Next(12), 0));
         }
         previous = a.m_timeDue;
         a.m_bHighPriority = rng.Chance(20) ? 1 : 0;
@@ -103,14 +89,14 @@ CClass MakeClass(int index, int reminders, const CTeacherArray &teachers, Lcg &r
 }
 } // namespace
 
-CTeacherArray MakeTeachers(int n) {
+CTeacherArray MakeTeachers(int n)
+{
     CTeacherArray teachers;
     for (int i = 0; i < n; ++i) {
+        const QString last =
+            QString::fromUtf8(kLastNames[i % 6]) + (i >= 6 ? QString::number(i / 6 + 1) : "");
         CTeacher t;
         t.SetFirstName(QString::fromUtf8(kFirstNames[i % 6]));
-        QString last = QString::fromUtf8(kLastNames[i % 6]);
-        if (i >= 6)
-            last += QString::number(i / 6 + 1);
         t.SetLastName(last);
         if (i % 2 == 0)
             t.SetDescription(QStringLiteral("Office hours Tue/Thu"));
@@ -124,7 +110,8 @@ CTeacherArray MakeTeachers(int n) {
     return teachers;
 }
 
-CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed) {
+CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed)
+{
     Lcg rng(seed);
     const CTeacherArray teachers = MakeTeachers(std::max(1, std::min(classes, 6)));
     CStudent s;
@@ -133,8 +120,8 @@ CStudent MakeTerm(int classes, int remindersPerClass, unsigned seed) {
     return s;
 }
 
-CAssignment MakeReminder(const QString &name, CTime due, double earned, double possible,
-                         bool done) {
+CAssignment MakeReminder(const QString &name, CTime due, double earned, double possible, bool done)
+{
     CAssignment a;
     a.SetName(name);
     a.SetDueTime(due);
@@ -142,4 +129,22 @@ CAssignment MakeReminder(const QString &name, CTime due, double earned, double p
     a.m_dPointsPossible = possible;
     a.m_bDone = done ? 1 : 0;
     return a;
+}
+
+QByteArray OldReminder(const QByteArray &name, CTime due)
+{
+    return Old(name) + I32(3) + Old("caf\xE9") + Dbl(7.5) + Dbl(8.0) + I32(1) + I32(1) + Tm(due);
+}
+
+QByteArray OldClass(const QByteArray &name, int plainLetters, const QByteArray &reminders)
+{
+    const double block[22] = {95,  90,  87,  83,  80,  77,  73,  70,  67,  63,  60,
+                              4.0, 3.7, 3.3, 3.0, 2.7, 2.3, 2.0, 1.7, 1.3, 1.0, 0.7};
+    QByteArray b = Old(name) + Str("Lab") + Dbl(250.0) + Old("Room 4");
+    for (double v : block)
+        b += Dbl(v);
+    b += Dbl(3.0) + I32(plainLetters) + I32(1) + I32(5);
+    b += I32(1) + Old("Campbell") + Old("Reece") + Old("") + Dbl(89.5) + reminders;
+    b += I32(1) + I32(2) + I32(9) + I32(0) + I32(50);
+    return b + Old("Ada") + Old("Okafor") + Old("").repeated(5);
 }

@@ -27,53 +27,62 @@ CAssignment MakeReminder(const QString &name, CTime due, double earned = 0.0, do
                          bool done = false);
 
 // "FF FE FF 00" <-> bytes, for readable byte-exact assertions.
-inline QByteArray FromHex(const char *hex) {
+inline QByteArray FromHex(const char *hex)
+{
     return QByteArray::fromHex(hex);
 }
-inline std::string HexOf(const QByteArray &bytes) {
+inline std::string HexOf(const QByteArray &bytes)
+{
     return bytes.toHex(' ').toUpper().toStdString();
 }
 
-// Hand-made record bytes, old (version 1) layouts included.
-inline QByteArray I32(int32_t v) {
+// Hand-made record bytes, for byte-exact vectors and old (version 1) layouts.
+template <typename Write> QByteArray Written(Write write)
+{
     CArchive ar;
-    ar.WriteInt32(v);
+    write(ar);
     return ar.buffer();
 }
-
-inline QByteArray Dbl(double v) {
-    CArchive ar;
-    ar.WriteDouble(v);
-    return ar.buffer();
+inline QByteArray I32(int32_t v)
+{
+    return Written([&](CArchive &ar) { ar.WriteInt32(v); });
 }
-
-inline QByteArray Str(const QString &s) {
-    CArchive ar;
-    ar.WriteString(s);
-    return ar.buffer();
+inline QByteArray Dbl(double v)
+{
+    return Written([&](CArchive &ar) { ar.WriteDouble(v); });
 }
-
+inline QByteArray Str(const QString &s)
+{
+    return Written([&](CArchive &ar) { ar.WriteString(s); });
+}
+inline QByteArray Tm(CTime t)
+{
+    return Written([&](CArchive &ar) { ar.WriteTime(t); });
+}
 // The 8-bit form of old files: a one-byte length, then Windows-1252 bytes.
-inline QByteArray Old(const QByteArray &latin) {
+inline QByteArray Old(const QByteArray &latin)
+{
     return QByteArray(1, char(latin.size())) + latin;
 }
 
-inline QByteArray Tm(CTime t) {
-    CArchive ar;
-    ar.WriteTime(t);
-    return ar.buffer();
-}
+// A version 1 reminder: 8-bit texts (description "caf\xE9"), type 3, 7.5 of 8 points, done and
+// dropped; no marker, version or priority flag.
+QByteArray OldReminder(const QByteArray &name, CTime due);
+// A version 1 class "Lab", 250 points, "Room 4": the old grade block (minimums 95, 90, ... 60)
+// where version 2 has its credits, then credits 3, the plain-letters flag, graded, extra credit 5;
+// one book (price 89.5), the given reminder list, one meeting {2, 9, 0, 50}, instructor "Okafor".
+// The description is UTF-16: old files may mix both forms.
+QByteArray OldClass(const QByteArray &name, int plainLetters, const QByteArray &reminders = I32(0));
 
 // The bytes a record writes (Bytes(student) is a whole student file).
-template <typename T> QByteArray Bytes(const T &record) {
-    CArchive ar;
-    T copy = record;
-    copy.Serialize(ar);
-    return ar.buffer();
+template <typename T> QByteArray Bytes(T record)
+{
+    return Written([&](CArchive &ar) { record.Serialize(ar); });
 }
 
 // Reads a record from the start of the bytes; `used` receives how many it took.
-template <typename T> T Read(const QByteArray &bytes, qsizetype *used = nullptr) {
+template <typename T> T Read(const QByteArray &bytes, qsizetype *used = nullptr)
+{
     CArchive ar(bytes);
     T record;
     record.Serialize(ar);
@@ -83,9 +92,11 @@ template <typename T> T Read(const QByteArray &bytes, qsizetype *used = nullptr)
 }
 
 // Readable GoogleTest failure messages for Qt strings and byte arrays.
-inline void PrintTo(const QString &s, std::ostream *os) {
+inline void PrintTo(const QString &s, std::ostream *os)
+{
     *os << '"' << s.toStdString() << '"';
 }
-inline void PrintTo(const QByteArray &b, std::ostream *os) {
+inline void PrintTo(const QByteArray &b, std::ostream *os)
+{
     *os << HexOf(b.left(64));
 }
