@@ -11,7 +11,6 @@
 #include <QMap>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -64,30 +63,6 @@ QString DesktopKey(const QString &path, const QString &key)
     return QStringLiteral("(none)");
 }
 
-// The mime-type's type, comment, icon name and glob pattern, in key order.
-std::string MimeSummary(const QByteArray &xml)
-{
-    QStringList found;
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const QString name = reader.name().toString();
-        const auto attributes = reader.attributes();
-        if (name == "mime-type")
-            found << "type=" + attributes.value("type").toString();
-        else if (name == "glob")
-            found << "glob=" + attributes.value("pattern").toString();
-        else if (name == "icon")
-            found << "icon=" + attributes.value("name").toString();
-        else if (name == "comment")
-            found << "comment=" + reader.readElementText();
-    }
-    EXPECT_FALSE(reader.hasError()) << qPrintable(reader.errorString());
-    found.sort();
-    return found.join("; ").toStdString();
-}
-
 class FileTypeTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_home.isValid()); }
@@ -103,9 +78,12 @@ TEST_F(FileTypeTest, register_writesMimePackageDesktopEntryAndIcons_databasesKno
     EXPECT_TRUE(m_prompter.shown.empty());
     const Installed files(home());
 
-    EXPECT_EQ(MimeSummary(ReadAll(files.mimePackage)),
-              "comment=Quillbox - Student; glob=*.stn; icon=application-x-quillbox-student; "
-              "type=application/x-quillbox-student");
+    const QByteArray mime = ReadAll(files.mimePackage);
+    for (const char *part :
+         {"<mime-type type=\"application/x-quillbox-student\">",
+          "<comment>Quillbox - Student</comment>",
+          "<icon name=\"application-x-quillbox-student\"/>", "<glob pattern=\"*.stn\"/>"})
+        EXPECT_TRUE(mime.contains(part)) << part;
     EXPECT_TRUE(ReadAll(files.desktopEntry).startsWith("[Desktop Entry]\n"));
     const std::pair<const char *, QString> keys[] = {
         {"Type", "Application"},
