@@ -107,10 +107,7 @@ TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo)
     ASSERT_EQ(report.student.status, FileReadResult::Whole) << report.student.error.toStdString();
     EXPECT_EQ(student.m_strName, QStringLiteral("Sam"));
     EXPECT_EQ(student.m_classes, CClassArray({Read<CClass>(biology), Read<CClass>(chemistry)}));
-    ASSERT_EQ(student.m_classes.size(), 2);
-    EXPECT_EQ(student.m_classes[0].m_gradeChart.size(), 11);
-    EXPECT_EQ(student.m_classes[1].m_gradeChart.size(), 4);
-    EXPECT_EQ(student.m_classes[0].m_reminders.value(0).m_timeDue, due);
+    EXPECT_EQ(student.m_classes.value(0).m_reminders.value(0).m_timeDue, due);
 
     ASSERT_TRUE(SaveData(student, teachers).ok());
     const QByteArray saved = ReadBytes(studentPath);

@@ -117,19 +117,14 @@ TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm)
 // file that cannot be opened, leaves an empty term and saves nothing.
 TEST_F(TermsTest, restoreOfStudentFileItselfOrOfUnreadableFile_leavesTermEmpty_savesNothing)
 {
-    QString locked = m_dir.filePath(QStringLiteral("locked.stn"));
-    WriteBytes(locked, EncodeStudent(MakeTerm(1, 1)));
-    QFile::setPermissions(locked, QFile::Permissions());
-    if (QFile(locked).open(QIODevice::ReadOnly)) { // root reads anything: use a folder instead
-        locked = m_dir.filePath(QStringLiteral("folder.stn"));
-        ASSERT_TRUE(QDir().mkdir(locked));
-    }
+    const QString folder = m_dir.filePath(QStringLiteral("folder.stn")); // cannot be opened
+    ASSERT_TRUE(QDir().mkdir(folder));
     const struct {
         QString chosen;
         FileReadResult::Status read;
         int minute;
     } cases[] = {{studentPath, FileReadResult::Missing, 15},
-                 {locked, FileReadResult::Unreadable, 16}};
+                 {folder, FileReadResult::Unreadable, 16}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.chosen.toStdString());
         CStudent term = MakeTerm(2, 2);
@@ -146,8 +141,6 @@ TEST_F(TermsTest, restoreOfStudentFileItselfOrOfUnreadableFile_leavesTermEmpty_s
         EXPECT_EQ(ReadBytes(DataFilePath(QString("SDBackupEnd-2-1-2004-9%1").arg(c.minute))),
                   saved);
     }
-    QFile::setPermissions(m_dir.filePath(QStringLiteral("locked.stn")),
-                          QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileUnchanged)
