@@ -3,6 +3,8 @@
 
 #include "support/view_fixture.h"
 
+#include "view/texts.h"
+
 #include "ui/calendarview.h"
 #include "view/qtsurface.h"
 
@@ -64,8 +66,7 @@ TEST_F(TapTest, listViews_everyRowSelectsWhatItShows_andNothingBesideTheRows)
                {K::Reminder, "Algebra/Homework 5"}, {K::Date, "/"}, {K::Reminder, "Biology/Essay"},
                {K::Date, "/"}, {K::Date, "/"}, {K::Date, "/"}, {K::Reminder, "Algebra/Quiz 2"}});
     TapRow(*FindDateRow(10, 16));
-    EXPECT_EQ(S().m_timeDay.GetMonth(), 10);
-    EXPECT_EQ(S().m_timeDay.GetDay(), 16);
+    EXPECT_EQ(FormatLongDate(S().m_timeDay), "Thursday, October 16, 2003");
     // October 18 has no reminder: its "Nothing..." line lies between its heading and the next.
     const std::optional<HitRow> oct18 = FindDateRow(10, 18), oct19 = FindDateRow(10, 19);
     ASSERT_TRUE(oct18 && oct19);
@@ -147,7 +148,7 @@ TEST_F(TapTest, quickView_theFirstTapOpensTheRow_withoutItASecondTapOnlyMarks)
     V().SelectViewType(ModeDates);
     TapRow(*FindDateRow(10, 17));
     EXPECT_EQ(S().m_nViewType, ModeDay);
-    EXPECT_EQ(S().m_timeDay.GetDay(), 17);
+    EXPECT_EQ(FormatLongDate(S().m_timeDay), "Friday, October 17, 2003");
 }
 
 TEST_F(TapTest, emptySlots_andBackWithoutHistory_doNothing_evenOverARow)
@@ -160,10 +161,10 @@ TEST_F(TapTest, emptySlots_andBackWithoutHistory_doNothing_evenOverARow)
     V().SelectViewType(ModeGrades); // Exit, Menu, Edit, View, (empty), (empty)
     TapFirst(K::Class);
     ExpectTapsChangeNothing({{8 + 100 + 10, y}, {8 + 125 + 10, y}});
-    V().SelectViewType(ModeClasses); // Exit, Menu, Edit, Transfer, Back, (empty)
+    V().SelectViewType(ModeClasses);
     OpenClassDetail("Biology");
     TapFirst(K::Instructor);
-    TapView();
+    TapView(); // the instructor detail: Exit, Menu, Edit, Transfer, Back, (empty)
     ASSERT_EQ(S().m_nViewType, ModeInstructorDetail);
     ExpectTapsChangeNothing({{8 + 125 + 10, y}});
     EXPECT_TRUE(prompter.shown.empty());
@@ -201,8 +202,7 @@ TEST_F(TapTest, calendar_daysOpenTheDayView_slotsAfterTheThirdGoToTheCalendar)
     const CalendarGeometry g = CalendarLayout(measure, Rect{0, 0, V().width(), V().height()});
     Tap(g.x(3) + g.cw / 2, g.y(3) + g.rh / 2);
     EXPECT_EQ(Where(), "Day < Calendar: / @-1");
-    EXPECT_EQ(S().m_timeDay.GetMonth(), 10);
-    EXPECT_EQ(S().m_timeDay.GetDay(), 22);
+    EXPECT_EQ(FormatLongDate(S().m_timeDay), "Wednesday, October 22, 2003");
     TapBack();
     ASSERT_EQ(S().m_nViewType, ModeCalendar);
 
@@ -231,19 +231,30 @@ TEST_F(TapTest, calendar_daysOpenTheDayView_slotsAfterTheThirdGoToTheCalendar)
 
 // ---------------------------------------------------------------- scrolling
 
-TEST_F(TapTest, classesView_arrowsScrollOnlyWhenShown_andUnmark)
+TEST_F(TapTest, listArrows_scrollOnlyWhenShown_eachListItsOwnOffset_andUnmark)
 {
     Open(ManyClasses(14));
+    V().SelectViewType(ModeGrades);
+    Rows();
+    ASSERT_TRUE(S().m_bMoreGrades);
+    TapUpArrow(); // no up arrow at the top of the list
+    EXPECT_EQ(S().m_nFirstGradeClass, 0);
+    TapDownArrow();
+    TapDownArrow();
+    TapUpArrow();
+    EXPECT_EQ(S().m_nFirstGradeClass, 1);
+    EXPECT_EQ(S().m_nFirstClass, 0);
+
+    V().SelectViewType(ModeClasses);
     Rows();
     ASSERT_TRUE(S().m_bMoreClasses);
-    TapUpArrow(); // no up arrow at the top of the list
+    TapUpArrow();
     EXPECT_EQ(S().m_nFirstClass, 0);
     TapFirst(K::Class);
     TapDownArrow();
     EXPECT_EQ(S().m_nFirstClass, 1);
     EXPECT_EQ(Sel(), "/ @-1");
     EXPECT_EQ(Rows().front().classIndex, 1);
-
     for (int taps = 0; S().m_bMoreClasses && taps < 20; ++taps, Rows())
         TapDownArrow();
     ASSERT_FALSE(S().m_bMoreClasses);
@@ -255,23 +266,9 @@ TEST_F(TapTest, classesView_arrowsScrollOnlyWhenShown_andUnmark)
     TapUpArrow();
     EXPECT_EQ(S().m_nFirstClass, last - 1);
     EXPECT_EQ(Sel(), "/ @-1");
-}
 
-TEST_F(TapTest, gradesAndDayViews_arrowsScrollTheirOwnList)
-{
-    Open(ManyClasses(14));
-    V().SelectViewType(ModeGrades);
-    Rows();
-    ASSERT_TRUE(S().m_bMoreGrades);
-    TapUpArrow();
-    EXPECT_EQ(S().m_nFirstGradeClass, 0);
-    TapDownArrow();
-    TapDownArrow();
-    TapUpArrow();
-    EXPECT_EQ(S().m_nFirstGradeClass, 1);
-    EXPECT_EQ(S().m_nFirstClass, 0);
-
-    // The Day view of today: every class meets, each with a reminder due.
+    // The Day view of today: every class meets, each with a reminder due. Each layout scrolls its
+    // own list; Cycle day content goes combined, reminders only, periods only and round, unmarking.
     OpenDay(10, 15);
     for (int mode = 0; mode < 3; ++mode) {
         SCOPED_TRACE(testing::Message() << "day layout " << mode);
@@ -289,7 +286,11 @@ TEST_F(TapTest, gradesAndDayViews_arrowsScrollTheirOwnList)
         EXPECT_EQ(first, 1);
         TapUpArrow();
         EXPECT_EQ(first, 0);
-        TapSlot(4); // Cycle day content
+        TapRow(Rows().front());
+        ASSERT_NE(S().m_nMarkerY, -1);
+        TapSlot(4);
+        EXPECT_EQ(S().m_nDayMode, (mode + 1) % 3);
+        EXPECT_EQ(Where(), "Day < Dates: / @-1");
     }
 }
 
@@ -338,12 +339,13 @@ TEST_F(TapTest, datesView_hideDaysOn_arrowsJumpToTheNearestDayWithReminders_with
     }
     TapUpArrow();
     EXPECT_EQ(S().m_nDayOffset, 5);
-    // From day +14 the rest fits: no more days below, the down arrow does nothing.
+    // From day +14 the rest fits: no more days below, the down arrow does nothing at all.
     S().m_nDayOffset = 14;
     Rows();
     ASSERT_FALSE(S().m_bMoreDates);
-    TapDownArrow();
-    EXPECT_EQ(S().m_nDayOffset, 14);
+    TapFirst(K::Reminder);
+    ASSERT_NE(S().m_nMarkerY, -1);
+    ExpectTapsChangeNothing({{V().width() - 10, 18}});
     // Up searches 30 days back: from +50 it reaches +20, from +51 and +60 it does not.
     for (const auto &[from, to] : {std::pair{60, 60}, std::pair{50, 20}, std::pair{51, 51}}) {
         S().m_nDayOffset = from;
@@ -364,15 +366,6 @@ TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayInReach_changesNothing)
     ASSERT_TRUE(S().m_bMoreDates);
     TapDownArrow();
     EXPECT_EQ(S().m_nDayOffset, 0);
-
-    // Nothing below at all: the marked row stays marked.
-    Open(SmallTerm());
-    V().SelectViewType(ModeDates);
-    Rows();
-    ASSERT_FALSE(S().m_bMoreDates);
-    TapFirst(K::Reminder);
-    ASSERT_NE(S().m_nMarkerY, -1);
-    ExpectTapsChangeNothing({{V().width() - 10, 18}});
 }
 
 // ---------------------------------------------------------------- the day-letter peek
@@ -382,7 +375,6 @@ TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemov
     Open(SmallTerm());
     OpenClassDetail("Algebra"); // meets on Monday and Wednesday
     ASSERT_FALSE(V().Peek().has_value());
-
     // The letters start 10 from the right edge less the width of "S M T W R F S"; a day without
     // a meeting takes two blanks, a meeting day its letter and one blank.
     QImage scratch(1, 1, QImage::Format_RGB32);
@@ -393,34 +385,38 @@ TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemov
     auto w = [&](const char *text) { return m.TextExtent(QString::fromLatin1(text)).width(); };
     const int H2 = m.TextExtent(QStringLiteral("S M T W R F S")).height();
     const int mLeft = V().width() - w("S M T W R F S") - 10 + w("  ");
-    const int wLeft = mLeft + w("M ") + w("  ");
-    const int y = H1 + 38 + H2 / 2;
-    auto press = [&](int x, int yy) {
+    const int wLeft = mLeft + w("M ") + w("  "), y = H1 + 38 + H2 / 2;
+    const auto press = [&](int x, int yy) {
         QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, yy));
-        const std::optional<PeekBox> box = V().Peek();
+        return V().Peek();
+    };
+    const auto release = [&](int x, int yy) {
         QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, yy));
         EXPECT_FALSE(V().Peek().has_value()) << "the release repaints the box away";
-        return box;
     };
-    for (int x : {wLeft, wLeft + w("W") - 1}) {
-        const std::optional<PeekBox> box = press(x, y);
-        ASSERT_TRUE(box.has_value()) << "x " << x;
-        EXPECT_EQ(box->text, Meets(4, 9).GetText(true) + QStringLiteral("  "));
-        EXPECT_EQ(box->box.r, V().width() - 8);
-        EXPECT_EQ(box->box.t, H1 + H2 + 42);
+    const QString wednesday = Meets(4, 9).GetText(true) + QStringLiteral("  ");
+    // The first and last pixel of the W; then the blank after it, above and below the letters,
+    // and Tuesday, which has no meeting.
+    const struct { int x, y; bool peek; } presses[] = {
+        {wLeft, y, true},           {wLeft + w("W") - 1, y, true}, {wLeft + w("W"), y, false},
+        {wLeft, H1 + 37, false},    {wLeft, H1 + 38 + H2, false},  {mLeft + w("M "), y, false}};
+    for (const auto &p : presses) {
+        SCOPED_TRACE(testing::Message() << "press at " << p.x << "," << p.y);
+        const std::optional<PeekBox> box = press(p.x, p.y);
+        release(p.x, p.y);
+        ASSERT_EQ(box.has_value(), p.peek);
+        if (box) {
+            EXPECT_EQ(box->text, wednesday);
+            EXPECT_EQ(box->box.r, V().width() - 8);
+            EXPECT_EQ(box->box.t, H1 + H2 + 42);
+        }
     }
-    EXPECT_FALSE(press(wLeft + w("W"), y).has_value());   // the blank after it
-    EXPECT_FALSE(press(wLeft, H1 + 37).has_value());      // above the letters
-    EXPECT_FALSE(press(wLeft, H1 + 38 + H2).has_value()); // below them
-    EXPECT_FALSE(press(mLeft + w("M "), y).has_value());  // Tuesday: no meeting
-
     // Moving while pressed follows the stylus from letter to letter.
-    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(wLeft + 1, y));
+    press(wLeft + 1, y);
     QTest::mouseMove(&V(), QPoint(mLeft + 1, y));
     ASSERT_TRUE(V().Peek().has_value());
     EXPECT_EQ(V().Peek()->text, Meets(2, 9).GetText(true) + QStringLiteral("  "));
-    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(mLeft + 1, y));
-    EXPECT_FALSE(V().Peek().has_value());
+    release(mLeft + 1, y);
 }
 
 } // namespace

@@ -28,12 +28,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 inline std::ostream &operator<<(std::ostream &os, const Rect &r)
@@ -51,6 +53,8 @@ namespace viewtest {
 using Kind = RecordingSurface::Kind;
 using Op = RecordingSurface::Op;
 using F = FontRole;
+using Bitmap = std::tuple<int, int, int>;
+using Images = std::vector<Bitmap>;
 
 inline const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kGrey(105, 120, 120);
 inline const QColor kDarkRed(100, 0, 0), kGradeRed(150, 0, 0), kDarkBlue(0, 0, 150);
@@ -122,6 +126,9 @@ struct Txt {
     }
 };
 
+// A heading on a title bar: white at x 8.
+inline Txt Heading(const QString &text, int y) { return {text, 8, y, F::Normal, kWhite}; }
+
 // A laid-out hit row, comparable.
 struct Hit {
     HitRow::Kind kind = HitRow::Class;
@@ -147,6 +154,10 @@ inline void PrintTo(const Hit &h, std::ostream *os)
     *os << "\n  {" << kinds[h.kind] << " " << h.rect << " marker " << h.markerY << " class "
         << h.cls << " reminder " << h.rem << "}";
 }
+
+using Txts = std::vector<Txt>;
+using Hits = std::vector<Hit>;
+using Rects = std::vector<Rect>;
 
 // One paint of a mode over a hand-built term, at the pinned "now".
 struct ViewPaint {
@@ -192,28 +203,15 @@ struct ViewPaint {
         return out;
     }
 
-    bool HasBitmap(int id, int x, int y) const
+    // Images drawn as (resource, x, y) in drawing order, all or only those of the given resources.
+    Images Bitmaps(std::initializer_list<int> only = {}) const
     {
+        Images out;
         for (const Op &op : Ops(Kind::Bitmap))
-            if (op.resourceId == id && op.rect.l == x && op.rect.t == y)
-                return true;
-        return false;
-    }
-    int BitmapCount(int id) const
-    {
-        int n = 0;
-        for (const Op &op : Ops(Kind::Bitmap))
-            n += op.resourceId == id;
-        return n;
-    }
-    std::vector<int> BitmapIds() const
-    {
-        std::vector<int> out;
-        for (const Op &op : Ops(Kind::Bitmap))
-            out.push_back(op.resourceId);
+            if (!only.size() || std::find(only.begin(), only.end(), op.resourceId) != only.end())
+                out.emplace_back(op.resourceId, op.rect.l, op.rect.t);
         return out;
     }
-
     template <typename Pred> std::vector<Rect> Rects(Kind kind, Pred pred) const
     {
         std::vector<Rect> out;

@@ -9,10 +9,6 @@ using namespace viewtest;
 
 namespace {
 
-using Txts = std::vector<Txt>;
-using Hits = std::vector<Hit>;
-using Rects = std::vector<Rect>;
-
 // ------------------------------------------------------------------------------------------ Day
 
 // Monday, October 20, 2003 (weekday 2). In name order:
@@ -45,16 +41,15 @@ TEST(DayView, combined_periodsThenTheDaysRemindersPerClassInPeriodOrder)
     EXPECT_EQ(p.Texts(),
               (Txts{{"Monday, October 20, 2003", 8, 30, F::Large},
                     // Math meets twice on Monday: two headings, then its reminders of the day.
-                    {"Math(8:00 AM)", 8, 57, F::Normal, kWhite},
-                    {"Math(1:30 PM)", 8, 73, F::Normal, kWhite},
+                    Heading("Math(8:00 AM)", 57), Heading("Math(1:30 PM)", 73),
                     {"HW1", 18, 89}, {"-", 43, 89}, {"5:00 PM", 58, 89},
                     {"HW2", 18, 105}, {"-", 43, 105}, {"9:00 AM", 58, 105},
                     // Chem meets Monday and Wednesday: one heading.
-                    {"Chem(9:05 AM)", 8, 121, F::Normal, kWhite},
-                    {"Lab", 18, 137}, {"-", 43, 137}, {"8:00 AM", 58, 137},
+                    Heading("Chem(9:05 AM)", 121), {"Lab", 18, 137}, {"-", 43, 137},
+                    {"8:00 AM", 58, 137},
                     // Art has no period but a reminder: a heading with the name alone.
-                    {"Art", 8, 153, F::Normal, kWhite},
-                    {"Sketch", 18, 169}, {"-", 58, 169}, {"3:00 PM", 73, 169}}));
+                    Heading("Art", 153), {"Sketch", 18, 169}, {"-", 58, 169},
+                    {"3:00 PM", 73, 169}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 55, 238, 70}, 57, 2},
                               {HitRow::Class, {2, 71, 238, 86}, 73, 2},
@@ -67,17 +62,17 @@ TEST(DayView, combined_periodsThenTheDaysRemindersPerClassInPeriodOrder)
     EXPECT_EQ(p.Bands(), (Rects{{2, 103, 238, 118}}));
     EXPECT_FALSE(p.state.m_bMoreDayClasses);
     EXPECT_EQ(p.ArrowBox(), Rect{});
-    EXPECT_EQ(p.BitmapIds(),
-              (std::vector<int>{kBannerDay, kExit, kMenu, kEdit, kView, kCycleDay, kBack}));
-    EXPECT_TRUE(p.HasBitmap(kBack, 133, 243));
+    EXPECT_EQ(p.Bitmaps(), (Images{{kBannerDay, 0, 0}, {kExit, 8, 243}, {kMenu, 33, 243},
+                                   {kEdit, 58, 243}, {kView, 83, 243}, {kCycleDay, 108, 243},
+                                   {kBack, 133, 243}}));
 
     // Time first: start-end, then the name; a class without a period keeps its bare name.
     p.state.m_bTimeFirst = true;
     p.Paint(ModeDay);
-    EXPECT_EQ(p.Texts(57, 58), (Txts{{"8:00AM-9:00AM  - Math", 8, 57, F::Normal, kWhite}}));
-    EXPECT_EQ(p.Texts(73, 74), (Txts{{"1:30PM-2:30PM  - Math", 8, 73, F::Normal, kWhite}}));
-    EXPECT_EQ(p.Texts(121, 122), (Txts{{"9:05AM-9:55AM  - Chem", 8, 121, F::Normal, kWhite}}));
-    EXPECT_EQ(p.Texts(153, 154), (Txts{{"Art", 8, 153, F::Normal, kWhite}}));
+    EXPECT_EQ(p.Texts(57, 58), (Txts{Heading("8:00AM-9:00AM  - Math", 57)}));
+    EXPECT_EQ(p.Texts(73, 74), (Txts{Heading("1:30PM-2:30PM  - Math", 73)}));
+    EXPECT_EQ(p.Texts(121, 122), (Txts{Heading("9:05AM-9:55AM  - Chem", 121)}));
+    EXPECT_EQ(p.Texts(153, 154), (Txts{Heading("Art", 153)}));
 
     // Title bars off: bold headings, no bands.
     p.state.m_bTimeFirst = p.state.m_bTitleBars = false;
@@ -107,17 +102,15 @@ TEST(DayView, combined_today_dueReminderGreyWithMarkAfterDoneOne)
     EXPECT_EQ(p.Texts(),
               (Txts{// Too wide for the large font (27 x 9 > 240 - 8): bold, rows where they were.
                     {"Wednesday, October 15, 2003", 8, 30, F::Bold},
-                    {"Bio(9:00 AM)", 8, 57, F::Normal, kWhite},
-                    {"Late", 18, 73}, {"-", 48, 73}, {"2:00 PM", 63, 73},
+                    Heading("Bio(9:00 AM)", 57), {"Late", 18, 73}, {"-", 48, 73},
+                    {"2:00 PM", 63, 73},
                     {"Early", 18, 89, F::Normal, kGrey}, {"-", 53, 89, F::Normal, kGrey},
                     {"8:00 AM", 68, 89, F::Normal, kGrey}}));
-    EXPECT_TRUE(p.HasBitmap(kTick, 4, 75));
-    EXPECT_TRUE(p.HasBitmap(kBang, 4, 91));
-    EXPECT_EQ(p.BitmapCount(kTick) + p.BitmapCount(kBang), 2);
+    EXPECT_EQ(p.Bitmaps({kTick, kBang}), (Images{{kTick, 4, 75}, {kBang, 4, 91}}));
     EXPECT_EQ(p.Bands(), (Rects{{2, 87, 238, 102}}));
 }
 
-TEST(DayView, remindersOnly_classNameDashReminderDashTime)
+TEST(DayView, remindersOnlyThenPeriodsOnly_oneRowPerReminderOrMeeting)
 {
     ViewPaint p;
     p.state.m_bTitleBars = false; // bands are drawn regardless in this layout
@@ -139,16 +132,13 @@ TEST(DayView, remindersOnly_classNameDashReminderDashTime)
                               {HitRow::Reminder, {2, 103, 238, 118}, 105, 0, 0}}));
     EXPECT_EQ(p.Bands(), (Rects{{2, 71, 238, 86}, {2, 103, 238, 118}}));
     EXPECT_TRUE(p.BarFrames().empty());
-}
 
-TEST(DayView, periodsOnly_onePerMeetingInPeriodOrder)
-{
-    ViewPaint p;
+    // Periods only: one heading per meeting, in period order.
+    p.state.m_bTitleBars = true;
     DayPaint(p, 2);
     EXPECT_EQ(p.Texts(), (Txts{{"Monday, October 20, 2003", 8, 30, F::Large},
-                               {"Math(8:00 AM)", 8, 57, F::Normal, kWhite},
-                               {"Math(1:30 PM)", 8, 73, F::Normal, kWhite},
-                               {"Chem(9:05 AM)", 8, 89, F::Normal, kWhite}}));
+                               Heading("Math(8:00 AM)", 57), Heading("Math(1:30 PM)", 73),
+                               Heading("Chem(9:05 AM)", 89)}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 55, 238, 70}, 57, 2},
                               {HitRow::Class, {2, 71, 238, 86}, 73, 2},
                               {HitRow::Class, {2, 87, 238, 102}, 89, 1}}));
@@ -287,7 +277,8 @@ TEST(GradesView, noGradedClass_lineAt30AndGpaAt35)
     EXPECT_EQ(p.Lines(), (Rects{{10, 30, 230, 30}}));
     EXPECT_TRUE(p.rows.rows.empty());
     EXPECT_FALSE(p.state.m_bMoreGrades);
-    EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerGrades, kExit, kMenu, kEdit, kView}));
+    EXPECT_EQ(p.Bitmaps(), (Images{{kBannerGrades, 0, 0}, {kExit, 8, 243}, {kMenu, 33, 243},
+                                   {kEdit, 58, 243}, {kView, 83, 243}}));
 }
 
 TEST(GradesView, gradedClass_namePointsThenLetterInDarkRed_longNameCut)

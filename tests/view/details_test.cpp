@@ -8,9 +8,6 @@ using namespace viewtest;
 
 namespace {
 
-using Txts = std::vector<Txt>;
-using Rects = std::vector<Rect>;
-
 CAssignment Scored(const char *name, double earned, double possible)
 {
     CAssignment a = Rem(name, At(10, 1, 9), false, true);
@@ -59,27 +56,24 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
     EXPECT_EQ(boxes[0].rect, (Rect{150, 53, 235, 68}));
     EXPECT_EQ(boxes[0].color, kBlack);
     EXPECT_EQ(boxes[0].brush, kGreenRow);
-    EXPECT_EQ(p.BitmapIds(), (std::vector<int>{kBannerClass, kMenu, kEdit, kView, kAdd, kRemove}));
-    EXPECT_TRUE(p.HasBitmap(kMenu, 8, 243));
-    EXPECT_TRUE(p.HasBitmap(kRemove, 108, 243));
+    EXPECT_EQ(p.Bitmaps(), (Images{{kBannerClass, 0, 0}, {kMenu, 8, 243}, {kEdit, 33, 243},
+                                   {kView, 58, 243}, {kAdd, 83, 243}, {kRemove, 108, 243}}));
     EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::Instructor, {18, 69, 238, 84}, 71, 0}}));
 
     // The marker on the instructor line: the right-pointing arrow only, no frame.
     p.state.m_nMarkerY = 71;
     p.state.m_nPrevViewType = ModeClasses;
     p.Paint(ModeClassDetail);
-    EXPECT_TRUE(p.HasBitmap(kMarkRight, 0, 71));
-    EXPECT_EQ(p.BitmapCount(kMarkLeft), 0);
+    EXPECT_EQ(p.Bitmaps({kMarkRight, kMarkLeft, kBack}),
+              (Images{{kBack, 133, 243}, {kMarkRight, 0, 71}}));
     EXPECT_TRUE(p.Ops(Kind::Focus).empty());
-    EXPECT_TRUE(p.HasBitmap(kBack, 133, 243));
 
     // Ungraded and without meetings: the plain banner, no grade, no day box.
     CClass plain = Chem();
     plain.m_bGraded = 0;
     plain.m_classTimes.clear();
     Detail(p, ModeClassDetail, plain);
-    EXPECT_TRUE(p.HasBitmap(kBannerNoTitle, 0, 0));
-    EXPECT_EQ(p.BitmapCount(kBannerClass), 0);
+    EXPECT_EQ(p.Bitmaps({kBannerNoTitle, kBannerClass}), (Images{{kBannerNoTitle, 0, 0}}));
     EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"Instructor", 8, 55, F::Bold},
                                {"Okafor", 18, 71}, {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
     EXPECT_TRUE(p.Ops(Kind::Rectangle).empty());
@@ -120,14 +114,12 @@ TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle
 
 TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
 {
-    const struct { int mode, cls, rem; std::vector<int> bitmaps; } cases[] = {
-        {ModeClassDetail, -1, 0, {}}, {ModeClassDetail, 1, 0, {}},
-        {ModeReminderDetail, -1, -1, {kBannerReminder}},
-        {ModeReminderDetail, 0, -1, {kBannerReminder}},
-        {ModeReminderDetail, 0, 1, {kBannerReminder}},
-        {ModeReminderDetail, 1, 0, {kBannerReminder}},
-        {ModeInstructorDetail, -1, 0, {kBannerInstructor}},
-        {ModeInstructorDetail, 1, 0, {kBannerInstructor}},
+    const Images reminder{{kBannerReminder, 0, 0}}, instructor{{kBannerInstructor, 0, 0}};
+    const struct { int mode, cls, rem; Images bitmaps; } cases[] = {
+        {ModeClassDetail, -1, 0, {}},          {ModeClassDetail, 1, 0, {}},
+        {ModeReminderDetail, -1, -1, reminder}, {ModeReminderDetail, 0, -1, reminder},
+        {ModeReminderDetail, 0, 1, reminder},   {ModeReminderDetail, 1, 0, reminder},
+        {ModeInstructorDetail, -1, 0, instructor}, {ModeInstructorDetail, 1, 0, instructor},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.cls << "," << c.rem);
@@ -137,7 +129,7 @@ TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
         p.state.m_nSelClass = c.cls;
         p.state.m_nSelReminder = c.rem;
         p.Paint(c.mode);
-        EXPECT_EQ(p.BitmapIds(), c.bitmaps);
+        EXPECT_EQ(p.Bitmaps(), c.bitmaps);
         EXPECT_TRUE(p.Texts().empty());
         EXPECT_TRUE(p.Ops(Kind::Wrapped).empty());
         EXPECT_TRUE(p.rows.rows.empty());
@@ -170,8 +162,9 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
                                {"Assignment", 15, 137}, {"Description", 8, 153, F::Bold}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     // 12 x 13 of the 14 x 13 tick, opaque, at (right - 17, 32); never the exclamation mark.
-    ASSERT_EQ(p.BitmapIds(), (std::vector<int>{kBannerReminder, kDetailTick, kMenu, kEdit, kView,
-                                               kDone, kTransfer}));
+    ASSERT_EQ(p.Bitmaps(), (Images{{kBannerReminder, 0, 0}, {kDetailTick, 223, 32}, {kMenu, 8, 243},
+                                   {kEdit, 33, 243}, {kView, 58, 243}, {kDone, 83, 243},
+                                   {kTransfer, 108, 243}}));
     EXPECT_EQ(p.Ops(Kind::Bitmap)[1].rect, (Rect{223, 32, 235, 45}));
     EXPECT_FALSE(p.Ops(Kind::Bitmap)[1].transparent);
     const std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
@@ -184,8 +177,7 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
 
     p.student.m_classes[0].m_reminders[0].m_bDone = 0;
     p.Paint(ModeReminderDetail);
-    EXPECT_TRUE(p.HasBitmap(kDetailBang, 223, 32));
-    EXPECT_EQ(p.BitmapCount(kDetailTick), 0);
+    EXPECT_EQ(p.Bitmaps({kDetailTick, kDetailBang}), (Images{{kDetailBang, 223, 32}}));
     EXPECT_EQ(p.Text("Lab Report")->color, kDarkRed);
 }
 
@@ -199,7 +191,7 @@ TEST(ReminderDetail, ungradedClassNoPointsPossible_activityLineWithoutScore)
     EXPECT_EQ(p.Text("Practice")->color, kBlack);
     EXPECT_EQ(p.Texts(57, 58), (Txts{{"Activity", 8, 57, F::Bold}}));
     EXPECT_EQ(p.Text("Band")->rect.t, 73);
-    EXPECT_EQ(p.BitmapCount(kDetailTick) + p.BitmapCount(kDetailBang), 0);
+    EXPECT_TRUE(p.Bitmaps({kDetailTick, kDetailBang}).empty());
 }
 
 TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
@@ -235,9 +227,8 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     ASSERT_EQ(wrapped.size(), 1u);
     EXPECT_EQ(wrapped[0].rect, (Rect{18, 71, 235, 241}));
     EXPECT_TRUE(wrapped[0].text.isEmpty());
-    EXPECT_EQ(p.BitmapIds(),
-              (std::vector<int>{kBannerInstructor, kExit, kMenu, kEdit, kTransfer, kBack}));
-    EXPECT_TRUE(p.HasBitmap(kBack, 108, 243));
+    EXPECT_EQ(p.Bitmaps(), (Images{{kBannerInstructor, 0, 0}, {kExit, 8, 243}, {kMenu, 33, 243},
+                                   {kEdit, 58, 243}, {kTransfer, 83, 243}, {kBack, 108, 243}}));
     EXPECT_TRUE(p.rows.rows.empty());
 
     CTeacher &t = p.student.m_classes[0].m_teacher;
