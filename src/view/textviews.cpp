@@ -456,7 +456,7 @@ void DrawDayView(Surface &s, PaintContext &ctx, ViewRows &rows)
         s.SetFont(FontRole::Large);
         return s.TextExtent(title).height();
     }();
-    Put(s, Width(s, FontRole::Large, title) > client.r - 8 ? FontRole::Bold : FontRole::Large, 8,
+    Put(s, Width(s, FontRole::Large, title) > client.r - 5 ? FontRole::Bold : FontRole::Large, 8,
         30, title);
     s.Line(4, T + 35, client.r - 4, T + 35, Colors::Text);
     int y = T + 40;

@@ -100,7 +100,7 @@ TEST(DayView, combined_today_dueReminderGreyWithMarkAfterDoneOne)
     p.Paint(ModeDay);
 
     EXPECT_EQ(p.Texts(),
-              (Txts{// Too wide for the large font (27 x 9 > 240 - 8): bold, rows where they were.
+              (Txts{// Too wide for the large font (27 x 9 > 240 - 5): bold, rows where they were.
                     {"Wednesday, October 15, 2003", 8, 30, F::Bold},
                     Heading("Bio(9:00 AM)", 57), {"Late", 18, 73}, {"-", 48, 73},
                     {"2:00 PM", 63, 73},
