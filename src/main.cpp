@@ -12,12 +12,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -208,8 +205,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    RegisterFileType(QCoreApplication::applicationFilePath(), dataHome, Prompter::Get());
+    RegisterFileType(QCoreApplication::applicationFilePath(), UserDataHome(), Prompter::Get());
 
     CQuillboxDoc doc;
     if (!parser.positionalArguments().isEmpty())

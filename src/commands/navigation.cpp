@@ -66,10 +66,7 @@ bool Navigator::ScrollTap(int x, int y, const Rect &client)
 
 int Navigator::NearestDayWithReminders(int from, int step) const
 {
-    std::unordered_set<int> days;
-    for (const CClass &c : m_student.m_classes)
-        for (const CAssignment &r : c.m_reminders)
-            days.insert(DayKey(r.m_timeDue));
+    const std::unordered_set<int> days = DueDayKeys(m_student);
     const CTime now = Clock::Now();
     for (int k = 1; k <= 30; ++k) {
         const int offset = from + step * k;

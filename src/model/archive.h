@@ -62,7 +62,6 @@ public:
     void Time(CTime &t, const char *field);
 
     // Smallest byte counts of the encodings, for ReadCount.
-    static constexpr int kMinStringBytes = 1; // an empty 8-bit string is one length byte
     static constexpr int kTimeBytes = 16;
 
 private:

@@ -127,7 +127,7 @@ int DaysInMonth(int month, int year)
 DayCounts GetDayCounts(const CStudent &student, int year, int month, int day, const DueDays *due)
 {
     DayCounts n;
-    const int key = year * 512 + month * 32 + day;
+    const int key = DayKey(year, month, day);
     const int weekday = Weekday(year, month, day);
     for (int ci = 0; ci < student.m_classes.size(); ++ci) {
         const CClass &c = student.m_classes[ci];

@@ -1,10 +1,6 @@
 #include "view/startday.h"
 
-#include <unordered_set>
-
-namespace {
-int DayKey(int y, int m, int d) { return y * 512 + m * 32 + d; }
-} // namespace
+#include "view/texts.h"
 
 CTime::Fields DayAfter(CTime now, int days)
 {
@@ -13,21 +9,23 @@ CTime::Fields DayAfter(CTime now, int days)
     return CTime::FromLocal(f.year, f.month, f.day + days, 12, 0, 0).GetLocal();
 }
 
+std::unordered_set<int> DueDayKeys(const CStudent &student)
+{
+    std::unordered_set<int> days;
+    for (const CClass &c : student.m_classes)
+        for (const CAssignment &r : c.m_reminders)
+            days.insert(DayKey(r.m_timeDue));
+    return days;
+}
+
 int FirstDayWithReminder(const CStudent &student, CTime now, int maxOffset)
 {
-    std::unordered_set<int> dueDays;
-    for (const CClass &c : student.m_classes)
-        for (const CAssignment &r : c.m_reminders) {
-            const CTime::Fields f = r.m_timeDue.GetLocal();
-            dueDays.insert(DayKey(f.year, f.month, f.day));
-        }
+    const std::unordered_set<int> dueDays = DueDayKeys(student);
     if (dueDays.empty())
         return -1;
-    for (int offset = 0; offset <= maxOffset; ++offset) {
-        const CTime::Fields d = DayAfter(now, offset);
-        if (dueDays.count(DayKey(d.year, d.month, d.day)))
+    for (int offset = 0; offset <= maxOffset; ++offset)
+        if (dueDays.count(DayKey(DayAfter(now, offset))))
             return offset;
-    }
     return -1;
 }
 

@@ -5,6 +5,10 @@
 #include "model/student.h"
 #include "view/viewstate.h"
 
+#include <unordered_set>
+
+// The days (DayKey) on which any reminder falls due.
+std::unordered_set<int> DueDayKeys(const CStudent &student);
 // The first day offset from today (0 to maxOffset) on which any reminder falls due, else -1.
 int FirstDayWithReminder(const CStudent &student, CTime now, int maxOffset = 29);
 // The local calendar date of today plus a number of days.

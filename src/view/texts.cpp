@@ -12,11 +12,9 @@ QString MonthName(int month)
 
 QString WeekdayName(int dayOfWeek0)
 {
-    static const char *const kDays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                         "Thursday", "Friday", "Saturday"};
-    if (dayOfWeek0 < 0 || dayOfWeek0 > 6)
-        return QString();
-    return QString::fromLatin1(kDays[dayOfWeek0]);
+    CClassTime day; // meeting days count from 1 = Sunday
+    day.m_nDay = dayOfWeek0 + 1;
+    return day.GetDayName();
 }
 
 QString FormatLongDate(CTime t)
