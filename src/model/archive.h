@@ -61,7 +61,7 @@ public:
     void String(QString &s, const char *field);
     void Time(CTime &t, const char *field);
 
-    // Smallest byte counts of the encodings, for ReadCount.
+    // A time is eight Words.
     static constexpr int kTimeBytes = 16;
 
 private:
