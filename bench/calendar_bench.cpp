@@ -7,7 +7,7 @@
 // Runs in America/New_York unless TZ is set, on the offscreen platform unless QT_QPA_PLATFORM is.
 
 #include "support/termbuilder.h"
-#include "ui/calendarview.h"
+#include "view/calendarview.h"
 #include "view/fonts.h"
 #include "view/qtsurface.h"
 #include "view/textviews.h"
@@ -43,7 +43,7 @@ void DrawMonth(benchmark::State &state, const CStudent &term)
     const FontSet fonts;
     QImage image(kClient.width(), kClient.height(), QImage::Format_RGB32);
     ViewState v;
-    v.m_nViewType = ModeCalendar;
+    v.m_nViewType = ViewMode::Calendar;
     v.m_timeMonth = December();
     const CTime now = Now();
     for (auto _ : state) {

@@ -9,13 +9,16 @@
 // 10:00 AM, in the middle of the terms' due dates (September to December 2003).
 
 #include "support/termbuilder.h"
+#include "model/sorting.h"
+#include "commands/startday.h"
 
 #include "model/clock.h"
 #include "view/fonts.h"
 #include "view/qtsurface.h"
-#include "view/startday.h"
+#include "model/duedays.h"
 #include "view/textviews.h"
 #include "view/viewpainter.h"
+#include "support/pinnedclock.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -53,7 +56,7 @@ const FontSet &Fonts()
 
 struct Scenario {
     const char *name;
-    int mode;
+    ViewMode mode;
     void (*setUp)(ViewState &v, const CStudent &s, CTime now);
 };
 
@@ -62,7 +65,7 @@ void FirstSelected(ViewState &v, const CStudent &, CTime)
 {
     v.m_nSelClass = 0;
     v.m_nSelReminder = 0;
-    v.m_nPrevViewType = ModeClasses;
+    v.m_nPrevViewType = ViewMode::Classes;
 }
 void HideNoDays(ViewState &v, const CStudent &s, CTime now)
 {
@@ -80,21 +83,21 @@ template <int DayMode> void Day(ViewState &v, const CStudent &, CTime now)
 {
     v.m_timeDay = now;
     v.m_nDayMode = DayMode;
-    v.m_nPrevViewType = ModeDates;
+    v.m_nPrevViewType = ViewMode::Dates;
 }
 
 const Scenario kScenarios[] = {
-    {"Classes", ModeClasses, NoSetUp},
-    {"Dates", ModeDates, NoSetUp},
-    {"Dates_HideNoDays", ModeDates, HideNoDays},
-    {"Dates_HideNoDays_AfterTerm", ModeDates, HideNoDaysAfterTerm},
-    {"Grades", ModeGrades, NoSetUp},
-    {"Day_Combined", ModeDay, Day<0>},
-    {"Day_RemindersOnly", ModeDay, Day<1>},
-    {"Day_PeriodsOnly", ModeDay, Day<2>},
-    {"ClassDetail", ModeClassDetail, FirstSelected},
-    {"ReminderDetail", ModeReminderDetail, FirstSelected},
-    {"InstructorDetail", ModeInstructorDetail, FirstSelected},
+    {"Classes", ViewMode::Classes, NoSetUp},
+    {"Dates", ViewMode::Dates, NoSetUp},
+    {"Dates_HideNoDays", ViewMode::Dates, HideNoDays},
+    {"Dates_HideNoDays_AfterTerm", ViewMode::Dates, HideNoDaysAfterTerm},
+    {"Grades", ViewMode::Grades, NoSetUp},
+    {"Day_Combined", ViewMode::Day, Day<0>},
+    {"Day_RemindersOnly", ViewMode::Day, Day<1>},
+    {"Day_PeriodsOnly", ViewMode::Day, Day<2>},
+    {"ClassDetail", ViewMode::ClassDetail, FirstSelected},
+    {"ReminderDetail", ViewMode::ReminderDetail, FirstSelected},
+    {"InstructorDetail", ViewMode::InstructorDetail, FirstSelected},
 };
 
 void PaintBench(benchmark::State &state, const Scenario &sc, int classes, int reminders)

@@ -4,10 +4,10 @@
 #include "storage/datafolder.h"
 #include "storage/datalock.h"
 #include "ui/filetype.h"
-#include "ui/prompter.h"
+#include "ui/dialogs.h"
 #include "view/images.h"
-#include "view/mainframe.h"
-#include "view/quillboxview.h"
+#include "ui/mainframe.h"
+#include "ui/quillboxview.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -61,7 +61,7 @@ int Render(CQuillboxView &view, const QString &out, int mode, const RenderSelect
 {
     view.OnInitialUpdate();
     view.resize(240, 268);
-    if (mode >= ModeClasses && mode <= ModeGrades)
+    if (mode >= 0 && mode <= 3) // the main modes, as the selector picks them
         view.SelectViewType(mode);
     ViewState &v = view.State();
     v.m_nSelClass = sel.cls;
@@ -70,8 +70,8 @@ int Render(CQuillboxView &view, const QString &out, int mode, const RenderSelect
         v.m_timeDay = sel.day;
         v.m_timeMonth = sel.day;
     }
-    if (mode > ModeGrades)
-        view.EnterMode(mode);
+    if (mode > 3)
+        view.EnterMode(static_cast<ViewMode>(mode));
     // grab() paints the view and its children (the view-type selector) as the window shows them.
     const QImage image = view.grab().toImage();
     if (!image.save(out, "PNG"))
@@ -198,20 +198,23 @@ int main(int argc, char *argv[])
         return Render(view, parser.value(renderOpt), mode, selection);
     }
 
+    RealDialogs dialogs;
     DataLock lock;
     if (!lock.tryLock()) {
-        Prompter::Get().Inform(QObject::tr("Quillbox is already running."),
-                               QObject::tr("Quillbox"));
+        dialogs.Inform(QObject::tr("Quillbox is already running."),
+                       QObject::tr("Quillbox"));
         return 1;
     }
 
-    RegisterFileType(QCoreApplication::applicationFilePath(), UserDataHome(), Prompter::Get());
+    RegisterFileType(QCoreApplication::applicationFilePath(), UserDataHome(), dialogs);
 
     CQuillboxDoc doc;
     if (!parser.positionalArguments().isEmpty())
         doc.SetPathName(parser.positionalArguments().first());
 
-    auto *view = new CQuillboxView;
+    CQuillboxView::Options options;
+    options.dialogs = &dialogs;
+    auto *view = new CQuillboxView(options);
     CMainFrame frame(view);
     view->OnInitialUpdate();
     frame.show();

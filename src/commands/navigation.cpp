@@ -1,7 +1,8 @@
 #include "commands/navigation.h"
+#include "commands/startday.h"
 
-#include "view/startday.h"
-#include "view/texts.h"
+#include "model/duedays.h"
+#include "model/dates.h"
 
 #include <QCoreApplication>
 
@@ -26,12 +27,12 @@ std::optional<PeekBox> Navigator::Tap(int x, int y, const Rect &client, const Vi
         return std::nullopt;
     if (!m_host.IsPainting()) {
         m_v.m_bInstructorRowSel = false;
-        if (m_v.m_nViewType == ModeCalendar)
+        if (m_v.m_nViewType == ViewMode::Calendar)
             m_host.CalendarTap(x, y);
         else
             RowTap(x, y, rows);
     }
-    if (m_v.m_nViewType == ModeClassDetail)
+    if (m_v.m_nViewType == ViewMode::ClassDetail)
         return Peek(x, y, client, measure);
     return std::nullopt;
 }
@@ -43,7 +44,7 @@ bool Navigator::CommandBarTap(int x, int y, const Rect &client)
         if (!SlotRect(client, i).contains(x, y))
             continue;
         // The Calendar leaves the slots after its third to the calendar below them.
-        if (m_v.m_nViewType == ModeCalendar && i >= 3)
+        if (m_v.m_nViewType == ViewMode::Calendar && i >= 3)
             return false;
         if (strip[size_t(i)] != Command::None)
             RunSlot(strip[size_t(i)]);
@@ -54,8 +55,8 @@ bool Navigator::CommandBarTap(int x, int y, const Rect &client)
 
 bool Navigator::ScrollTap(int x, int y, const Rect &client)
 {
-    const int mode = m_v.m_nViewType;
-    if (mode != ModeClasses && mode != ModeDates && mode != ModeGrades && mode != ModeDay)
+    const ViewMode mode = m_v.m_nViewType;
+    if (mode != ViewMode::Classes && mode != ViewMode::Dates && mode != ViewMode::Grades && mode != ViewMode::Day)
         return false;
     if (UpArrowRect(client).contains(x, y))
         return ScrollUp();
@@ -96,19 +97,19 @@ bool Navigator::ScrollUp()
 {
     bool moved = false;
     switch (m_v.m_nViewType) {
-    case ModeClasses:
+    case ViewMode::Classes:
         if (m_v.m_nFirstClass > 0) {
             --m_v.m_nFirstClass;
             moved = true;
         }
         break;
-    case ModeGrades:
+    case ViewMode::Grades:
         if (m_v.m_nFirstGradeClass > 0) {
             --m_v.m_nFirstGradeClass;
             moved = true;
         }
         break;
-    case ModeDay: {
+    case ViewMode::Day: {
         const DayScroll day = DayScrollOf(m_v);
         if (*day.first > 0) {
             --*day.first;
@@ -116,7 +117,7 @@ bool Navigator::ScrollUp()
         }
         break;
     }
-    case ModeDates:
+    case ViewMode::Dates:
         if (!m_v.m_bHideNoDays) {
             --m_v.m_nDayOffset;
             moved = true;
@@ -134,21 +135,21 @@ bool Navigator::ScrollDown()
 {
     bool moved = false;
     switch (m_v.m_nViewType) {
-    case ModeClasses:
+    case ViewMode::Classes:
         if (m_v.m_bMoreClasses) {
             if (m_v.m_nFirstClass < ClassCount())
                 ++m_v.m_nFirstClass;
             moved = true;
         }
         break;
-    case ModeGrades:
+    case ViewMode::Grades:
         if (m_v.m_bMoreGrades) {
             if (m_v.m_nFirstGradeClass < ClassCount())
                 ++m_v.m_nFirstGradeClass;
             moved = true;
         }
         break;
-    case ModeDay: {
+    case ViewMode::Day: {
         const DayScroll day = DayScrollOf(m_v);
         if (day.more) {
             ++*day.first;
@@ -156,7 +157,7 @@ bool Navigator::ScrollDown()
         }
         break;
     }
-    case ModeDates:
+    case ViewMode::Dates:
         if (!m_v.m_bHideNoDays) {
             ++m_v.m_nDayOffset;
             moved = true;
@@ -192,7 +193,7 @@ void Navigator::RowTap(int x, int y, const ViewRows &rows)
 {
     const HitRow *row = rows.Find(x, y);
     switch (m_v.m_nViewType) {
-    case ModeClassDetail:
+    case ViewMode::ClassDetail:
         if (row && row->kind == HitRow::Instructor) {
             m_v.m_bInstructorRowSel = true;
             m_v.m_nMarkerY = row->markerY;
@@ -203,13 +204,13 @@ void Navigator::RowTap(int x, int y, const ViewRows &rows)
             return;
         }
         break;
-    case ModeReminderDetail:
+    case ViewMode::ReminderDetail:
         if (!row || (row->kind != HitRow::ClassLine && row->kind != HitRow::DateLine))
             return;
         m_v.m_bDateRowSel = row->kind == HitRow::DateLine;
         m_v.m_nMarkerY = row->markerY;
         break;
-    case ModeInstructorDetail:
+    case ViewMode::InstructorDetail:
         return;
     default:
         if (!row)
@@ -239,12 +240,12 @@ void Navigator::RowTap(int x, int y, const ViewRows &rows)
     m_host.Repaint();
 }
 
-void Navigator::GoTo(int mode)
+void Navigator::GoTo(ViewMode mode)
 {
     m_v.m_nPrevViewType = m_v.m_nViewType;
     m_v.m_nMarkerY = -1;
     m_v.m_nViewType = mode;
-    m_host.ShowReminderList(mode == ModeClassDetail);
+    m_host.ShowReminderList(mode == ViewMode::ClassDetail);
     m_host.Repaint();
 }
 
@@ -252,52 +253,52 @@ void Navigator::View()
 {
     const int c = m_v.m_nSelClass, r = m_v.m_nSelReminder;
     switch (m_v.m_nViewType) {
-    case ModeClasses:
+    case ViewMode::Classes:
         if (ValidReminder(c, r))
-            GoTo(ModeReminderDetail);
+            GoTo(ViewMode::ReminderDetail);
         else if (ValidClass(c))
-            GoTo(ModeClassDetail);
+            GoTo(ViewMode::ClassDetail);
         break;
-    case ModeDates:
+    case ViewMode::Dates:
         if (m_v.m_nMarkerY == -1)
             break;
         if (ValidReminder(c, r)) {
-            GoTo(ModeReminderDetail);
+            GoTo(ViewMode::ReminderDetail);
         } else if (c == -1 && r == -1) {
             m_v.ResetDayScroll();
-            GoTo(ModeDay);
+            GoTo(ViewMode::Day);
         }
         break;
-    case ModeGrades:
+    case ViewMode::Grades:
         if (ValidClass(c) && r == -1)
-            GoTo(ModeClassDetail);
+            GoTo(ViewMode::ClassDetail);
         break;
-    case ModeDay:
+    case ViewMode::Day:
         if (ValidReminder(c, r))
-            GoTo(ModeReminderDetail);
+            GoTo(ViewMode::ReminderDetail);
         else if (ValidClass(c) && r == -1)
-            GoTo(ModeClassDetail);
+            GoTo(ViewMode::ClassDetail);
         break;
-    case ModeClassDetail: {
+    case ViewMode::ClassDetail: {
         const int row = m_host.ReminderListSelection();
         if (row >= 0) {
             m_v.m_nSelReminder = row;
-            GoTo(ModeReminderDetail);
+            GoTo(ViewMode::ReminderDetail);
         } else if (m_v.m_bInstructorRowSel) {
-            GoTo(ModeInstructorDetail);
+            GoTo(ViewMode::InstructorDetail);
         } else {
             m_host.Inform(MustSelectReminder());
         }
         break;
     }
-    case ModeReminderDetail:
+    case ViewMode::ReminderDetail:
         if (m_v.m_nMarkerY == -1)
             break;
         if (!m_v.m_bDateRowSel) {
             m_v.m_nSavedClass = c;
             m_v.m_nSavedReminder = r;
             m_v.m_nSelReminder = -1;
-            GoTo(ModeClassDetail);
+            GoTo(ViewMode::ClassDetail);
         } else if (ValidReminder(c, r)) {
             m_v.m_bDateRowSel = false;
             m_v.m_timeDay = m_student.m_classes[c].m_reminders[r].m_timeDue;
@@ -306,7 +307,7 @@ void Navigator::View()
             m_v.m_nSavedReminder = r;
             m_v.m_nSelClass = -1;
             m_v.m_nSelReminder = -1;
-            GoTo(ModeDay);
+            GoTo(ViewMode::Day);
         }
         break;
     default:
@@ -316,27 +317,27 @@ void Navigator::View()
 
 void Navigator::Back()
 {
-    if (m_v.m_nPrevViewType == -1)
+    if (m_v.m_nPrevViewType == ViewMode::None)
         return;
-    if (m_v.m_nViewType == ModeClassDetail)
+    if (m_v.m_nViewType == ViewMode::ClassDetail)
         m_host.ShowReminderList(false);
-    const int target = m_v.m_nPrevViewType;
-    m_v.m_nPrevViewType = -1;
+    const ViewMode target = m_v.m_nPrevViewType;
+    m_v.m_nPrevViewType = ViewMode::None;
     m_v.m_nMarkerY = -1;
     m_v.m_nViewType = target;
     switch (target) {
-    case ModeReminderDetail:
+    case ViewMode::ReminderDetail:
         m_v.m_nSelClass = m_v.m_nSavedClass;
         m_v.m_nSelReminder = m_v.m_nSavedReminder;
         m_v.m_nSavedClass = m_v.m_nSavedReminder = -1;
         break;
-    case ModeClasses:
-    case ModeDates:
-    case ModeGrades:
-    case ModeDay:
+    case ViewMode::Classes:
+    case ViewMode::Dates:
+    case ViewMode::Grades:
+    case ViewMode::Day:
         m_v.m_nSelClass = m_v.m_nSelReminder = -1;
         break;
-    case ModeClassDetail:
+    case ViewMode::ClassDetail:
         m_v.m_nSelReminder = -1;
         m_v.m_bInstructorRowSel = false;
         m_host.ShowReminderList(true);
@@ -355,7 +356,7 @@ void Navigator::GoToDate()
     m_v.m_timeDay = picked;
     m_v.m_nPrevViewType = m_v.m_nViewType;
     m_v.ClearSelection();
-    m_v.m_nViewType = ModeDay;
+    m_v.m_nViewType = ViewMode::Day;
     m_v.ResetDayScroll();
     m_host.ShowReminderList(false);
     m_host.Repaint();
@@ -370,7 +371,7 @@ void Navigator::CycleDayContent()
 
 void Navigator::Remove()
 {
-    if (m_v.m_nViewType == ModeClassDetail) {
+    if (m_v.m_nViewType == ViewMode::ClassDetail) {
         const int row = m_host.ReminderListSelection();
         if (row >= 0)
             m_v.m_nSelReminder = row;
@@ -400,8 +401,8 @@ void Navigator::SelectViewType(int index)
 {
     m_host.ShowReminderList(false);
     m_v.ClearSelection();
-    m_v.m_nPrevViewType = -1;
-    m_v.m_nViewType = index;
+    m_v.m_nPrevViewType = ViewMode::None;
+    m_v.m_nViewType = MainModeFromIndex(index);
     RunStartDaySearch(m_v, m_student, Clock::Now());
     m_host.Repaint();
 }
@@ -415,7 +416,7 @@ void Navigator::ListClicked()
 
 std::optional<PeekBox> Navigator::Peek(int x, int y, const Rect &client, Surface &s)
 {
-    if (m_v.m_nViewType != ModeClassDetail || !ValidClass(m_v.m_nSelClass) || m_host.IsPainting())
+    if (m_v.m_nViewType != ViewMode::ClassDetail || !ValidClass(m_v.m_nSelClass) || m_host.IsPainting())
         return std::nullopt;
     const CClass &cls = m_student.m_classes[m_v.m_nSelClass];
     const FontRole old = s.Font();

@@ -78,7 +78,7 @@ private:
     bool CommandBarTap(int x, int y, const Rect &client);
     bool ScrollTap(int x, int y, const Rect &client);
     void RowTap(int x, int y, const ViewRows &rows);
-    void GoTo(int mode);
+    void GoTo(ViewMode mode);
     bool ValidClass(int c) const { return c >= 0 && c < m_student.m_classes.size(); }
     bool ValidReminder(int c, int r) const
     {

@@ -59,12 +59,3 @@ public:
     static void Unpin();
     static bool IsPinned();
 };
-
-// Pins the clock for a scope (tests).
-class PinnedClock {
-public:
-    explicit PinnedClock(CTime t) { Clock::Pin(t); }
-    ~PinnedClock() { Clock::Unpin(); }
-    PinnedClock(const PinnedClock &) = delete;
-    PinnedClock &operator=(const PinnedClock &) = delete;
-};

@@ -2,7 +2,6 @@
 
 #include "model/archive.h"
 #include "storage/datafolder.h"
-#include "storage/terms.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -38,3 +38,9 @@ void SetDocumentsDir(const QString &dir)
 QString DataFilePath(const QString &fileName) { return DataDir() + QLatin1Char('/') + fileName; }
 
 bool EnsureDataDir() { return QDir().mkpath(DataDir()); }
+
+QString TimeStamp(CTime now)
+{
+    const CTime::Fields f = now.GetLocal();
+    return QString::asprintf("%d-%d-%d-%d%d", f.month, f.day, f.year, f.hour, f.minute);
+}

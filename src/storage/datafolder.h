@@ -1,6 +1,8 @@
 #pragma once
 // Where the data files live. Every file operation asks these functions.
 
+#include "model/clock.h"
+
 #include <QString>
 
 // The data folder: the one set with SetDataDir (--data-dir), else ~/.local/share/Larkware/Quillbox.
@@ -17,3 +19,6 @@ bool EnsureDataDir();
 inline const char kStudentFile[] = "studentdef.stn";
 inline const char kTeachersFile[] = "teachers.dat";
 inline const char kGradeChartFile[] = "gradechart.dat";
+
+// "%d-%d-%d-%d%d": month, day, year, hour, minute, none padded (7-9-2003-2140).
+QString TimeStamp(CTime now);

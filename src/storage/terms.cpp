@@ -5,12 +5,6 @@
 #include <QDir>
 #include <QFile>
 
-QString TimeStamp(CTime now)
-{
-    const CTime::Fields f = now.GetLocal();
-    return QString::asprintf("%d-%d-%d-%d%d", f.month, f.day, f.year, f.hour, f.minute);
-}
-
 int CleanupOldReminders(CStudent &student, CTime now)
 {
     const CTime cutoff = now - 604800;

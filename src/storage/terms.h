@@ -9,9 +9,6 @@
 
 #include <QString>
 
-// "%d-%d-%d-%d%d": month, day, year, hour, minute, none padded (7-9-2003-2140).
-QString TimeStamp(CTime now);
-
 // Removes reminders with no points possible due more than seven days before now. Returns how many.
 int CleanupOldReminders(CStudent &student, CTime now);
 

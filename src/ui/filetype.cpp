@@ -1,6 +1,6 @@
 #include "ui/filetype.h"
 
-#include "ui/prompter.h"
+#include "commands/prompter.h"
 #include "view/images.h"
 
 #include <QBuffer>

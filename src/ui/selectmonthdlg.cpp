@@ -1,6 +1,6 @@
 #include "ui/selectmonthdlg.h"
 
-#include "view/texts.h"
+#include "model/dates.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "view/drawing.h"
 
 #include "model/assignment.h"
-#include "ui/colorschemes.h"
+#include "view/colorschemes.h"
 #include "view/images.h"
 
 int RowHeight(Surface &s)
@@ -139,7 +139,7 @@ void DrawSelectionMarker(Surface &s, const ViewState &v, const Rect &client)
         return;
     const int y = v.m_nMarkerY;
     s.DrawBitmap(0, y, Res::MarkerRight, true);
-    if (v.m_nViewType == ModeClassDetail)
+    if (v.m_nViewType == ViewMode::ClassDetail)
         return;
     s.DrawBitmap(client.r - 4, y, Res::MarkerLeft, true);
     const int h = RowHeight(s);
@@ -149,11 +149,11 @@ void DrawSelectionMarker(Surface &s, const ViewState &v, const Rect &client)
 ScrollArrows ScrollArrowsFor(const ViewState &v, int firstDayWithReminder)
 {
     switch (v.m_nViewType) {
-    case ModeClasses:
+    case ViewMode::Classes:
         return {v.m_nFirstClass > 0, v.m_bMoreClasses};
-    case ModeGrades:
+    case ViewMode::Grades:
         return {v.m_nFirstGradeClass > 0, v.m_bMoreGrades};
-    case ModeDay:
+    case ViewMode::Day:
         if (v.m_nDayMode == 0)
             return {v.m_nFirstDayClass > 0, v.m_bMoreDayClasses};
         if (v.m_nDayMode == 1)
@@ -161,7 +161,7 @@ ScrollArrows ScrollArrowsFor(const ViewState &v, int firstDayWithReminder)
         if (v.m_nDayMode == 2)
             return {v.m_nFirstPeriod > 0, v.m_bMorePeriods};
         return {};
-    case ModeDates:
+    case ViewMode::Dates:
         if (!v.m_bHideNoDays)
             return {true, true};
         return {firstDayWithReminder != -1 && firstDayWithReminder != v.m_nDayOffset,
@@ -194,41 +194,41 @@ void DrawScrollArrows(Surface &s, const Rect &client, ScrollArrows a)
         s.DrawBitmap(client.r - 15, 14, Res::ArrowDown, true);
 }
 
-std::array<Command, Grid::kSlotCount> CommandStrip(int mode, int prevViewType)
+std::array<Command, Grid::kSlotCount> CommandStrip(ViewMode mode, ViewMode prevViewType)
 {
     using C = Command;
     std::array<C, Grid::kSlotCount> strip{};
     strip.fill(C::None);
     switch (mode) {
-    case ModeClasses:
+    case ViewMode::Classes:
         strip = {C::Exit, C::Menu, C::Edit, C::View, C::Add, C::Remove};
         break;
-    case ModeDates:
+    case ViewMode::Dates:
         strip = {C::Exit, C::Menu, C::Edit, C::View, C::GoToDate, C::None};
         break;
-    case ModeCalendar:
+    case ViewMode::Calendar:
         strip = {C::Exit, C::Menu, C::SelectMonth, C::None, C::None, C::None};
         break;
-    case ModeGrades:
+    case ViewMode::Grades:
         strip = {C::Exit, C::Menu, C::Edit, C::View, C::None, C::None};
         break;
-    case ModeDay:
+    case ViewMode::Day:
         strip = {C::Exit, C::Menu, C::Edit, C::View, C::CycleDay, C::Back};
         break;
-    case ModeClassDetail:
+    case ViewMode::ClassDetail:
         strip = {C::Menu, C::Edit, C::View, C::Add, C::Remove, C::Back};
         break;
-    case ModeReminderDetail:
+    case ViewMode::ReminderDetail:
         strip = {C::Menu, C::Edit, C::View, C::Done, C::Transfer, C::Back};
         break;
-    case ModeInstructorDetail:
+    case ViewMode::InstructorDetail:
         strip = {C::Exit, C::Menu, C::Edit, C::Transfer, C::Back, C::None};
         break;
     default:
         break;
     }
     // Back is there only when there is somewhere to go back to.
-    if (prevViewType == -1)
+    if (prevViewType == ViewMode::None)
         for (C &c : strip)
             if (c == C::Back)
                 c = C::None;
@@ -273,17 +273,17 @@ void DrawCommandStrip(Surface &s, const ViewState &v, const Rect &client)
     }
 }
 
-int BannerFor(int mode)
+int BannerFor(ViewMode mode)
 {
     switch (mode) {
-    case ModeClasses: return Res::BannerClasses;
-    case ModeDates: return Res::BannerDates;
-    case ModeCalendar: return Res::BannerMonth;
-    case ModeGrades: return Res::BannerGrades;
-    case ModeDay: return Res::BannerDay;
-    case ModeClassDetail: return Res::BannerClass;
-    case ModeReminderDetail: return Res::BannerReminder;
-    case ModeInstructorDetail: return Res::BannerInstructor;
+    case ViewMode::Classes: return Res::BannerClasses;
+    case ViewMode::Dates: return Res::BannerDates;
+    case ViewMode::Calendar: return Res::BannerMonth;
+    case ViewMode::Grades: return Res::BannerGrades;
+    case ViewMode::Day: return Res::BannerDay;
+    case ViewMode::ClassDetail: return Res::BannerClass;
+    case ViewMode::ReminderDetail: return Res::BannerReminder;
+    case ViewMode::InstructorDetail: return Res::BannerInstructor;
     default: return Res::BannerNoTitle;
     }
 }

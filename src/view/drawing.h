@@ -66,10 +66,10 @@ void DrawScrollArrows(Surface &s, const Rect &client, ScrollArrows a);
 enum class Command {
     None, Exit, Menu, Edit, View, Add, Remove, Done, Transfer, Back, GoToDate, CycleDay, SelectMonth
 };
-std::array<Command, Grid::kSlotCount> CommandStrip(int mode, int prevViewType);
+std::array<Command, Grid::kSlotCount> CommandStrip(ViewMode mode, ViewMode prevViewType);
 int CommandImage(Command c); // resource number of its button
 Rect SlotRect(const Rect &client, int slot);
 void DrawCommandStrip(Surface &s, const ViewState &v, const Rect &client);
 
 // The banner of each mode.
-int BannerFor(int mode);
+int BannerFor(ViewMode mode);

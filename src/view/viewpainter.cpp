@@ -1,8 +1,8 @@
 #include "view/viewpainter.h"
 
-#include "ui/calendarview.h"
+#include "view/calendarview.h"
 #include "view/drawing.h"
-#include "view/startday.h"
+#include "model/duedays.h"
 #include "view/textviews.h"
 
 namespace {
@@ -11,28 +11,28 @@ void PaintMode(Surface &s, PaintContext &ctx, ViewRows &rows)
 {
     ViewState &v = ctx.state;
     switch (v.m_nViewType) {
-    case ModeClasses:
+    case ViewMode::Classes:
         DrawClassesView(s, ctx, rows);
         break;
-    case ModeDates:
+    case ViewMode::Dates:
         DrawDatesView(s, ctx, rows);
         break;
-    case ModeGrades:
+    case ViewMode::Grades:
         DrawGradesView(s, ctx, rows);
         break;
-    case ModeDay:
+    case ViewMode::Day:
         DrawDayView(s, ctx, rows);
         break;
-    case ModeClassDetail:
+    case ViewMode::ClassDetail:
         DrawClassDetail(s, ctx, rows);
         return;
-    case ModeReminderDetail:
+    case ViewMode::ReminderDetail:
         DrawReminderDetail(s, ctx, rows);
         return;
-    case ModeInstructorDetail:
+    case ViewMode::InstructorDetail:
         DrawInstructorDetail(s, ctx, rows);
         return;
-    case ModeCalendar:
+    case ViewMode::Calendar:
         DrawCalendar(s, v, ctx.student, ctx.client, ctx.now);
         return;
     default:
@@ -40,7 +40,7 @@ void PaintMode(Surface &s, PaintContext &ctx, ViewRows &rows)
         break;
     }
     DrawCommandStrip(s, v, ctx.client);
-    const int firstDay = (v.m_nViewType == ModeDates && v.m_bHideNoDays)
+    const int firstDay = (v.m_nViewType == ViewMode::Dates && v.m_bHideNoDays)
                              ? FirstDayWithReminder(ctx.student, ctx.now)
                              : -1;
     DrawScrollArrows(s, ctx.client, ScrollArrowsFor(v, firstDay));

@@ -4,20 +4,29 @@
 
 #include "model/clock.h"
 
-enum ViewMode : int {
-    ModeClasses = 0,
-    ModeDates = 1,
-    ModeCalendar = 2,
-    ModeGrades = 3,
-    ModeDay = 4,
-    ModeClassDetail = 5,
-    ModeReminderDetail = 7,
-    ModeInstructorDetail = 8,
+// The view modes, numbered as the stored "ViewType" and the view selector count them.
+enum class ViewMode : int {
+    None = -1, // no previous mode
+    Classes = 0,
+    Dates = 1,
+    Calendar = 2,
+    Grades = 3,
+    Day = 4,
+    ClassDetail = 5,
+    ReminderDetail = 7,
+    InstructorDetail = 8,
 };
 
+// The main modes the view selector offers and "ViewType" stores (0-3); anything else (a
+// hand-edited file) gives Classes.
+inline ViewMode MainModeFromIndex(int index)
+{
+    return index >= 0 && index <= 3 ? static_cast<ViewMode>(index) : ViewMode::Classes;
+}
+
 struct ViewState {
-    int m_nViewType = ModeClasses;
-    int m_nPrevViewType = -1;
+    ViewMode m_nViewType = ViewMode::Classes;
+    ViewMode m_nPrevViewType = ViewMode::None;
 
     int m_nSelClass = -1;
     int m_nSelReminder = -1;

@@ -15,7 +15,7 @@ protected:
     // "-" for a separator and "(off)" after a disabled item.
     void ChooseFromMenu(int command)
     {
-        CQuillboxView::s_execMenu = [this, command](QMenu *menu, QPoint at) {
+        dialogs.execMenu = [this, command](QMenu *menu, QPoint at) {
             menuAt = at;
             items.clear();
             QAction *chosen = nullptr;
@@ -55,16 +55,16 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
                          "Remove Class... 32774 (off)", "-", "Add Reminder... 32780 (off)",
                          "Remove Reminder 32778 (off)", "-", "Configuration 32775 (off)", "-",
                          "Exit 57665"}));
-    EXPECT_EQ(S().m_nViewType, ModeClasses);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 
     // First in the class and reminder details, second again in the Calendar.
     OpenClassDetail("Biology");
     TapSlot(0);
     TapListRow(0);
     TapSlot(2);
-    ASSERT_EQ(S().m_nViewType, ModeReminderDetail);
+    ASSERT_EQ(S().m_nViewType, ViewMode::ReminderDetail);
     TapSlot(0);
-    V().SelectViewType(ModeCalendar);
+    V().SelectViewType(int(ViewMode::Calendar));
     TapSlot(1);
     EXPECT_EQ(menusShown, 4);
 
@@ -72,20 +72,20 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
     ChooseFromMenu(32779);
     TapSlot(1);
     EXPECT_EQ(welcomeRuns, atStart + 1);
-    EXPECT_EQ(S().m_nViewType, ModeCalendar);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Calendar);
 }
 
 TEST_F(MenuExitTest, exitInGrades_leavesTheStoredViewTypeAndDayLayout)
 {
-    Settings::WriteInt("ViewType", 2);
-    Settings::WriteInt("DAYASSONLY", 1);
+    Settings::WriteInt(Settings::Key::ViewType, 2);
+    Settings::WriteInt(Settings::Key::DayAsOnly, 1);
     Open(SmallTerm(), true);
-    ASSERT_EQ(S().m_nViewType, ModeCalendar);
-    V().SelectViewType(ModeGrades);
+    ASSERT_EQ(S().m_nViewType, ViewMode::Calendar);
+    V().SelectViewType(int(ViewMode::Grades));
     TapSlot(0);
     EXPECT_TRUE(ExitDone());
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 2);
-    EXPECT_EQ(Settings::ReadInt("DAYASSONLY"), 1);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 2);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), 1);
 }
 
 TEST_F(MenuExitTest, exitInDates_storesDatesAndTheDayLayout)
@@ -95,18 +95,18 @@ TEST_F(MenuExitTest, exitInDates_storesDatesAndTheDayLayout)
     TapSlot(4);
     TapSlot(4); // periods only
     TapBack();
-    ASSERT_EQ(S().m_nViewType, ModeDates);
+    ASSERT_EQ(S().m_nViewType, ViewMode::Dates);
     TapSlot(0);
     EXPECT_TRUE(ExitDone());
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 1);
-    EXPECT_EQ(Settings::ReadInt("DAYASSONLY"), 2);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), 2);
 }
 
 TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewTypeOfTheSelector)
 {
-    Settings::WriteInt("ViewType", 1);
+    Settings::WriteInt(Settings::Key::ViewType, 1);
     Open(SmallTerm(), true);
-    V().SelectViewType(ModeClasses);
+    V().SelectViewType(int(ViewMode::Classes));
     OpenReminderDetail("Algebra", "Homework 5");
     TapSlot(3); // Done
     ASSERT_TRUE(
@@ -114,7 +114,7 @@ TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewTypeOfTheSelect
     ChooseFromMenu(57665);
     TapSlot(0); // the reminder detail has no Exit button: the menu's Exit
     EXPECT_TRUE(ExitDone());
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 0); // Classes, not the detail mode
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 0); // Classes, not the detail mode
 
     CStudent saved;
     CTeacherArray teachers;

@@ -3,9 +3,9 @@
 
 #include "support/view_fixture.h"
 
-#include "view/texts.h"
+#include "model/dates.h"
 
-#include "ui/calendarview.h"
+#include "view/calendarview.h"
 #include "view/qtsurface.h"
 
 using namespace viewtest;
@@ -54,14 +54,14 @@ TEST_F(TapTest, listViews_everyRowSelectsWhatItShows_andNothingBesideTheRows)
                {K::Reminder, "Biology/Lab report"}, {K::Reminder, "Biology/Essay"},
                {K::Class, "Chemistry/"}});
     EXPECT_EQ(Rows().front().markerY, 30);
-    EXPECT_EQ(S().m_nViewType, ModeClasses); // a tap only marks
+    EXPECT_EQ(S().m_nViewType, ViewMode::Classes); // a tap only marks
     // Reminder rows start at x 18 and end after the due text: left of them and beyond is empty.
     const HitRow rem = *FindRow(K::Reminder);
     TapRow(rem);
     const int mid = (rem.hit.t + rem.hit.b) / 2;
     ExpectTapsChangeNothing({{10, mid}, {rem.hit.r + 2, mid}});
 
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     CheckRows({{K::Date, "/"}, {K::Reminder, "Biology/Lab report"}, {K::Date, "/"},
                {K::Reminder, "Algebra/Homework 5"}, {K::Date, "/"}, {K::Reminder, "Biology/Essay"},
                {K::Date, "/"}, {K::Date, "/"}, {K::Date, "/"}, {K::Reminder, "Algebra/Quiz 2"}});
@@ -75,7 +75,7 @@ TEST_F(TapTest, listViews_everyRowSelectsWhatItShows_andNothingBesideTheRows)
     TapFirst(K::Reminder);
     ExpectTapsChangeNothing({{40, nothingY}});
 
-    V().SelectViewType(ModeGrades); // Chemistry is not graded
+    V().SelectViewType(int(ViewMode::Grades)); // Chemistry is not graded
     CheckRows({{K::Class, "Algebra/"}, {K::Class, "Biology/"}});
 
     // The Day view of Wednesday, October 15: classes meeting that day by start time, Biology's
@@ -104,13 +104,13 @@ TEST_F(TapTest, detailViews_lineRowsSetTheirFlags_otherTapsUnmark)
     // The instructor detail has no rows at all.
     TapFirst(K::Instructor);
     TapView();
-    ASSERT_EQ(S().m_nViewType, ModeInstructorDetail);
+    ASSERT_EQ(S().m_nViewType, ViewMode::InstructorDetail);
     std::vector<QPoint> everywhere;
     for (int y = 30; y < V().height() - 30; y += 10)
         everywhere.push_back({60, y});
     ExpectTapsChangeNothing(everywhere);
 
-    V().SelectViewType(ModeClasses);
+    V().SelectViewType(int(ViewMode::Classes));
     OpenReminderDetail("Algebra", "Quiz 2");
     const std::vector<HitRow> lines = Rows();
     ASSERT_EQ(lines.size(), 2u);
@@ -136,7 +136,7 @@ TEST_F(TapTest, quickView_theFirstTapOpensTheRow_withoutItASecondTapOnlyMarks)
     TapRow(row);
     EXPECT_EQ(Where(), "Classes < -: Biology/ @" + std::to_string(row.markerY));
 
-    Settings::WriteInt("QUICKVIEW", 1);
+    Settings::WriteInt(Settings::Key::QuickView, 1);
     Open(SmallTerm());
     ASSERT_TRUE(S().m_bQuickView);
     TapFirst(K::Class, "Biology");
@@ -145,9 +145,9 @@ TEST_F(TapTest, quickView_theFirstTapOpensTheRow_withoutItASecondTapOnlyMarks)
     TapFirst(K::Reminder, "Algebra", "Quiz 2");
     EXPECT_EQ(Where(), "ReminderDetail < Classes: Algebra/Quiz 2 @-1");
     // In the Dates view one tap on a day heading opens that day.
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     TapRow(*FindDateRow(10, 17));
-    EXPECT_EQ(S().m_nViewType, ModeDay);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Day);
     EXPECT_EQ(FormatLongDate(S().m_timeDay), "Friday, October 17, 2003");
 }
 
@@ -155,22 +155,22 @@ TEST_F(TapTest, emptySlots_andBackWithoutHistory_doNothing_evenOverARow)
 {
     Open(SmallTerm());
     const int y = V().height() - 15;
-    V().SelectViewType(ModeDates); // Exit, Menu, Edit, View, Go to date, (empty)
+    V().SelectViewType(int(ViewMode::Dates)); // Exit, Menu, Edit, View, Go to date, (empty)
     TapFirst(K::Reminder);
     ExpectTapsChangeNothing({{8 + 125 + 10, y}});
-    V().SelectViewType(ModeGrades); // Exit, Menu, Edit, View, (empty), (empty)
+    V().SelectViewType(int(ViewMode::Grades)); // Exit, Menu, Edit, View, (empty), (empty)
     TapFirst(K::Class);
     ExpectTapsChangeNothing({{8 + 100 + 10, y}, {8 + 125 + 10, y}});
-    V().SelectViewType(ModeClasses);
+    V().SelectViewType(int(ViewMode::Classes));
     OpenClassDetail("Biology");
     TapFirst(K::Instructor);
     TapView(); // the instructor detail: Exit, Menu, Edit, Transfer, Back, (empty)
-    ASSERT_EQ(S().m_nViewType, ModeInstructorDetail);
+    ASSERT_EQ(S().m_nViewType, ViewMode::InstructorDetail);
     ExpectTapsChangeNothing({{8 + 125 + 10, y}});
     EXPECT_TRUE(prompter.shown.empty());
 
     // A reminder detail without history: class line, View, Back.
-    V().SelectViewType(ModeClasses);
+    V().SelectViewType(int(ViewMode::Classes));
     OpenReminderDetail("Algebra", "Homework 5");
     TapFirst(K::ClassLine);
     TapView();
@@ -193,7 +193,7 @@ TEST_F(TapTest, emptySlots_andBackWithoutHistory_doNothing_evenOverARow)
 TEST_F(TapTest, calendar_daysOpenTheDayView_slotsAfterTheThirdGoToTheCalendar)
 {
     Open(SmallTerm());
-    V().SelectViewType(ModeCalendar);
+    V().SelectViewType(int(ViewMode::Calendar));
     ASSERT_EQ(S().m_timeMonth.GetMonth(), 10); // the month of "now"
 
     // October 2003 starts on a Wednesday: the 22nd is in the fourth week, fourth column.
@@ -204,10 +204,10 @@ TEST_F(TapTest, calendar_daysOpenTheDayView_slotsAfterTheThirdGoToTheCalendar)
     EXPECT_EQ(Where(), "Day < Calendar: / @-1");
     EXPECT_EQ(FormatLongDate(S().m_timeDay), "Wednesday, October 22, 2003");
     TapBack();
-    ASSERT_EQ(S().m_nViewType, ModeCalendar);
+    ASSERT_EQ(S().m_nViewType, ViewMode::Calendar);
 
     int asked = 0; // slot 3 is Select month
-    CQuillboxView::s_selectMonth = [&](QWidget *, int &year, int &month) {
+    dialogs.selectMonth = [&](int &year, int &month) {
         ++asked;
         EXPECT_EQ(year, 2003);
         EXPECT_EQ(month, 10);
@@ -224,7 +224,7 @@ TEST_F(TapTest, calendar_daysOpenTheDayView_slotsAfterTheThirdGoToTheCalendar)
     V().resize(170, 60);
     V().Render();
     Tap(145, 38);
-    EXPECT_EQ(S().m_nViewType, ModeCalendar);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Calendar);
     EXPECT_EQ(S().m_timeMonth.GetMonth(), 11);
     EXPECT_EQ(asked, 1);
 }
@@ -234,7 +234,7 @@ TEST_F(TapTest, calendar_daysOpenTheDayView_slotsAfterTheThirdGoToTheCalendar)
 TEST_F(TapTest, listArrows_scrollOnlyWhenShown_eachListItsOwnOffset_andUnmark)
 {
     Open(ManyClasses(14));
-    V().SelectViewType(ModeGrades);
+    V().SelectViewType(int(ViewMode::Grades));
     Rows();
     ASSERT_TRUE(S().m_bMoreGrades);
     TapUpArrow(); // no up arrow at the top of the list
@@ -245,7 +245,7 @@ TEST_F(TapTest, listArrows_scrollOnlyWhenShown_eachListItsOwnOffset_andUnmark)
     EXPECT_EQ(S().m_nFirstGradeClass, 1);
     EXPECT_EQ(S().m_nFirstClass, 0);
 
-    V().SelectViewType(ModeClasses);
+    V().SelectViewType(int(ViewMode::Classes));
     Rows();
     ASSERT_TRUE(S().m_bMoreClasses);
     TapUpArrow();
@@ -297,7 +297,7 @@ TEST_F(TapTest, listArrows_scrollOnlyWhenShown_eachListItsOwnOffset_andUnmark)
 TEST_F(TapTest, datesView_hideDaysOff_arrowsMoveOneDay)
 {
     Open(SmallTerm());
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     TapFirst(K::Reminder);
     TapUpArrow();
     EXPECT_EQ(S().m_nDayOffset, -1);
@@ -324,9 +324,9 @@ TEST_F(TapTest, datesView_hideDaysOn_arrowsJumpToTheNearestDayWithReminders_with
     b.SortReminders();
     s.AddClass(a);
     s.AddClass(b);
-    Settings::WriteInt("HIDENODAYS", 1);
+    Settings::WriteInt(Settings::Key::HideNoDays, 1);
     Open(s);
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     ASSERT_TRUE(S().m_bHideNoDays);
     Rows();
     ASSERT_TRUE(S().m_bMoreDates);
@@ -359,9 +359,9 @@ TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayInReach_changesNothing)
     // Today's reminders fill more than a screen; the next day with any is 40 days away.
     CStudent s = ManyClasses(14);
     s.AddClass(Course("Zoology", "Darwin", true, {}, {Rem("Trip", Now() + int64_t(40) * 86400)}));
-    Settings::WriteInt("HIDENODAYS", 1);
+    Settings::WriteInt(Settings::Key::HideNoDays, 1);
     Open(s);
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     Rows();
     ASSERT_TRUE(S().m_bMoreDates);
     TapDownArrow();

@@ -3,7 +3,7 @@
 
 #include "support/view_fixture.h"
 
-#include "view/texts.h"
+#include "model/dates.h"
 
 using namespace viewtest;
 
@@ -15,40 +15,40 @@ using TransitionTest = ViewTest;
 TEST_F(TransitionTest, viewOnEachRowKind_opensItsView_backReturnsWithNothingMarked)
 {
     const struct {
-        int from;
+        ViewMode from;
         HitRow::Kind kind;
         const char *cls, *rem, *opened, *back;
     } steps[] = {
-        {ModeClasses, K::Reminder, "Biology", "Essay",
+        {ViewMode::Classes, K::Reminder, "Biology", "Essay",
          "ReminderDetail < Classes: Biology/Essay @-1", "Classes < -: / @-1"},
-        {ModeClasses, K::Class, "Algebra", "", "ClassDetail < Classes: Algebra/ @-1 +list",
+        {ViewMode::Classes, K::Class, "Algebra", "", "ClassDetail < Classes: Algebra/ @-1 +list",
          "Classes < -: / @-1"},
-        {ModeDates, K::Reminder, "Algebra", "Homework 5",
+        {ViewMode::Dates, K::Reminder, "Algebra", "Homework 5",
          "ReminderDetail < Dates: Algebra/Homework 5 @-1", "Dates < -: / @-1"},
-        {ModeGrades, K::Class, "Biology", "", "ClassDetail < Grades: Biology/ @-1 +list",
+        {ViewMode::Grades, K::Class, "Biology", "", "ClassDetail < Grades: Biology/ @-1 +list",
          "Grades < -: / @-1"},
-        {ModeDay, K::Reminder, "Biology", "Lab report",
+        {ViewMode::Day, K::Reminder, "Biology", "Lab report",
          "ReminderDetail < Day: Biology/Lab report @-1", "Day < -: / @-1"},
-        {ModeDay, K::Class, "Algebra", "", "ClassDetail < Day: Algebra/ @-1 +list",
+        {ViewMode::Day, K::Class, "Algebra", "", "ClassDetail < Day: Algebra/ @-1 +list",
          "Day < -: / @-1"},
-        {ModeClassDetail, K::Instructor, "Biology", "",
+        {ViewMode::ClassDetail, K::Instructor, "Biology", "",
          "InstructorDetail < ClassDetail: Biology/ @-1", "ClassDetail < -: Biology/ @-1 +list"},
     };
     Open(SmallTerm());
     TapView(); // nothing marked: nothing happens
     EXPECT_EQ(Where(), "Classes < -: / @-1");
-    V().SelectViewType(ModeGrades);
+    V().SelectViewType(int(ViewMode::Grades));
     TapView();
     EXPECT_EQ(Where(), "Grades < -: / @-1");
     for (const auto &s : steps) {
         SCOPED_TRACE(s.opened);
-        if (s.from == ModeDay) {
+        if (s.from == ViewMode::Day) {
             ASSERT_NO_FATAL_FAILURE(OpenDay(10, 15));
-        } else if (s.from == ModeClassDetail) {
-            V().SelectViewType(ModeClasses);
+        } else if (s.from == ViewMode::ClassDetail) {
+            V().SelectViewType(int(ViewMode::Classes));
             ASSERT_NO_FATAL_FAILURE(OpenClassDetail(s.cls));
         } else {
-            V().SelectViewType(s.from);
+            V().SelectViewType(int(s.from));
         }
         ASSERT_NO_FATAL_FAILURE(TapFirst(s.kind, s.cls, s.rem));
         TapView();
@@ -71,13 +71,13 @@ TEST_F(TransitionTest, viewOnEachRowKind_opensItsView_backReturnsWithNothingMark
     Tap(20, 32);
     TapView();
     EXPECT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(S().m_nViewType, ModeClassDetail);
+    EXPECT_EQ(S().m_nViewType, ViewMode::ClassDetail);
 }
 
 TEST_F(TransitionTest, datesDay_opensTheDayViewAtItsTop_backFromItClearsTheSelection)
 {
     Open(SmallTerm());
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     S().m_nFirstDayClass = 3; // left over from an earlier visit
     S().m_nFirstPeriod = 2;
     TapRow(*FindDateRow(10, 17));
@@ -92,7 +92,7 @@ TEST_F(TransitionTest, datesDay_opensTheDayViewAtItsTop_backFromItClearsTheSelec
     TapBack();
     EXPECT_EQ(Where(), "Dates < -: / @-1");
     TapView(); // nothing marked any more
-    EXPECT_EQ(S().m_nViewType, ModeDates);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Dates);
 }
 
 TEST_F(TransitionTest, twoViewsThenBackThenBack_secondBackDoesNothing)
@@ -128,7 +128,7 @@ TEST_F(TransitionTest, reminderDetailLines_openTheClassOrTheDay_backRestoresTheS
     OpenReminderDetail("Algebra", "Quiz 2");
     const int algebra = ClassIndex("Algebra"), quiz = ReminderIndex("Algebra", "Quiz 2");
     TapView(); // no row marked yet: nothing
-    EXPECT_EQ(S().m_nViewType, ModeReminderDetail);
+    EXPECT_EQ(S().m_nViewType, ViewMode::ReminderDetail);
 
     TapFirst(K::ClassLine);
     TapView();
@@ -161,27 +161,27 @@ TEST_F(TransitionTest, viewTypeSelector_clearsSelectionHistoryAndList_startsDate
     Open(SmallTerm());
     OpenClassDetail("Biology");
     TapFirst(K::Instructor);
-    V().ViewCombo()->setCurrentIndex(ModeGrades);
+    V().ViewCombo()->setCurrentIndex(int(ViewMode::Grades));
     EXPECT_EQ(Where(), "Grades < -: / @-1");
-    for (int index : {ModeCalendar, ModeDates, ModeClasses}) { // every entry is its view type
+    for (int index : {2, 1, 0}) { // every entry is its view type
         V().ViewCombo()->setCurrentIndex(index);
-        EXPECT_EQ(S().m_nViewType, index);
+        EXPECT_EQ(int(S().m_nViewType), index);
     }
     // The Dates view starts on today again after a scroll.
-    V().ViewCombo()->setCurrentIndex(ModeDates);
+    V().ViewCombo()->setCurrentIndex(int(ViewMode::Dates));
     TapDownArrow();
     TapDownArrow();
     ASSERT_EQ(S().m_nDayOffset, 2);
-    V().ViewCombo()->setCurrentIndex(ModeClasses);
-    V().ViewCombo()->setCurrentIndex(ModeDates);
+    V().ViewCombo()->setCurrentIndex(int(ViewMode::Classes));
+    V().ViewCombo()->setCurrentIndex(int(ViewMode::Dates));
     EXPECT_EQ(S().m_nDayOffset, 0);
 
     // With hide-days on, on the first day with reminders.
     CStudent term;
     term.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", At(10, 19, 9))}));
-    Settings::WriteInt("HIDENODAYS", 1);
+    Settings::WriteInt(Settings::Key::HideNoDays, 1);
     Open(term);
-    V().ViewCombo()->setCurrentIndex(ModeDates);
+    V().ViewCombo()->setCurrentIndex(int(ViewMode::Dates));
     EXPECT_EQ(S().m_nDayOffset, 4);
     const std::vector<HitRow> rows = Rows();
     ASSERT_FALSE(rows.empty());
@@ -191,11 +191,11 @@ TEST_F(TransitionTest, viewTypeSelector_clearsSelectionHistoryAndList_startsDate
 TEST_F(TransitionTest, goToDate_pickedDate_opensDayView_cancelChangesNothing)
 {
     Open(SmallTerm());
-    V().SelectViewType(ModeDates);
+    V().SelectViewType(int(ViewMode::Dates));
     CTime initial;
     bool accept = false;
     int asked = 0;
-    CQuillboxView::s_pickDate = [&](QWidget *, CTime start, CTime &picked) {
+    dialogs.pickDate = [&](CTime start, CTime &picked) {
         ++asked;
         initial = start;
         picked = At(11, 3, 0);
@@ -216,7 +216,7 @@ TEST_F(TransitionTest, goToDate_pickedDate_opensDayView_cancelChangesNothing)
     EXPECT_EQ(S().m_timeDay, At(11, 3, 0));
     EXPECT_EQ(S().m_nFirstPeriod, 0);
     TapBack();
-    EXPECT_EQ(S().m_nViewType, ModeDates);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Dates);
 }
 
 TEST_F(TransitionTest, remove_withNothingSelected_saysSelectAnItem)
@@ -227,7 +227,7 @@ TEST_F(TransitionTest, remove_withNothingSelected_saysSelectAnItem)
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, message);
     EXPECT_FALSE(prompter.shown[0].question);
-    EXPECT_EQ(S().m_nViewType, ModeClasses);
+    EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
     EXPECT_EQ(V().Student().m_classes.size(), 3);
 
     // With a class marked, or in the class detail, the command goes on to removing.

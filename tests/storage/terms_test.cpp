@@ -6,6 +6,7 @@
 #include "storage/terms.h"
 #include "support/files.h"
 #include "support/termbuilder.h"
+#include "support/pinnedclock.h"
 
 #include <QDir>
 #include <QTemporaryDir>

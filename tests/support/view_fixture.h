@@ -10,14 +10,16 @@
 #include "model/teacher.h"
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
-#include "ui/prompter.h"
-#include "ui/settings.h"
-#include "view/listcolorctrl.h"
-#include "view/mainframe.h"
-#include "view/quillboxview.h"
-#include "view/recordingsurface.h"
+#include "storage/settings.h"
+#include "ui/listcolorctrl.h"
+#include "ui/mainframe.h"
+#include "ui/quillboxview.h"
+#include "support/printers.h"
+#include "support/recordingsurface.h"
+#include "support/scripteddialogs.h"
 #include "view/rows.h"
 #include "view/viewpainter.h"
+#include "support/pinnedclock.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -169,7 +171,7 @@ struct ViewPaint {
     RecordingSurface surface;
     ViewRows rows;
 
-    void Paint(int mode)
+    void Paint(ViewMode mode)
     {
         state.m_nViewType = mode;
         surface.ops.clear();
@@ -296,14 +298,12 @@ protected:
         ASSERT_TRUE(Settings::StorePath().startsWith(m_config.path()));
         SetDataDir(m_data.path());
         SetDocumentsDir(m_data.path() + QStringLiteral("/documents"));
-        Prompter::Install(&prompter);
-        CQuillboxView::s_runWelcome = [this](QWidget *) { ++welcomeRuns; };
-        CQuillboxView::s_pickDate = [](QWidget *, CTime, CTime &) {
+        dialogs.pickDate = [](CTime, CTime &) {
             ADD_FAILURE() << "unexpected date picker";
             return false;
         };
-        CQuillboxView::s_execMenu = [](QMenu *, QPoint) { ADD_FAILURE() << "unexpected menu"; };
-        CQuillboxView::s_selectMonth = [](QWidget *, int &, int &) {
+        dialogs.execMenu = [](QMenu *, QPoint) { ADD_FAILURE() << "unexpected menu"; };
+        dialogs.selectMonth = [](int &, int &) {
             ADD_FAILURE() << "unexpected Select Month";
             return false;
         };
@@ -312,11 +312,6 @@ protected:
     {
         m_frame.reset();
         m_view.reset();
-        CQuillboxView::s_runWelcome = m_savedWelcome;
-        CQuillboxView::s_pickDate = m_savedPick;
-        CQuillboxView::s_execMenu = m_savedMenu;
-        CQuillboxView::s_selectMonth = m_savedMonth;
-        Prompter::Install(nullptr);
         SetDataDir(QString());
         SetDocumentsDir(QString());
     }
@@ -327,7 +322,9 @@ protected:
     {
         const SaveReport saved = SaveData(term, {});
         EXPECT_TRUE(saved.ok()) << qPrintable(saved.message());
-        m_current = new CQuillboxView;
+        CQuillboxView::Options options;
+        options.dialogs = &dialogs;
+        m_current = new CQuillboxView(options);
         if (inFrame) {
             QApplication::setQuitOnLastWindowClosed(false);
             m_frame = std::make_unique<CMainFrame>(m_current);
@@ -370,7 +367,10 @@ protected:
         static const char *const modes[] = {"Classes", "Dates",          "Calendar",
                                             "Grades",  "Day",            "ClassDetail",
                                             "?",       "ReminderDetail", "InstructorDetail"};
-        const auto mode = [](int m) { return m >= 0 && m <= 8 ? modes[m] : "-"; };
+        const auto mode = [](ViewMode v) {
+            const int m = static_cast<int>(v);
+            return m >= 0 && m <= 8 ? modes[m] : "-";
+        };
         return mode(S().m_nViewType) + std::string(" < ") + mode(S().m_nPrevViewType) + ": " +
                Sel();
     }
@@ -419,10 +419,10 @@ protected:
     // the fifth in the instructor detail, the sixth elsewhere.
     void TapView()
     {
-        const int m = S().m_nViewType;
-        TapSlot(m == ModeClassDetail || m == ModeReminderDetail ? 2 : 3);
+        const ViewMode m = S().m_nViewType;
+        TapSlot(m == ViewMode::ClassDetail || m == ViewMode::ReminderDetail ? 2 : 3);
     }
-    void TapBack() { TapSlot(S().m_nViewType == ModeInstructorDetail ? 4 : 5); }
+    void TapBack() { TapSlot(S().m_nViewType == ViewMode::InstructorDetail ? 4 : 5); }
     // Taps the first row of a kind (class and reminder by name when given); fails without one.
     void TapFirst(HitRow::Kind kind, const QString &cls = {}, const QString &rem = {})
     {
@@ -448,26 +448,27 @@ protected:
     {
         ASSERT_NO_FATAL_FAILURE(TapFirst(HitRow::Class, cls));
         TapView();
-        ASSERT_EQ(S().m_nViewType, ModeClassDetail);
+        ASSERT_EQ(S().m_nViewType, ViewMode::ClassDetail);
     }
     void OpenReminderDetail(const QString &cls, const QString &rem)
     {
         ASSERT_NO_FATAL_FAILURE(TapFirst(HitRow::Reminder, cls, rem));
         TapView();
-        ASSERT_EQ(S().m_nViewType, ModeReminderDetail);
+        ASSERT_EQ(S().m_nViewType, ViewMode::ReminderDetail);
     }
     void OpenDay(int month, int day)
     {
-        V().SelectViewType(ModeDates);
+        V().SelectViewType(int(ViewMode::Dates));
         const std::optional<HitRow> heading = FindDateRow(month, day);
         ASSERT_TRUE(heading.has_value());
         TapRow(*heading);
         TapView();
-        ASSERT_EQ(S().m_nViewType, ModeDay);
+        ASSERT_EQ(S().m_nViewType, ViewMode::Day);
     }
 
-    ScriptedPrompter prompter;
-    int welcomeRuns = 0;
+    ScriptedDialogs dialogs;
+    ScriptedPrompter &prompter = dialogs.prompter;
+    int &welcomeRuns = dialogs.welcomeRuns;
     PinnedClock m_clock{Now()};
 
 private:
@@ -475,10 +476,6 @@ private:
     std::unique_ptr<CQuillboxView> m_view;
     std::unique_ptr<CMainFrame> m_frame;
     CQuillboxView *m_current = nullptr;
-    decltype(CQuillboxView::s_runWelcome) m_savedWelcome = CQuillboxView::s_runWelcome;
-    decltype(CQuillboxView::s_pickDate) m_savedPick = CQuillboxView::s_pickDate;
-    decltype(CQuillboxView::s_execMenu) m_savedMenu = CQuillboxView::s_execMenu;
-    decltype(CQuillboxView::s_selectMonth) m_savedMonth = CQuillboxView::s_selectMonth;
 };
 
 } // namespace viewtest

@@ -3,17 +3,19 @@
 // A 240 x 268 client gives the grid (8, 48, 233, 238), y0 = 63, columns 32 wide, rows 35 high.
 
 #include "ui/calendardlg.h"
-#include "ui/calendarview.h"
+#include "view/calendarview.h"
 #include "ui/selectmonthdlg.h"
 
 #include "storage/datafolder.h"
 #include "support/termbuilder.h"
 #include "view/drawing.h"
 #include "view/images.h"
-#include "view/listcolorctrl.h"
-#include "view/quillboxview.h"
-#include "view/recordingsurface.h"
+#include "ui/listcolorctrl.h"
+#include "ui/quillboxview.h"
+#include "support/recordingsurface.h"
 #include "view/textviews.h"
+#include "support/pinnedclock.h"
+#include "support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -88,7 +90,7 @@ struct Calendar {
 
     void Draw(int year, int month, CTime now)
     {
-        v.m_nViewType = ModeCalendar;
+        v.m_nViewType = ViewMode::Calendar;
         v.m_timeMonth = Midnight(year, month, 1);
         s.ops.clear();
         DrawCalendar(s, v, student, client, now);
@@ -446,21 +448,20 @@ protected:
             QSettings::setPath(format, QSettings::UserScope, m_dir.filePath("config"));
         SetDataDir(m_dir.filePath(QStringLiteral("data")));
         m_clock = std::make_unique<PinnedClock>(At(2003, 10, 15, 10));
-        m_savedHook = CQuillboxView::s_selectMonth;
         CQuillboxView::Options options;
         options.headless = true;
+        options.dialogs = &m_dialogs;
         m_view = std::make_unique<CQuillboxView>(options);
         m_view->OnInitialUpdate();
         ASSERT_TRUE(m_view->IsInitialized());
         m_view->Student().m_classes = {
             Cls({Rem(At(2003, 10, 20, 9), true), Rem(At(2003, 10, 22, 9))}, {4})};
-        State().m_nViewType = ModeCalendar;
+        State().m_nViewType = ViewMode::Calendar;
         State().m_timeMonth = Midnight(2003, 10, 1);
         State().m_bCalendarValid = false;
     }
     void TearDown() override
     {
-        CQuillboxView::s_selectMonth = m_savedHook;
         m_view.reset();
         m_clock.reset();
         SetDataDir(QString());
@@ -477,8 +478,8 @@ protected:
 
     QTemporaryDir m_dir;
     std::unique_ptr<PinnedClock> m_clock;
+    ScriptedDialogs m_dialogs;
     std::unique_ptr<CQuillboxView> m_view;
-    std::function<bool(QWidget *, int &, int &)> m_savedHook;
 };
 
 TEST_F(CalendarViewTest, cache_keptUntilToldOfAChange_thenDrawnAgain)
@@ -495,9 +496,9 @@ TEST_F(CalendarViewTest, cache_keptUntilToldOfAChange_thenDrawnAgain)
     m_view->Student().m_classes[0].m_reminders[1].m_bHighPriority = 0;
     State().m_nColorScheme = 2;
     EXPECT_EQ(m_view->Render().cacheKey(), first.cacheKey());
-    State().m_nViewType = ModeClasses;
+    State().m_nViewType = ViewMode::Classes;
     m_view->Render();
-    State().m_nViewType = ModeCalendar;
+    State().m_nViewType = ViewMode::Calendar;
     EXPECT_EQ(m_view->Render().cacheKey(), first.cacheKey());
 
     m_view->DataChanged();
@@ -544,7 +545,7 @@ TEST_F(CalendarViewTest, arrowsAndSelectMonth_changeTheMonthAndDropTheCache)
     Tap(221, 35); // next
     EXPECT_EQ(State().m_timeMonth, Midnight(2003, 11, 1));
     EXPECT_FALSE(State().m_bCalendarValid);
-    EXPECT_EQ(State().m_nViewType, ModeCalendar);
+    EXPECT_EQ(State().m_nViewType, ViewMode::Calendar);
     EXPECT_FALSE(m_view->Render() == october);
     Tap(212, 35);
     Tap(212, 35);
@@ -553,7 +554,7 @@ TEST_F(CalendarViewTest, arrowsAndSelectMonth_changeTheMonthAndDropTheCache)
     EXPECT_TRUE(m_view->Render() == october);
 
     int asked = 0;
-    CQuillboxView::s_selectMonth = [&](QWidget *, int &year, int &month) {
+    m_dialogs.selectMonth = [&](int &year, int &month) {
         asked = year * 100 + month;
         year = 2026;
         month = 2;
@@ -566,7 +567,7 @@ TEST_F(CalendarViewTest, arrowsAndSelectMonth_changeTheMonthAndDropTheCache)
     EXPECT_EQ(State().m_timeMonth, Midnight(2026, 2, 1));
     EXPECT_FALSE(State().m_bCalendarValid);
     m_view->Render();
-    CQuillboxView::s_selectMonth = [](QWidget *, int &year, int &month) {
+    m_dialogs.selectMonth = [](int &year, int &month) {
         year = 2010;
         month = 5;
         return false;
@@ -581,8 +582,8 @@ TEST_F(CalendarViewTest, dayTaps_openTheDayViewOfEachKindOfCell_othersChangeNoth
     m_view->Render();
     for (const auto &[x, y] : {std::pair{104, 150}, {4, 150}, {20, 55}, {120, 240}})
         Tap(x, y); // grid line, margin, heading, below the grid
-    EXPECT_EQ(State().m_nViewType, ModeCalendar);
-    EXPECT_EQ(State().m_nPrevViewType, -1);
+    EXPECT_EQ(State().m_nViewType, ViewMode::Calendar);
+    EXPECT_EQ(State().m_nPrevViewType, ViewMode::None);
     EXPECT_TRUE(State().m_bCalendarValid);
 
     const std::tuple<int, int, int, int, CTime> cases[] = {
@@ -595,8 +596,8 @@ TEST_F(CalendarViewTest, dayTaps_openTheDayViewOfEachKindOfCell_othersChangeNoth
     for (const auto &[year, month, x, y, day] : cases) {
         SCOPED_TRACE(::testing::Message() << year << "-" << month << " at " << x << "," << y);
         ViewState &s = State();
-        s.m_nViewType = ModeCalendar;
-        s.m_nPrevViewType = -1;
+        s.m_nViewType = ViewMode::Calendar;
+        s.m_nPrevViewType = ViewMode::None;
         s.m_timeMonth = Midnight(year, month, 1);
         s.m_bCalendarValid = false;
         s.m_nSelClass = 0;
@@ -607,7 +608,7 @@ TEST_F(CalendarViewTest, dayTaps_openTheDayViewOfEachKindOfCell_othersChangeNoth
         m_view->ReminderList()->show(); // (the view itself is never shown)
         Tap(x, y);
         EXPECT_EQ(std::make_tuple(s.m_nViewType, s.m_nPrevViewType), // Day, from the calendar
-                  std::make_tuple(int(ModeDay), int(ModeCalendar)));
+                  std::make_tuple(ViewMode::Day, ViewMode::Calendar));
         EXPECT_EQ(s.m_timeDay, day);
         EXPECT_EQ(std::make_tuple(s.m_nSelClass, s.m_nSelReminder, s.m_nMarkerY),
                   std::make_tuple(-1, -1, -1));
@@ -666,7 +667,7 @@ TEST(SelectMonthDialog, runner_yearOutsideTheListOpensOn2000_okReadsTheChoiceBac
     });
     rescue.start(5000);
     int year = 1998, month = 6;
-    EXPECT_TRUE(CQuillboxView::s_selectMonth(nullptr, year, month));
+    EXPECT_TRUE(RealDialogs().SelectMonth(nullptr, year, month));
     EXPECT_EQ(shown, 5);
     EXPECT_EQ(year * 100 + month, 203109);
 }

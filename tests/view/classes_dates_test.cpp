@@ -3,8 +3,9 @@
 
 #include "support/view_fixture.h"
 
-#include "view/texts.h"
+#include "model/dates.h"
 #include "view/textviews.h"
+#include "support/pinnedclock.h"
 
 using namespace viewtest;
 
@@ -20,7 +21,7 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
                         Rem("Essay", At(10, 25, 8)), Rem("Old", At(10, 1, 9))}),
         Cls("Chem", {Rem("Past", At(10, 14, 9))}),
     };
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     // Stored latest first: Essay 0, Quiz 1, Lab 2, Old 3.
     EXPECT_EQ(p.Texts(), (Txts{Heading("Biology", 30), {"Lab", 18, 46, F::Link}, {"-", 43, 46},
                                {"10/16/2003 at 9:00 AM", 58, 46}, {"Quiz", 18, 62, F::Link},
@@ -40,7 +41,7 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
 
     // A marked row: both arrows and the focus frame, drawn last.
     p.state.m_nMarkerY = 46;
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Bitmaps({kMarkRight, kMarkLeft}),
               (Images{{kMarkRight, 0, 46}, {kMarkLeft, 236, 46}}));
     ASSERT_EQ(p.Ops(Kind::Focus).size(), 1u);
@@ -50,14 +51,14 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
     // Title bars off: plain bold headings, no bars, no bands, the same rows.
     p.state.m_nMarkerY = -1;
     p.state.m_bTitleBars = false;
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Texts(30, 31), (Txts{{"Biology", 8, 30, F::Bold}}));
     EXPECT_TRUE(p.BarFrames().empty());
     EXPECT_TRUE(p.Bands().empty());
     EXPECT_EQ(p.Hits().size(), 4u);
     // A thin bar: grey bold headings over an underline without a frame; bands again.
     p.state.m_bTitleBars = p.state.m_bThinBar = true;
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Texts(30, 31), (Txts{{"Biology", 8, 30, F::Bold, kGrey}}));
     EXPECT_TRUE(p.BarFrames().empty());
     EXPECT_EQ(p.Bands(), (Rects{{2, 60, 238, 75}}));
@@ -71,7 +72,7 @@ TEST(ClassesView, reminderDueEarlierToday_listedFirstInGreyWithItsMark)
                     Rem("Later", At(10, 15, 11), true, true), Rem("Next", At(10, 17, 9))}),
         Cls("Bio", {Rem("Read", At(10, 18, 9))}),
     };
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     const QColor g = kGrey, r = kDarkRed;
     EXPECT_EQ(p.Texts(),
               (Txts{Heading("Art", 30),
@@ -95,7 +96,7 @@ TEST(ClassesView, longReminderName_cutTo90_andTheRowsHitTheirEdgesExactly)
 {
     ViewPaint p;
     p.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(10, 16, 9))})};
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comprehensive R...", 18, 46, F::Link}, {"-", 118, 46},
                                      {"10/16/2003 at 9:00 AM", 133, 46}}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 28, 238, 43}, 30, 0},
@@ -151,7 +152,7 @@ TEST(ClassesView, twoUpcomingEachDoNotFit_everyClassShowsOnlyItsNearest)
 {
     ViewPaint p;
     p.student = Term(5, 2);
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Text("R2"), nullptr);
     Hits hits;
     for (int c = 0, y = 30; c < 5; ++c, y += 32) {
@@ -190,7 +191,7 @@ TEST(ClassesView, scrollLimits_rowsStopAboveBottomMinusHMinus27_arrowsForWhatIsL
         p.client.b = c.bottom;
         p.student = Term(c.classes, 1);
         p.state.m_nFirstClass = c.first;
-        p.Paint(ModeClasses);
+        p.Paint(ViewMode::Classes);
         const Hits hits = p.Hits();
         ASSERT_EQ(hits.size(), c.rows);
         EXPECT_EQ(hits.front(), (Hit{HitRow::Class, {2, 28, 238, 43}, 30, c.first}));
@@ -213,7 +214,7 @@ TEST(DatesView, hideDaysOff_noReminders_headingsAndNothingGreyBeforeToday)
 {
     ViewPaint p;
     p.state.m_nDayOffset = -2;
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     // Limit 268 - 11 - 35 = 222: six days of two rows each. Headings select their day;
     // "Nothing..." selects nothing.
     const char *const days[] = {"Monday, October 13", "Tuesday, October 14",
@@ -243,7 +244,7 @@ TEST(DatesView, hideDaysOff_tallView_walksExactly32Days)
     ViewPaint p;
     p.client.b = 2000;
     p.student.m_classes = {Cls("Empty")};
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     ASSERT_EQ(p.rows.rows.size(), 32u);
     EXPECT_EQ(p.Texts().front().text, QString("Wednesday, October 15, 2003"));
     // Across the change back from daylight saving time (October 26) the walk keeps one day a row.
@@ -273,7 +274,7 @@ TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.classes.size() << " classes, box " << c.box);
         p.student.m_classes = c.classes;
-        p.Paint(ModeDates);
+        p.Paint(ViewMode::Dates);
         EXPECT_EQ(p.Texts(), (Txts{{"No Dates found with Reminders ...", 8, 30, F::Bold}}));
         EXPECT_TRUE(p.rows.rows.empty());
         EXPECT_FALSE(p.state.m_bMoreDates);
@@ -283,7 +284,7 @@ TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
     // A reminder due before the next walked day keeps the walk going.
     p.student.m_classes[0].AddReminder(Rem("Old", At(10, 1, 9)));
     p.student.m_classes[0].SortReminders();
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts().front(), Heading("Friday, October 17, 2003", 30));
 }
 
@@ -293,7 +294,7 @@ TEST(DatesView, hideDaysOn_onlyDaysWithRemindersGetHeadings)
     p.state.m_bHideNoDays = true;
     p.state.m_nDayOffset = 2; // where the start-day search puts it: Friday, October 17
     p.student.m_classes = {Cls("Bio", {Rem("Lab", At(10, 17, 9)), Rem("Quiz", At(10, 20, 14))})};
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(), (Txts{Heading("Friday, October 17, 2003", 30), {"Bio", 18, 46, F::Bold},
                                {"-", 43, 46}, {"Lab", 53, 46}, {"-", 75, 46}, {"9:00 AM", 85, 46},
                                Heading("Monday, October 20, 2003", 62), {"Bio", 18, 78, F::Bold},
@@ -319,7 +320,7 @@ TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
         Cls("Math",
             {Rem("A1", At(10, 16, 9)), Rem("A2", At(10, 16, 11)), Rem("A3", At(10, 16, 14))}),
     };
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(30, 79),
               (Txts{Heading("Thursday, October 16, 2003", 30), {"Bio", 18, 46, F::Bold},
                     {"-", 43, 46}, {"Lab", 53, 46}, {"-", 75, 46}, {"8:00 AM", 85, 46},
@@ -344,7 +345,7 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
     ViewPaint p;
     p.student.m_classes = {
         Cls("Art", {Rem("Early", At(10, 15, 8)), Rem("Late", At(10, 15, 14), true)})};
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     const QColor r = kDarkRed;
     // The next day's heading is white again, its "Nothing..." black.
     EXPECT_EQ(p.Texts(46, 79), (Txts{{"Art", 18, 46, F::Bold, r}, {"-", 43, 46, F::Normal, r},
@@ -358,7 +359,7 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
     // Bold: 13 characters fit in 80; normal: 16.
     p.student.m_classes = {
         Cls("Comparative Politics", {Rem("Reading Response Paper", At(10, 15, 14))})};
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comparativ...", 18, 46, F::Bold}, {"-", 103, 46},
                                      {"Reading Respo...", 113, 46}, {"-", 200, 46},
                                      {"2:00 PM", 210, 46}}));
@@ -371,7 +372,7 @@ TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
     for (int c = 0; c < 13; ++c)
         p.student.m_classes.append(
             Cls(QStringLiteral("C%1").arg(c + 10), {Rem("R", At(10, 16, 9))}));
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     // Heading at 30, lines at 46 ... 206; the line at 222 is not above the limit. A day cut off
     // there still counts as a day with reminders.
     const Hits hits = p.Hits();
@@ -381,7 +382,7 @@ TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
     EXPECT_TRUE(p.state.m_bMoreDates);
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 25})); // first day with reminders is offset 1
     p.state.m_bHideNoDays = false;
-    p.Paint(ModeDates);
+    p.Paint(ViewMode::Dates);
     EXPECT_FALSE(p.state.m_bMoreDates);
 }
 

@@ -2,6 +2,7 @@
 // recording surface.
 
 #include "support/view_fixture.h"
+#include "model/sorting.h"
 
 #include "view/textviews.h"
 
@@ -28,8 +29,8 @@ ViewPaint &DayPaint(ViewPaint &p, int dayMode, CTime day = At(10, 20))
     };
     p.state.m_timeDay = day;
     p.state.m_nDayMode = dayMode;
-    p.state.m_nPrevViewType = ModeDates;
-    p.Paint(ModeDay);
+    p.state.m_nPrevViewType = ViewMode::Dates;
+    p.Paint(ViewMode::Day);
     return p;
 }
 
@@ -68,7 +69,7 @@ TEST(DayView, combined_periodsThenTheDaysRemindersPerClassInPeriodOrder)
 
     // Time first: start-end, then the name; a class without a period keeps its bare name.
     p.state.m_bTimeFirst = true;
-    p.Paint(ModeDay);
+    p.Paint(ViewMode::Day);
     EXPECT_EQ(p.Texts(57, 58), (Txts{Heading("8:00AM-9:00AM  - Math", 57)}));
     EXPECT_EQ(p.Texts(73, 74), (Txts{Heading("1:30PM-2:30PM  - Math", 73)}));
     EXPECT_EQ(p.Texts(121, 122), (Txts{Heading("9:05AM-9:55AM  - Chem", 121)}));
@@ -76,7 +77,7 @@ TEST(DayView, combined_periodsThenTheDaysRemindersPerClassInPeriodOrder)
 
     // Title bars off: bold headings, no bands.
     p.state.m_bTimeFirst = p.state.m_bTitleBars = false;
-    p.Paint(ModeDay);
+    p.Paint(ViewMode::Day);
     EXPECT_TRUE(p.Bands().empty());
     EXPECT_EQ(p.Texts(57, 58), (Txts{{"Math(8:00 AM)", 8, 57, F::Bold}}));
 
@@ -85,7 +86,7 @@ TEST(DayView, combined_periodsThenTheDaysRemindersPerClassInPeriodOrder)
     for (const CClass &c : p.student.m_classes)
         names << c.m_strName;
     EXPECT_EQ(names, (QStringList{"Art", "Chem", "Math", "Zoo"}));
-    p.Paint(ModeClasses);
+    p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Hits().front().cls, 0);
     EXPECT_EQ(p.Texts().front().text, QString("Art"));
 }
@@ -97,7 +98,7 @@ TEST(DayView, combined_today_dueReminderGreyWithMarkAfterDoneOne)
         "Bio", {Rem("Early", At(10, 15, 8), true), Rem("Late", At(10, 15, 14), false, true)},
         {Meets(4, 9)})};
     p.state.m_timeDay = At(10, 15);
-    p.Paint(ModeDay);
+    p.Paint(ViewMode::Day);
 
     EXPECT_EQ(p.Texts(),
               (Txts{// Too wide for the large font (27 x 9 > 240 - 5): bold, rows where they were.
@@ -154,7 +155,7 @@ TEST(DayView, periodTexts_hours0And12And24)
     p.state.m_nDayMode = 2;
     for (bool timeFirst : {false, true}) {
         p.state.m_bTimeFirst = timeFirst;
-        p.Paint(ModeDay);
+        p.Paint(ViewMode::Day);
         QStringList texts;
         for (const Txt &t : p.Texts(57))
             texts << t.text;
@@ -188,19 +189,19 @@ TEST(DayView, scrollOffsetsCountFromTheTopOfEachLayout_andRowsPastTheLimitSetIts
     ViewPaint p;
     DayPaint(p, 0);
     p.state.m_nFirstDayClass = 1; // the second class in period order: Chem
-    p.Paint(ModeDay);
+    p.Paint(ViewMode::Day);
     EXPECT_EQ(p.Hits().front(), (Hit{HitRow::Class, {2, 55, 238, 70}, 57, 1}));
     EXPECT_EQ(p.Hits().size(), 4u);
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 14}));
     p.state.m_nDayMode = 1;
     p.state.m_nFirstDayReminder = 2; // the third reminder: Chem's Lab
-    p.Paint(ModeDay);
+    p.Paint(ViewMode::Day);
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Reminder, {2, 55, 238, 70}, 57, 1, 0},
                               {HitRow::Reminder, {2, 71, 238, 86}, 73, 0, 0}}));
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 14}));
     p.state.m_nDayMode = 2;
     p.state.m_nFirstPeriod = 2; // the third period: Chem
-    p.Paint(ModeDay);
+    p.Paint(ViewMode::Day);
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 55, 238, 70}, 57, 1}}));
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 14}));
 
@@ -272,7 +273,7 @@ TEST(GradesView, noGradedClass_lineAt30AndGpaAt35)
 {
     ViewPaint p;
     p.student.m_classes = {Cls("Art"), Cls("Band")};
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     EXPECT_EQ(p.Texts(), (Txts{{"GPA: 0.00", 8, 35, F::Bold, kGradeRed}}));
     EXPECT_EQ(p.Lines(), (Rects{{10, 30, 230, 30}}));
     EXPECT_TRUE(p.rows.rows.empty());
@@ -285,7 +286,7 @@ TEST(GradesView, gradedClass_namePointsThenLetterInDarkRed_longNameCut)
 {
     ViewPaint p;
     p.student.m_classes = {Graded("Chem", 100, {30, 30, 12.5, 20})};
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Bold},
                                {"42.5 / 50.0 of 100.0 Total", 42, 30},
                                {"B", 182, 30, F::Bold, kGradeRed},
@@ -296,7 +297,7 @@ TEST(GradesView, gradedClass_namePointsThenLetterInDarkRed_longNameCut)
 
     // Names are cut to 95 bold pixels.
     p.student.m_classes = {Graded("Introduction to Psychology", 200)};
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     EXPECT_EQ(p.Texts(30, 31), (Txts{{"Introduction...", 8, 30, F::Bold},
                                      {"0.0 / 0.0 of 200.0 Total", 108, 30},
                                      {"I", 238, 30, F::Bold, kGradeRed}}));
@@ -306,7 +307,7 @@ TEST(GradesView, ungradedClassBetween_noGapAndNoBreakInTheBands)
 {
     ViewPaint p;
     p.student.m_classes = {Graded("A", 100), Cls("B"), Graded("C", 100), Graded("D", 100)};
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {8, 30, 28 + 6 + 120 + 6, 41}, 30, 0},
                               {HitRow::Class, {8, 46, 28 + 6 + 120 + 6, 57}, 46, 2},
                               {HitRow::Class, {8, 62, 28 + 6 + 120 + 6, 73}, 62, 3}}));
@@ -316,7 +317,7 @@ TEST(GradesView, ungradedClassBetween_noGapAndNoBreakInTheBands)
     EXPECT_EQ(p.Lines(), (Rects{{10, 78, 230, 78}}));
     EXPECT_EQ(p.Text("GPA: 0.00")->rect.t, 83);
     p.state.m_bTitleBars = false; // Grades bands do not depend on title bars
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     EXPECT_EQ(p.Bands(), (Rects{{2, 44, 238, 59}}));
 }
 
@@ -325,7 +326,7 @@ TEST(GradesView, manyClasses_stopAtTheLimitAndGpaFollowsTheLastRow)
     ViewPaint p;
     for (int c = 0; c < 13; ++c)
         p.student.m_classes.append(Graded(QStringLiteral("G%1").arg(c + 10), 100));
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     // Limit 222: rows at 30 ... 206.
     ASSERT_EQ(p.Hits().size(), 12u);
     EXPECT_EQ(p.Hits().back().markerY, 206);
@@ -335,7 +336,7 @@ TEST(GradesView, manyClasses_stopAtTheLimitAndGpaFollowsTheLastRow)
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 10, 240, 25}));
 
     p.state.m_nFirstGradeClass = 1;
-    p.Paint(ModeGrades);
+    p.Paint(ViewMode::Grades);
     ASSERT_EQ(p.Hits().size(), 12u);
     EXPECT_EQ(p.Hits().front().cls, 1);
     EXPECT_FALSE(p.state.m_bMoreGrades);

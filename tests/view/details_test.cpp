@@ -29,7 +29,7 @@ CClass Chem(const QString &name = QStringLiteral("Chem"))
 }
 
 // A paint of a detail mode with the first class (and its first reminder) selected.
-ViewPaint &Detail(ViewPaint &p, int mode, const CClass &c)
+ViewPaint &Detail(ViewPaint &p, ViewMode mode, const CClass &c)
 {
     p.student.m_classes = {c};
     p.state.m_nSelClass = 0;
@@ -43,7 +43,7 @@ ViewPaint &Detail(ViewPaint &p, int mode, const CClass &c)
 TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
 {
     ViewPaint p;
-    Detail(p, ModeClassDetail, Chem());
+    Detail(p, ViewMode::ClassDetail, Chem());
     EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"42.5/50.0 of 100.0(B)", 130, 30},
                                {"Instructor", 8, 55, F::Bold},
                                // Letters under their places in "S M T W R F S", blanks elsewhere.
@@ -62,8 +62,8 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
 
     // The marker on the instructor line: the right-pointing arrow only, no frame.
     p.state.m_nMarkerY = 71;
-    p.state.m_nPrevViewType = ModeClasses;
-    p.Paint(ModeClassDetail);
+    p.state.m_nPrevViewType = ViewMode::Classes;
+    p.Paint(ViewMode::ClassDetail);
     EXPECT_EQ(p.Bitmaps({kMarkRight, kMarkLeft, kBack}),
               (Images{{kBack, 133, 243}, {kMarkRight, 0, 71}}));
     EXPECT_TRUE(p.Ops(Kind::Focus).empty());
@@ -72,7 +72,7 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
     CClass plain = Chem();
     plain.m_bGraded = 0;
     plain.m_classTimes.clear();
-    Detail(p, ModeClassDetail, plain);
+    Detail(p, ViewMode::ClassDetail, plain);
     EXPECT_EQ(p.Bitmaps({kBannerNoTitle, kBannerClass}), (Images{{kBannerNoTitle, 0, 0}}));
     EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"Instructor", 8, 55, F::Bold},
                                {"Okafor", 18, 71}, {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
@@ -104,7 +104,7 @@ TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         ViewPaint p;
-        Detail(p, ModeClassDetail, Chem(c.name));
+        Detail(p, ViewMode::ClassDetail, Chem(c.name));
         EXPECT_EQ(p.Texts(30, 31), (Txts{{c.name, 8, 30, c.titleFont}, c.grade}));
         // The line and rows below follow the title's height in the large font, whatever drew it.
         EXPECT_EQ(p.Lines(), (Rects{{4, 50, 236, 50}}));
@@ -115,14 +115,14 @@ TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle
 TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
 {
     const Images reminder{{kBannerReminder, 0, 0}}, instructor{{kBannerInstructor, 0, 0}};
-    const struct { int mode, cls, rem; Images bitmaps; } cases[] = {
-        {ModeClassDetail, -1, 0, {}},          {ModeClassDetail, 1, 0, {}},
-        {ModeReminderDetail, -1, -1, reminder}, {ModeReminderDetail, 0, -1, reminder},
-        {ModeReminderDetail, 0, 1, reminder},   {ModeReminderDetail, 1, 0, reminder},
-        {ModeInstructorDetail, -1, 0, instructor}, {ModeInstructorDetail, 1, 0, instructor},
+    const struct { ViewMode mode; int cls, rem; Images bitmaps; } cases[] = {
+        {ViewMode::ClassDetail, -1, 0, {}},          {ViewMode::ClassDetail, 1, 0, {}},
+        {ViewMode::ReminderDetail, -1, -1, reminder}, {ViewMode::ReminderDetail, 0, -1, reminder},
+        {ViewMode::ReminderDetail, 0, 1, reminder},   {ViewMode::ReminderDetail, 1, 0, reminder},
+        {ViewMode::InstructorDetail, -1, 0, instructor}, {ViewMode::InstructorDetail, 1, 0, instructor},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.cls << "," << c.rem);
+        SCOPED_TRACE(testing::Message() << "mode " << int(c.mode) << " " << c.cls << "," << c.rem);
         ViewPaint p;
         p.student.m_classes = {Chem()};
         p.student.m_classes[0].m_reminders = {Rem("Lab", At(10, 16, 9))};
@@ -133,7 +133,7 @@ TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
         EXPECT_TRUE(p.Texts().empty());
         EXPECT_TRUE(p.Ops(Kind::Wrapped).empty());
         EXPECT_TRUE(p.rows.rows.empty());
-        if (c.mode == ModeClassDetail) { // only the white background of the paint itself
+        if (c.mode == ViewMode::ClassDetail) { // only the white background of the paint itself
             ASSERT_EQ(p.surface.ops.size(), 1u);
             EXPECT_EQ(p.surface.ops[0].kind, Kind::Fill);
             EXPECT_EQ(p.surface.ops[0].color, kWhite);
@@ -153,7 +153,7 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
     CClass c = Chem();
     c.m_reminders = {lab};
     ViewPaint p;
-    Detail(p, ModeReminderDetail, c);
+    Detail(p, ViewMode::ReminderDetail, c);
 
     EXPECT_EQ(p.Texts(), (Txts{{"Lab Report", 8, 30, F::Large, kDarkRed},
                                {"Class", 8, 57, F::Bold}, {"8.0 / 10.0(B)", 170, 57},
@@ -176,7 +176,7 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
                                           {HitRow::DateLine, {15, 103, 238, 118}, 105, 0, 0}}));
 
     p.student.m_classes[0].m_reminders[0].m_bDone = 0;
-    p.Paint(ModeReminderDetail);
+    p.Paint(ViewMode::ReminderDetail);
     EXPECT_EQ(p.Bitmaps({kDetailTick, kDetailBang}), (Images{{kDetailBang, 223, 32}}));
     EXPECT_EQ(p.Text("Lab Report")->color, kDarkRed);
 }
@@ -187,7 +187,7 @@ TEST(ReminderDetail, ungradedClassNoPointsPossible_activityLineWithoutScore)
     c.m_bGraded = 0;
     c.m_reminders = {Rem("Practice", At(10, 16, 9))};
     ViewPaint p;
-    Detail(p, ModeReminderDetail, c);
+    Detail(p, ViewMode::ReminderDetail, c);
     EXPECT_EQ(p.Text("Practice")->color, kBlack);
     EXPECT_EQ(p.Texts(57, 58), (Txts{{"Activity", 8, 57, F::Bold}}));
     EXPECT_EQ(p.Text("Band")->rect.t, 73);
@@ -202,7 +202,7 @@ TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
         CClass c = Chem();
         c.m_reminders = {Rem(name, At(10, 16, 9), marked)};
         ViewPaint p;
-        Detail(p, ModeReminderDetail, c);
+        Detail(p, ViewMode::ReminderDetail, c);
         // Room: right - 5 (235) without a mark, right - 17 (223) with one.
         EXPECT_EQ(p.Texts(30, 31), (Txts{{name, 8, 30, marked ? F::Bold : F::Large,
                                           marked ? kDarkRed : kBlack}}));
@@ -218,8 +218,8 @@ TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
 TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
 {
     ViewPaint p;
-    p.state.m_nPrevViewType = ModeClassDetail;
-    Detail(p, ModeInstructorDetail, Chem());
+    p.state.m_nPrevViewType = ViewMode::ClassDetail;
+    Detail(p, ViewMode::InstructorDetail, Chem());
     EXPECT_EQ(p.Texts(),
               (Txts{{"Okafor", 8, 30, F::Large}, {"Description", 8, 57, F::Bold}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
@@ -238,7 +238,7 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     t.m_strEmail = "okafor@school.example";
     t.m_strWebsite = "https://school.example/~okafor";
     t.m_strDescription = "Office hours Tue/Thu";
-    p.Paint(ModeInstructorDetail);
+    p.Paint(ViewMode::InstructorDetail);
     EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large}, {", ", 67, 30, F::Large},
                                {"Ada", 90, 30, F::Large}, {"Phone", 8, 57, F::Bold},
                                {"(555) 010-1000", 18, 71}, {"Office", 8, 85, F::Bold},
@@ -257,7 +257,7 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     t.m_strPhone.clear();
     t.m_strEmail.clear();
     t.m_strWebsite.clear();
-    p.Paint(ModeInstructorDetail);
+    p.Paint(ViewMode::InstructorDetail);
     EXPECT_EQ(p.Texts(50), (Txts{{"Office", 8, 57, F::Bold}, {"Hall 1", 18, 71},
                                  {"Description", 8, 85, F::Bold}}));
 }

@@ -1,10 +1,11 @@
 #include "view/drawing.h"
 
 #include "model/assignment.h"
-#include "ui/colorschemes.h"
+#include "view/colorschemes.h"
 #include "view/fonts.h"
 #include "view/qtsurface.h"
-#include "view/recordingsurface.h"
+#include "support/printers.h"
+#include "support/recordingsurface.h"
 
 #include <gtest/gtest.h>
 
@@ -309,8 +310,8 @@ TEST(SelectionMarker, rightArrowAlways_leftArrowAndFrameExceptInClassDetail)
     EXPECT_TRUE(none.ops.empty());
 
     v.m_nMarkerY = 46;
-    for (int mode : {ModeClasses, ModeDates, ModeGrades, ModeDay, ModeClassDetail,
-                     ModeReminderDetail, ModeInstructorDetail})
+    for (ViewMode mode : {ViewMode::Classes, ViewMode::Dates, ViewMode::Grades, ViewMode::Day, ViewMode::ClassDetail,
+                     ViewMode::ReminderDetail, ViewMode::InstructorDetail})
         for (const auto &[right, frame] :
              {std::pair{240, Calls{"bitmap 176 at 236,46 keyed", "focus 2,44,238,59"}},
               {300, Calls{"bitmap 176 at 296,46 keyed", "focus 2,44,298,59"}}}) {
@@ -318,7 +319,7 @@ TEST(SelectionMarker, rightArrowAlways_leftArrowAndFrameExceptInClassDetail)
             RecordingSurface s;
             DrawSelectionMarker(s, v, {0, 0, right, 320});
             Calls want = {"bitmap 145 at 0,46 keyed"};
-            if (mode != ModeClassDetail)
+            if (mode != ViewMode::ClassDetail)
                 want.insert(want.end(), frame.begin(), frame.end());
             EXPECT_EQ(Drawn(s), want) << "mode " << mode;
             EXPECT_EQ(s.Font(), FontRole::Normal);
@@ -358,18 +359,19 @@ using UpDown = std::pair<bool, bool>;
 TEST(ScrollArrows, eachListFollowsOnlyItsOwnFields)
 {
     struct Case {
-        int mode, dayMode;
+        ViewMode mode;
+        int dayMode;
         int ViewState::*first;
         bool ViewState::*more;
     } const cases[] = {
-        {ModeClasses, 0, &ViewState::m_nFirstClass, &ViewState::m_bMoreClasses},
-        {ModeGrades, 0, &ViewState::m_nFirstGradeClass, &ViewState::m_bMoreGrades},
-        {ModeDay, 0, &ViewState::m_nFirstDayClass, &ViewState::m_bMoreDayClasses},
-        {ModeDay, 1, &ViewState::m_nFirstDayReminder, &ViewState::m_bMoreDayReminders},
-        {ModeDay, 2, &ViewState::m_nFirstPeriod, &ViewState::m_bMorePeriods},
+        {ViewMode::Classes, 0, &ViewState::m_nFirstClass, &ViewState::m_bMoreClasses},
+        {ViewMode::Grades, 0, &ViewState::m_nFirstGradeClass, &ViewState::m_bMoreGrades},
+        {ViewMode::Day, 0, &ViewState::m_nFirstDayClass, &ViewState::m_bMoreDayClasses},
+        {ViewMode::Day, 1, &ViewState::m_nFirstDayReminder, &ViewState::m_bMoreDayReminders},
+        {ViewMode::Day, 2, &ViewState::m_nFirstPeriod, &ViewState::m_bMorePeriods},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " layout " << c.dayMode);
+        SCOPED_TRACE(testing::Message() << "mode " << int(c.mode) << " layout " << c.dayMode);
         ViewState v;
         v.m_nViewType = c.mode;
         v.m_nDayMode = c.dayMode;
@@ -389,7 +391,7 @@ TEST(ScrollArrows, eachListFollowsOnlyItsOwnFields)
 TEST(ScrollArrows, datesUpOnlyWhenFirstReminderDayIsNotTheOffset_otherModesNone)
 {
     ViewState v;
-    v.m_nViewType = ModeDates;
+    v.m_nViewType = ViewMode::Dates;
     for (int first : {-1, 0, 5}) // hide-days off: always both
         EXPECT_EQ(Arrows(v, first), UpDown(true, true)) << first;
 
@@ -405,7 +407,7 @@ TEST(ScrollArrows, datesUpOnlyWhenFirstReminderDayIsNotTheOffset_otherModesNone)
         EXPECT_EQ(Arrows(v, first), want) << offset << " " << first << " " << more;
     }
 
-    for (int mode : {ModeCalendar, ModeClassDetail, ModeReminderDetail, ModeInstructorDetail}) {
+    for (ViewMode mode : {ViewMode::Calendar, ViewMode::ClassDetail, ViewMode::ReminderDetail, ViewMode::InstructorDetail}) {
         ViewState o;
         o.m_nViewType = mode;
         o.m_nFirstClass = o.m_nFirstGradeClass = o.m_nFirstDayClass = 2;
@@ -431,17 +433,17 @@ TEST(CommandStrip, everyModeDrawsItsImagesOpaqueInItsSlots_backOnlyWithAPrevious
         {141, 144, 143, 147, 151, 0},
     };
     for (int mode = 0; mode < 9; ++mode)
-        for (int prev : {-1, int(ModeDates)})
+        for (ViewMode prev : {ViewMode::None, ViewMode::Dates})
             for (int bottom : {268, 300}) {
                 ViewState v;
-                v.m_nViewType = mode;
+                v.m_nViewType = static_cast<ViewMode>(mode);
                 v.m_nPrevViewType = prev;
                 RecordingSurface s;
                 DrawCommandStrip(s, v, {0, 0, 240, bottom});
                 Calls want;
                 for (int slot = 0; slot < 6; ++slot) {
                     const int id = strips[mode][slot];
-                    if (id != 0 && !(id == 151 && prev == -1))
+                    if (id != 0 && !(id == 151 && prev == ViewMode::None))
                         want.push_back(QString::asprintf("bitmap %d at %d,%d opaque", id,
                                                          8 + 25 * slot, bottom - 25)
                                            .toStdString());

@@ -1,6 +1,6 @@
 #include "model/class.h"
 #include "view/images.h"
-#include "view/listcolorctrl.h"
+#include "ui/listcolorctrl.h"
 #include "view/listfill.h"
 
 #include <gtest/gtest.h>

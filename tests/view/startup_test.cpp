@@ -4,9 +4,10 @@
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "support/files.h"
-#include "ui/prompter.h"
-#include "ui/settings.h"
-#include "view/quillboxview.h"
+#include "support/scripteddialogs.h"
+#include "storage/settings.h"
+#include "ui/quillboxview.h"
+#include "support/pinnedclock.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -29,12 +30,9 @@ protected:
     {
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox").clear();
         SetDataDir(m_data.path());
-        CQuillboxView::s_runWelcome = [this](QWidget *) { ++welcomes; };
-        Prompter::Install(&prompter);
     }
     void TearDown() override
     {
-        Prompter::Install(nullptr);
         SetDataDir(QString());
     }
     // Saves classes of these names; a cut of `chop` bytes damages the file.
@@ -51,8 +49,17 @@ protected:
 
     QTemporaryDir m_data;
     PinnedClock m_pin{CTime::FromLocal(2026, 12, 7, 10, 0, 0)};
-    ScriptedPrompter prompter;
-    int welcomes = 0;
+    // Options of a view whose dialogs this test answers.
+    CQuillboxView::Options Scripted(bool headless = false)
+    {
+        CQuillboxView::Options o;
+        o.headless = headless;
+        o.dialogs = &dialogs;
+        return o;
+    }
+    ScriptedDialogs dialogs;
+    ScriptedPrompter &prompter = dialogs.prompter;
+    int &welcomes = dialogs.welcomeRuns;
 };
 
 QRgb Pixel(const QImage &img, int x, int y)
@@ -64,13 +71,13 @@ TEST_F(StartupTest, firstStart_showsWelcomeOnce_writesItsSettings_drawsSolidGree
 {
     SaveTerm({"Biology"});
     {
-        CQuillboxView view;
+        CQuillboxView view(Scripted());
         view.OnInitialUpdate();
         EXPECT_EQ(welcomes, 1);
-        EXPECT_EQ(Settings::ReadInt("ShowWelcome"), 0);
-        EXPECT_TRUE(Settings::ReadText("PROGRAMPATH").endsWith('/'));
+        EXPECT_EQ(Settings::ReadInt(Settings::Key::ShowWelcome), 0);
+        EXPECT_TRUE(Settings::ReadText(Settings::Key::ProgramPath).endsWith('/'));
         const ViewState &v = view.State();
-        EXPECT_EQ(v.m_nViewType, ModeClasses);
+        EXPECT_EQ(v.m_nViewType, ViewMode::Classes);
         EXPECT_EQ(view.ViewCombo()->currentIndex(), 0);
         EXPECT_TRUE(v.m_bTitleBars);
         EXPECT_FALSE(v.m_bGradient);
@@ -86,24 +93,24 @@ TEST_F(StartupTest, firstStart_showsWelcomeOnce_writesItsSettings_drawsSolidGree
         // The command strip's first button (Exit) at (8, 243): its face is not white.
         EXPECT_NE(Pixel(img, 18, 245), 0xFFFFFFu);
     }
-    CQuillboxView second;
+    CQuillboxView second(Scripted());
     second.OnInitialUpdate();
     EXPECT_EQ(welcomes, 1) << "the second start shows no Welcome";
 }
 
 TEST_F(StartupTest, storedSettingsAreReadIntoTheView_outOfRangeOnesFallBack)
 {
-    Settings::WriteInt("ViewType", 2);
-    Settings::WriteInt("ShowWelcome", 0);
-    Settings::WriteInt("COLORSCHEME", 3);
-    Settings::WriteInt("TITLEBARS", 0);
-    Settings::WriteInt("DAYASSONLY", 2);
-    Settings::WriteInt("QUICKVIEW", 1);
-    Settings::WriteInt("TIMEFIRST", 1);
-    CQuillboxView view;
+    Settings::WriteInt(Settings::Key::ViewType, 2);
+    Settings::WriteInt(Settings::Key::ShowWelcome, 0);
+    Settings::WriteInt(Settings::Key::ColorScheme, 3);
+    Settings::WriteInt(Settings::Key::TitleBars, 0);
+    Settings::WriteInt(Settings::Key::DayAsOnly, 2);
+    Settings::WriteInt(Settings::Key::QuickView, 1);
+    Settings::WriteInt(Settings::Key::TimeFirst, 1);
+    CQuillboxView view(Scripted());
     view.OnInitialUpdate();
     EXPECT_EQ(welcomes, 0);
-    EXPECT_EQ(view.State().m_nViewType, ModeCalendar);
+    EXPECT_EQ(view.State().m_nViewType, ViewMode::Calendar);
     EXPECT_EQ(view.ViewCombo()->currentIndex(), 2);
     EXPECT_EQ(view.State().m_nColorScheme, 3);
     EXPECT_FALSE(view.State().m_bTitleBars);
@@ -111,41 +118,41 @@ TEST_F(StartupTest, storedSettingsAreReadIntoTheView_outOfRangeOnesFallBack)
     EXPECT_TRUE(view.State().m_bQuickView);
     EXPECT_TRUE(view.State().m_bTimeFirst);
 
-    Settings::WriteInt("ViewType", 7);
-    Settings::WriteInt("COLORSCHEME", 9);
-    CQuillboxView outside;
+    Settings::WriteInt(Settings::Key::ViewType, 7);
+    Settings::WriteInt(Settings::Key::ColorScheme, 9);
+    CQuillboxView outside(Scripted());
     outside.OnInitialUpdate();
-    EXPECT_EQ(outside.State().m_nViewType, ModeClasses);
+    EXPECT_EQ(outside.State().m_nViewType, ViewMode::Classes);
     outside.Render(); // an unknown scheme draws as Green instead of reading past the table
 }
 
 TEST_F(StartupTest, exit_storesViewTypeAndDayLayout_butKeepsTheStoredOnesOnGrades)
 {
-    Settings::WriteInt("ViewType", 1);
-    Settings::WriteInt("DAYASSONLY", 0);
+    Settings::WriteInt(Settings::Key::ViewType, 1);
+    Settings::WriteInt(Settings::Key::DayAsOnly, 0);
     {
-        CQuillboxView view;
+        CQuillboxView view(Scripted());
         view.OnInitialUpdate();
         view.State().m_nDayMode = 2;
         view.ViewCombo()->setCurrentIndex(3);
-        EXPECT_EQ(view.State().m_nViewType, ModeGrades);
+        EXPECT_EQ(view.State().m_nViewType, ViewMode::Grades);
         ASSERT_TRUE(view.ExitPath());
-        EXPECT_EQ(Settings::ReadInt("ViewType"), 1);
-        EXPECT_EQ(Settings::ReadInt("DAYASSONLY"), 0);
+        EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);
+        EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), 0);
         EXPECT_TRUE(QFile::exists(DataFilePath(kStudentFile))) << "exit saves the term";
     }
-    CQuillboxView view;
+    CQuillboxView view(Scripted());
     view.OnInitialUpdate();
     view.State().m_nDayMode = 1;
     view.ViewCombo()->setCurrentIndex(2);
     ASSERT_TRUE(view.ExitPath());
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 2);
-    EXPECT_EQ(Settings::ReadInt("DAYASSONLY"), 1);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 2);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), 1);
 }
 
 TEST_F(StartupTest, exitAfterAFailedSave_asksAndStaysOnNo)
 {
-    CQuillboxView view;
+    CQuillboxView view(Scripted());
     view.OnInitialUpdate();
     // A data folder under a regular file can never be created.
     WriteBytes(m_data.filePath("blocker"), {});
@@ -157,17 +164,17 @@ TEST_F(StartupTest, exitAfterAFailedSave_asksAndStaysOnNo)
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_TRUE(prompter.shown[0].question);
     EXPECT_TRUE(prompter.shown[0].text.contains("could not be saved"));
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 0) << "staying stores nothing";
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 0) << "staying stores nothing";
 
     prompter.answers = {Prompter::Yes};
     EXPECT_TRUE(view.ExitPath());
-    EXPECT_EQ(Settings::ReadInt("ViewType"), 1);
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);
 }
 
 TEST_F(StartupTest, damagedTermAtStart_isReportedOnceAndSalvaged)
 {
     SaveTerm({"Biology", "Chemistry"}, 10);
-    CQuillboxView view;
+    CQuillboxView view(Scripted());
     view.OnInitialUpdate();
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_FALSE(prompter.shown[0].question);
@@ -182,9 +189,7 @@ TEST_F(StartupTest, headlessView_onADamagedTerm_writesNoSettingAndNothingIntoThe
     WriteBytes(DataFilePath("studentdef.stn.Ab12Cd"), {}); // a killed save's temporary
     const QStringList before = QDir(m_data.path()).entryList(QDir::Files);
 
-    CQuillboxView::Options options;
-    options.headless = true;
-    CQuillboxView view(options);
+    CQuillboxView view(Scripted(true));
     view.OnInitialUpdate();
     view.Render();
     EXPECT_EQ(QDir(m_data.path()).entryList(QDir::Files), before);

@@ -3,6 +3,7 @@
 // it in one block.
 
 #include "commands/navigation.h"
+#include "ui/dialogs.h"
 #include "model/student.h"
 #include "model/teacher.h"
 #include "view/fonts.h"
@@ -12,7 +13,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
+#include <memory>
+#include <optional>
 
 class QComboBox;
 class QMenu;
@@ -23,6 +25,7 @@ class CQuillboxView : public QWidget, private NavigationHost {
 public:
     struct Options {
         bool headless = false; // --render: write no setting, show no dialog
+        Dialogs *dialogs = nullptr; // the real dialogs when none is given
     };
     explicit CQuillboxView(QWidget *parent = nullptr);
     CQuillboxView(const Options &options, QWidget *parent = nullptr);
@@ -60,18 +63,13 @@ public:
     // Something the calendar shows changed.
     void DataChanged();
     // Shows a mode directly (headless rendering): the class detail with its reminder list.
-    void EnterMode(int mode);
+    void EnterMode(ViewMode mode);
     // Select month: the month and year dialog of the Calendar view.
     void SelectMonth();
     // The peek box shown while the stylus is down on a day letter.
     const std::optional<PeekBox> &Peek() const { return m_peek; }
 
-    // Dialog runners; tests replace them to answer without a modal loop.
-    static std::function<void(QWidget *)> s_runWelcome;
-    static std::function<bool(QWidget *, CTime, CTime &)> s_pickDate;
-    static std::function<void(QMenu *, QPoint)> s_execMenu;
-    // Runs the Select Month dialog from (year, month); false on Cancel.
-    static std::function<bool(QWidget *, int &, int &)> s_selectMonth;
+    Dialogs &Prompts() { return m_dialogs; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -100,6 +98,8 @@ private:
     void OnViewTypeChanged(int index);
 
     Options m_options;
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    Dialogs &m_dialogs;
     ViewState m_state;
     CStudent m_student;
     CTeacherArray m_teachers;

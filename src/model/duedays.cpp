@@ -1,6 +1,6 @@
-#include "view/startday.h"
+#include "model/duedays.h"
 
-#include "view/texts.h"
+#include "model/dates.h"
 
 CTime::Fields DayAfter(CTime now, int days)
 {
@@ -29,15 +29,14 @@ int FirstDayWithReminder(const CStudent &student, CTime now, int maxOffset)
     return -1;
 }
 
-void RunStartDaySearch(ViewState &v, const CStudent &student, CTime now)
+DueDays::DueDays(const CStudent &student)
 {
-    if (v.m_nViewType != ModeDates)
-        return;
-    if (!v.m_bHideNoDays) {
-        v.m_nDayOffset = 0;
-        return;
+    keys.resize(size_t(student.m_classes.size()));
+    for (qsizetype c = 0; c < student.m_classes.size(); ++c) {
+        const CAssignmentArray &rems = student.m_classes[c].m_reminders;
+        std::vector<int> &k = keys[size_t(c)];
+        k.reserve(size_t(rems.size()));
+        for (const CAssignment &r : rems)
+            k.push_back(DayKey(r.m_timeDue));
     }
-    const int first = FirstDayWithReminder(student, now);
-    if (first != -1)
-        v.m_nDayOffset = first;
 }

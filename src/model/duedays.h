@@ -1,11 +1,18 @@
 #pragma once
-// The Dates view's start day: with hide-days on it starts on the first day with a reminder.
+// The days on which reminders fall due.
 
 #include "model/clock.h"
 #include "model/student.h"
-#include "view/viewstate.h"
 
 #include <unordered_set>
+#include <vector>
+
+// Each reminder's due day (DayKey), per class, converted once per paint.
+struct DueDays {
+    explicit DueDays(const CStudent &student);
+    std::vector<std::vector<int>> keys;
+    int at(int cls, int rem) const { return keys[size_t(cls)][size_t(rem)]; }
+};
 
 // The days (DayKey) on which any reminder falls due.
 std::unordered_set<int> DueDayKeys(const CStudent &student);
@@ -13,6 +20,3 @@ std::unordered_set<int> DueDayKeys(const CStudent &student);
 int FirstDayWithReminder(const CStudent &student, CTime now, int maxOffset = 29);
 // The local calendar date of today plus a number of days.
 CTime::Fields DayAfter(CTime now, int days);
-// Runs only in the Dates view: hide-days off starts on today; on, on the first day with a
-// reminder within 30 days, else where it was.
-void RunStartDaySearch(ViewState &v, const CStudent &student, CTime now);

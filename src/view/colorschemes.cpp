@@ -1,4 +1,4 @@
-#include "ui/colorschemes.h"
+#include "view/colorschemes.h"
 
 const ColorScheme &Scheme(int index)
 {

@@ -1,18 +1,20 @@
-#include "view/quillboxview.h"
+#include "ui/quillboxview.h"
+#include "model/sorting.h"
+#include "commands/startday.h"
 
 #include "storage/datafiles.h"
 #include "ui/aboutdlg.h"
 #include "ui/calendardlg.h"
-#include "ui/calendarview.h"
-#include "ui/colorschemes.h"
-#include "ui/prompter.h"
+#include "view/calendarview.h"
+#include "view/colorschemes.h"
+#include "commands/prompter.h"
 #include "ui/selectmonthdlg.h"
-#include "ui/settings.h"
+#include "storage/settings.h"
 #include "ui/welcomedlg.h"
-#include "view/listcolorctrl.h"
+#include "ui/listcolorctrl.h"
 #include "view/qtsurface.h"
-#include "view/startday.h"
-#include "view/texts.h"
+#include "model/duedays.h"
+#include "model/dates.h"
 #include "view/textviews.h"
 #include "view/viewpainter.h"
 
@@ -23,41 +25,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-std::function<void(QWidget *)> CQuillboxView::s_runWelcome = [](QWidget *parent) {
-    CWelcomeDlg dlg(parent);
-    dlg.exec();
-};
-
-std::function<bool(QWidget *, CTime, CTime &)> CQuillboxView::s_pickDate =
-    [](QWidget *parent, CTime initial, CTime &picked) {
-        CCalendarDlg dlg(parent);
-        const CTime::Fields f = initial.GetLocal();
-        dlg.SetDate(QDate(f.year, f.month, f.day));
-        if (dlg.exec() != QDialog::Accepted)
-            return false;
-        const QDate d = dlg.Date();
-        picked = CTime::FromLocal(d.year(), d.month(), d.day(), 0, 0, 0);
-        return true;
-    };
-
-std::function<void(QMenu *, QPoint)> CQuillboxView::s_execMenu = [](QMenu *menu, QPoint at) {
-    menu->exec(at);
-};
-
-std::function<bool(QWidget *, int &, int &)> CQuillboxView::s_selectMonth =
-    [](QWidget *parent, int &year, int &month) {
-        CSelectMonthDlg dlg(Clock::Now().GetYear(), parent);
-        dlg.SetDate(year, month, 1, false);
-        if (dlg.exec() != QDialog::Accepted)
-            return false;
-        dlg.GetDate(year, month);
-        return true;
-    };
-
 CQuillboxView::CQuillboxView(QWidget *parent) : CQuillboxView(Options{}, parent) {}
 
 CQuillboxView::CQuillboxView(const Options &options, QWidget *parent)
-    : QWidget(parent), m_options(options)
+    : QWidget(parent), m_options(options),
+      m_ownDialogs(options.dialogs ? nullptr : std::make_unique<RealDialogs>()),
+      m_dialogs(options.dialogs ? *options.dialogs : *m_ownDialogs)
 {
     // The off-screen copy covers the whole client area: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -73,20 +46,17 @@ CQuillboxView::~CQuillboxView() = default;
 
 void CQuillboxView::ReadSettings()
 {
-    m_state.m_nViewType = Settings::ReadInt("ViewType");
-    m_bShowWelcome = Settings::ReadInt("ShowWelcome") != 0;
-    m_state.m_nColorScheme = Settings::ReadInt("COLORSCHEME");
-    m_state.m_bTitleBars = Settings::ReadInt("TITLEBARS") != 0;
-    m_state.m_bGradient = Settings::ReadInt("GRADIENTON") != 0;
-    m_state.m_bThinBar = Settings::ReadInt("THINBAR") != 0;
-    m_state.m_bHorzGradient = Settings::ReadInt("HORZGRADIENT") != 0;
-    m_state.m_nDayMode = Settings::ReadInt("DAYASSONLY");
-    m_state.m_bQuickView = Settings::ReadInt("QUICKVIEW") != 0;
-    m_state.m_bTimeFirst = Settings::ReadInt("TIMEFIRST") != 0;
-    m_state.m_bClearType = Settings::ReadInt("ClearType") != 0;
-    // Only the main modes can be stored; anything else (a hand-edited file) starts on Classes.
-    if (m_state.m_nViewType < ModeClasses || m_state.m_nViewType > ModeGrades)
-        m_state.m_nViewType = ModeClasses;
+    m_state.m_nViewType = MainModeFromIndex(Settings::ReadInt(Settings::Key::ViewType));
+    m_bShowWelcome = Settings::ReadInt(Settings::Key::ShowWelcome) != 0;
+    m_state.m_nColorScheme = Settings::ReadInt(Settings::Key::ColorScheme);
+    m_state.m_bTitleBars = Settings::ReadInt(Settings::Key::TitleBars) != 0;
+    m_state.m_bGradient = Settings::ReadInt(Settings::Key::GradientOn) != 0;
+    m_state.m_bThinBar = Settings::ReadInt(Settings::Key::ThinBar) != 0;
+    m_state.m_bHorzGradient = Settings::ReadInt(Settings::Key::HorzGradient) != 0;
+    m_state.m_nDayMode = Settings::ReadInt(Settings::Key::DayAsOnly);
+    m_state.m_bQuickView = Settings::ReadInt(Settings::Key::QuickView) != 0;
+    m_state.m_bTimeFirst = Settings::ReadInt(Settings::Key::TimeFirst) != 0;
+    m_state.m_bClearType = Settings::ReadInt(Settings::Key::ClearType) != 0;
     if (m_state.m_nDayMode < 0 || m_state.m_nDayMode > 2)
         m_state.m_nDayMode = 0;
 }
@@ -99,7 +69,7 @@ void CQuillboxView::OnInitialUpdate()
         QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
         if (!path.endsWith(QDir::separator()))
             path += QDir::separator();
-        Settings::WriteText("PROGRAMPATH", path);
+        Settings::WriteText(Settings::Key::ProgramPath, path);
     }
 
     m_comboView = new QComboBox(this);
@@ -112,11 +82,11 @@ void CQuillboxView::OnInitialUpdate()
     CreateFonts(false);
 
     if (m_bShowWelcome && !m_options.headless) {
-        s_runWelcome(this);
-        Settings::WriteInt("ShowWelcome", 0);
+        m_dialogs.RunWelcome(this);
+        Settings::WriteInt(Settings::Key::ShowWelcome, 0);
     }
 
-    m_comboView->setCurrentIndex(m_state.m_nViewType);
+    m_comboView->setCurrentIndex(static_cast<int>(m_state.m_nViewType));
     connect(m_comboView, &QComboBox::currentIndexChanged, this,
             &CQuillboxView::OnViewTypeChanged);
 
@@ -133,9 +103,9 @@ void CQuillboxView::OnInitialUpdate()
     const LoadReport report = LoadData(m_student, m_teachers, m_options.headless);
     SortClassesByName(m_student);
     if (report.damaged() && !m_options.headless)
-        Prompter::Get().Inform(report.message(), tr("Quillbox"));
+        m_dialogs.Inform(report.message(), tr("Quillbox"));
 
-    m_state.m_bHideNoDays = Settings::ReadInt("HIDENODAYS") != 0;
+    m_state.m_bHideNoDays = Settings::ReadInt(Settings::Key::HideNoDays) != 0;
     RunStartDaySearch(m_state, m_student, Clock::Now());
     m_bInitialized = true;
     update();
@@ -189,7 +159,7 @@ QImage CQuillboxView::Render()
     const bool compact = height() < 200;
     // The cached month also goes stale at midnight: today's mark moves.
     const int today = DayKey(Clock::Now());
-    if (m_state.m_nViewType == ModeCalendar && m_state.m_bCalendarValid &&
+    if (m_state.m_nViewType == ViewMode::Calendar && m_state.m_bCalendarValid &&
         m_state.m_bCalendarCompact == compact && m_calendarCache.size() == size() &&
         m_calendarToday == today) {
         m_rows.clear();
@@ -203,7 +173,7 @@ QImage CQuillboxView::Render()
         PaintView(surface, ctx, &m_rows);
     }
     m_bPainting = false;
-    if (m_state.m_nViewType == ModeCalendar) {
+    if (m_state.m_nViewType == ViewMode::Calendar) {
         m_calendarCache = image;
         m_calendarToday = today;
     }
@@ -240,13 +210,13 @@ bool CQuillboxView::ExitPath()
     if (!saved.ok()) {
         const QString text = saved.message() + QStringLiteral("\n\n") +
                              tr("Quit anyway? Changes since the last successful save will be lost.");
-        if (Prompter::Get().Ask(text, tr("Quillbox")) != Prompter::Yes)
+        if (m_dialogs.Ask(text, tr("Quillbox")) != Prompter::Yes)
             return false;
     }
     const int sel = m_comboView ? m_comboView->currentIndex() : -1;
     if (sel >= 0 && sel <= 2) {
-        Settings::WriteInt("ViewType", sel);
-        Settings::WriteInt("DAYASSONLY", m_state.m_nDayMode);
+        Settings::WriteInt(Settings::Key::ViewType, sel);
+        Settings::WriteInt(Settings::Key::DayAsOnly, m_state.m_nDayMode);
     }
     return true;
 }
@@ -272,7 +242,7 @@ void CQuillboxView::mousePressEvent(QMouseEvent *event)
 void CQuillboxView::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_bInitialized || !(event->buttons() & Qt::LeftButton) ||
-        m_state.m_nViewType != ModeClassDetail)
+        m_state.m_nViewType != ViewMode::ClassDetail)
         return;
     QImage scratch(1, 1, QImage::Format_RGB32);
     QtSurface measure(scratch, m_fonts);
@@ -287,7 +257,7 @@ void CQuillboxView::mouseMoveEvent(QMouseEvent *event)
 void CQuillboxView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_bInitialized && event->button() == Qt::LeftButton &&
-        m_state.m_nViewType == ModeClassDetail)
+        m_state.m_nViewType == ViewMode::ClassDetail)
         Repaint();
 }
 
@@ -314,7 +284,7 @@ void CQuillboxView::Repaint()
     update();
 }
 
-bool CQuillboxView::PickDate(CTime initial, CTime &picked) { return s_pickDate(this, initial, picked); }
+bool CQuillboxView::PickDate(CTime initial, CTime &picked) { return m_dialogs.PickDate(this, initial, picked); }
 
 QMenu *CQuillboxView::BuildMenu()
 {
@@ -332,7 +302,7 @@ QMenu *CQuillboxView::BuildMenu()
         a->setEnabled(false);
     };
     add(tr("About ..."), 57664, [this] { ShowAbout(this); });
-    add(tr("Show Welcome"), 32779, [this] { s_runWelcome(this); });
+    add(tr("Show Welcome"), 32779, [this] { m_dialogs.RunWelcome(this); });
     menu->addSeparator();
     later(tr("Add Class..."), 32773);
     later(tr("Remove Class..."), 32774);
@@ -349,7 +319,7 @@ QMenu *CQuillboxView::BuildMenu()
 void CQuillboxView::ShowMenu()
 {
     QMenu *menu = BuildMenu();
-    s_execMenu(menu, mapToGlobal(QPoint(58, height() - 25)));
+    m_dialogs.ExecMenu(menu, mapToGlobal(QPoint(58, height() - 25)));
     menu->deleteLater();
 }
 
@@ -363,13 +333,13 @@ void CQuillboxView::Exit()
         QCoreApplication::exit(0);
 }
 
-void CQuillboxView::Inform(const QString &text) { Prompter::Get().Inform(text, tr("Quillbox")); }
+void CQuillboxView::Inform(const QString &text) { m_dialogs.Inform(text, tr("Quillbox")); }
 
 bool CQuillboxView::SaveCommand()
 {
     const SaveReport saved = SaveData(m_student, m_teachers);
     if (!saved.ok())
-        Prompter::Get().Inform(saved.message(), tr("Quillbox"));
+        m_dialogs.Inform(saved.message(), tr("Quillbox"));
     return saved.ok();
 }
 
@@ -397,7 +367,7 @@ void CQuillboxView::RunCommand(Command c)
 {
     switch (c) {
     case Command::Done:
-        if (m_state.m_nViewType == ModeReminderDetail)
+        if (m_state.m_nViewType == ViewMode::ReminderDetail)
             ToggleDone(m_state.m_nSelReminder);
         break;
     case Command::SelectMonth:
@@ -425,8 +395,8 @@ void CQuillboxView::CalendarTap(int x, int y)
     case CalendarHit::Day:
         m_state.m_timeDay = CTime::FromLocal(hit.year, hit.month, hit.day, 0, 0, 0);
         m_state.ClearSelection();
-        m_state.m_nPrevViewType = ModeCalendar;
-        m_state.m_nViewType = ModeDay;
+        m_state.m_nPrevViewType = ViewMode::Calendar;
+        m_state.m_nViewType = ViewMode::Day;
         m_state.ResetDayScroll();
         ShowReminderList(false);
         Repaint();
@@ -440,16 +410,16 @@ void CQuillboxView::SelectMonth()
 {
     const CTime::Fields f = m_state.m_timeMonth.GetLocal();
     int year = f.year, month = f.month;
-    if (!s_selectMonth(this, year, month))
+    if (!m_dialogs.SelectMonth(this, year, month))
         return;
     m_state.m_timeMonth = CTime::FromLocal(year, month, 1, 0, 0, 0);
     m_state.m_bCalendarValid = false;
     Repaint();
 }
 
-void CQuillboxView::EnterMode(int mode)
+void CQuillboxView::EnterMode(ViewMode mode)
 {
     m_state.m_nViewType = mode;
-    ShowReminderList(mode == ModeClassDetail);
+    ShowReminderList(mode == ViewMode::ClassDetail);
     Repaint();
 }

@@ -1,9 +1,9 @@
-#include "view/mainframe.h"
+#include "ui/mainframe.h"
 
 #include "ui/aboutdlg.h"
 #include "ui/help.h"
 #include "view/images.h"
-#include "view/quillboxview.h"
+#include "ui/quillboxview.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "view/texts.h"
+#include "model/dates.h"
 
 QString MonthName(int month)
 {

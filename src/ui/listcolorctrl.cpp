@@ -1,4 +1,4 @@
-#include "view/listcolorctrl.h"
+#include "ui/listcolorctrl.h"
 
 #include "model/class.h"
 #include "view/images.h"

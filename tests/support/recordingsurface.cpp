@@ -1,4 +1,4 @@
-#include "view/recordingsurface.h"
+#include "support/recordingsurface.h"
 
 int RecordingSurface::CharWidth(FontRole f)
 {

@@ -1,9 +1,9 @@
-#include "ui/calendarview.h"
+#include "view/calendarview.h"
 
-#include "ui/colorschemes.h"
+#include "view/colorschemes.h"
 #include "view/drawing.h"
 #include "view/images.h"
-#include "view/texts.h"
+#include "model/dates.h"
 #include "view/textviews.h"
 
 #include <vector>

@@ -1,0 +1,51 @@
+#include "ui/dialogs.h"
+
+#include "ui/calendardlg.h"
+#include "ui/selectmonthdlg.h"
+#include "ui/welcomedlg.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+
+void RealDialogs::Inform(const QString &text, const QString &caption)
+{
+    QMessageBox::information(QApplication::activeWindow(), caption, text, QMessageBox::Ok);
+}
+
+Prompter::Answer RealDialogs::Ask(const QString &text, const QString &caption)
+{
+    const auto b = QMessageBox::question(QApplication::activeWindow(), caption, text,
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return b == QMessageBox::Yes ? Yes : No;
+}
+
+void RealDialogs::RunWelcome(QWidget *parent)
+{
+    CWelcomeDlg dlg(parent);
+    dlg.exec();
+}
+
+bool RealDialogs::PickDate(QWidget *parent, CTime initial, CTime &picked)
+{
+    CCalendarDlg dlg(parent);
+    const CTime::Fields f = initial.GetLocal();
+    dlg.SetDate(QDate(f.year, f.month, f.day));
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    const QDate d = dlg.Date();
+    picked = CTime::FromLocal(d.year(), d.month(), d.day(), 0, 0, 0);
+    return true;
+}
+
+bool RealDialogs::SelectMonth(QWidget *parent, int &year, int &month)
+{
+    CSelectMonthDlg dlg(Clock::Now().GetYear(), parent);
+    dlg.SetDate(year, month, 1, false);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    dlg.GetDate(year, month);
+    return true;
+}
+
+void RealDialogs::ExecMenu(QMenu *menu, QPoint at) { menu->exec(at); }
