@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := $(shell grep -v '^\#' packages.txt)
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps build run test bench fuzz format clean
+.PHONY: all deps build run test bench fuzz format format-check clean
 
 all: build
 
@@ -44,8 +44,14 @@ fuzz: deps
 	./build-fuzz/fuzz/fuzz_records -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
 
+FORMAT_FILES = find src tests bench fuzz tools -name '*.cpp' -o -name '*.h'
+
 format:
-	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	$(FORMAT_FILES) | xargs clang-format -i
+
+# Fails when a file differs from what `make format` would make of it.
+format-check: deps
+	$(FORMAT_FILES) | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD_DIR) build-fuzz

@@ -5,6 +5,7 @@
 #include "view/images.h"
 #include "model/dates.h"
 #include "view/textviews.h"
+#include "view/viewtexts.h"
 
 #include <vector>
 
@@ -187,7 +188,7 @@ void DrawCalendar(Surface &s, ViewState &v, const CStudent &student, const Rect 
 
     s.DrawBitmap(0, 0, Res::BannerMonth, false);
     s.SetFont(FontRole::Bold);
-    s.TextOut(8, 30, QStringLiteral("%1, %2").arg(MonthName(shown.month)).arg(shown.year));
+    s.TextOut(8, 30, ViewTexts::tr("%1, %2").arg(MonthName(shown.month)).arg(shown.year));
     s.DrawBitmap(client.r - 28, 30, Res::MonthArrows, false);
 
     s.SetFont(FontRole::Normal);
@@ -200,9 +201,13 @@ void DrawCalendar(Surface &s, ViewState &v, const CStudent &student, const Rect 
     for (int k = 1; k <= 7; ++k)
         s.Line(g.x(k), g.grid.t, g.x(k), g.grid.b, kGrid);
     s.Line(g.grid.l, g.y0, g.grid.r, g.y0, kGrid);
-    static const char *const kNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char *const kNames[7] = {
+        QT_TRANSLATE_NOOP("ViewTexts", "Sun"), QT_TRANSLATE_NOOP("ViewTexts", "Mon"),
+        QT_TRANSLATE_NOOP("ViewTexts", "Tue"), QT_TRANSLATE_NOOP("ViewTexts", "Wed"),
+        QT_TRANSLATE_NOOP("ViewTexts", "Thu"), QT_TRANSLATE_NOOP("ViewTexts", "Fri"),
+        QT_TRANSLATE_NOOP("ViewTexts", "Sat")};
     for (int k = 0; k < 7; ++k)
-        s.TextOut(g.x(k) + (k == 5 ? 7 : 4), g.grid.t + 2, QString::fromLatin1(kNames[k]));
+        s.TextOut(g.x(k) + (k == 5 ? 7 : 4), g.grid.t + 2, ViewTexts::tr(kNames[k]));
     for (int r = 1; r <= 4; ++r)
         s.Line(g.grid.l, g.y(r), g.grid.r, g.y(r), kGrid);
 

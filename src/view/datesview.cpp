@@ -71,7 +71,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
                     const QColor old = s.TextColor();
                     if (rem.m_timeDue < ctx.now)
                         s.SetTextColor(Colors::Grey);
-                    Put(s, FontRole::Normal, lineX, lineY, QStringLiteral("and more..."));
+                    Put(s, FontRole::Normal, lineX, lineY, ViewTexts::tr("and more..."));
                     s.SetTextColor(old);
                     break;
                 }
@@ -104,7 +104,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             break;
         if (!found && !v.m_bHideNoDays) {
             s.SetTextColor(dayKey < today ? Colors::Grey : black);
-            Put(s, FontRole::Normal, 18, y, QStringLiteral("Nothing..."));
+            Put(s, FontRole::Normal, 18, y, ViewTexts::tr("Nothing..."));
             s.SetTextColor(black);
             y += H + Grid::kRowGap;
         }
@@ -113,5 +113,5 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             break;
     }
     if (v.m_bHideNoDays && !anyDay)
-        Put(s, FontRole::Bold, 8, y, QStringLiteral("No Dates found with Reminders ..."));
+        Put(s, FontRole::Bold, 8, y, ViewTexts::tr("No Dates found with Reminders ..."));
 }

@@ -114,7 +114,7 @@ void DrawDayReminders(Surface &s, PaintContext &ctx, ViewRows &rows, const std::
         }
     }
     if (!drawn)
-        Put(s, FontRole::Bold, 15, y, QStringLiteral("No Reminders Found..."));
+        Put(s, FontRole::Bold, 15, y, ViewTexts::tr("No Reminders Found..."));
 }
 
 void DrawDayPeriods(Surface &s, PaintContext &ctx, ViewRows &rows, const std::vector<int> &order,
@@ -140,7 +140,7 @@ void DrawDayPeriods(Surface &s, PaintContext &ctx, ViewRows &rows, const std::ve
         }
     }
     if (k == 0)
-        Put(s, FontRole::Bold, 8, y, QStringLiteral("No Class Periods Found..."));
+        Put(s, FontRole::Bold, 8, y, ViewTexts::tr("No Class Periods Found..."));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ void DrawClassDetail(Surface &s, PaintContext &ctx, ViewRows &rows)
     }();
     s.Line(4, T + 33, client.r - 4, T + 33, Colors::Text);
     int y = T + 38;
-    const int hh = Put(s, FontRole::Bold, 8, y, QStringLiteral("Instructor")).height();
+    const int hh = Put(s, FontRole::Bold, 8, y, ViewTexts::tr("Instructor")).height();
     const QColor old = s.TextColor();
     s.SetTextColor(Colors::DayLetters);
     if (!cls.m_classTimes.isEmpty()) {
@@ -119,8 +119,8 @@ void DrawReminderDetail(Surface &s, PaintContext &ctx, ViewRows &rows)
     s.Line(4, T + 35, client.r - 4, T + 35, Colors::Text);
     int y = T + 40;
 
-    int lastH = Put(s, FontRole::Bold, 8, y, cls.m_bGraded ? QStringLiteral("Class")
-                                                          : QStringLiteral("Activity"))
+    int lastH = Put(s, FontRole::Bold, 8, y, cls.m_bGraded ? ViewTexts::tr("Class")
+                                                          : ViewTexts::tr("Activity"))
                     .height();
     if (rem.m_dPointsPossible != 0.0) {
         QString letter;
@@ -144,11 +144,11 @@ void DrawReminderDetail(Surface &s, PaintContext &ctx, ViewRows &rows)
     };
     HitRow::Kind classLine = HitRow::ClassLine, dateLine = HitRow::DateLine;
     line(FontRole::Normal, 15, cls.m_strName, &classLine);
-    line(FontRole::Bold, 8, QStringLiteral("Date"), nullptr);
+    line(FontRole::Bold, 8, ViewTexts::tr("Date"), nullptr);
     line(FontRole::Normal, 15, rem.GetDueText(false), &dateLine);
-    line(FontRole::Bold, 8, QStringLiteral("Type"), nullptr);
+    line(FontRole::Bold, 8, ViewTexts::tr("Type"), nullptr);
     line(FontRole::Normal, 15, rem.GetTypeText(), nullptr);
-    const int labelH = Put(s, FontRole::Bold, 8, y, QStringLiteral("Description")).height();
+    const int labelH = Put(s, FontRole::Bold, 8, y, ViewTexts::tr("Description")).height();
     s.SetFont(FontRole::Normal);
     s.DrawTextWrapped({15, y + labelH + 5, client.r - 5, client.b - 27}, rem.m_strDescription);
     DrawCommandStrip(s, v, client);
@@ -178,14 +178,14 @@ void DrawInstructorDetail(Surface &s, PaintContext &ctx, ViewRows &)
         const QString &value;
         bool link;
     };
-    const Field fields[4] = {{"Phone", t.m_strPhone, false},
-                             {"Office", t.m_strOffice, false},
-                             {"Email", t.m_strEmail, true},
-                             {"Website", t.m_strWebsite, true}};
+    const Field fields[4] = {{QT_TRANSLATE_NOOP("ViewTexts", "Phone"), t.m_strPhone, false},
+                             {QT_TRANSLATE_NOOP("ViewTexts", "Office"), t.m_strOffice, false},
+                             {QT_TRANSLATE_NOOP("ViewTexts", "Email"), t.m_strEmail, true},
+                             {QT_TRANSLATE_NOOP("ViewTexts", "Website"), t.m_strWebsite, true}};
     for (const Field &f : fields) {
         if (f.value.isEmpty())
             continue;
-        const int y2 = y + Put(s, FontRole::Bold, 8, y, QString::fromLatin1(f.label)).height() + 3;
+        const int y2 = y + Put(s, FontRole::Bold, 8, y, ViewTexts::tr(f.label)).height() + 3;
         const QColor old = s.TextColor();
         if (f.link)
             s.SetTextColor(Colors::Link);
@@ -193,7 +193,7 @@ void DrawInstructorDetail(Surface &s, PaintContext &ctx, ViewRows &)
         s.SetTextColor(old);
         y = y2 + h + 3;
     }
-    const int labelH = Put(s, FontRole::Bold, 8, y, QStringLiteral("Description")).height();
+    const int labelH = Put(s, FontRole::Bold, 8, y, ViewTexts::tr("Description")).height();
     s.SetFont(FontRole::Normal);
     s.DrawTextWrapped({18, y + labelH + 3, client.r - 5, client.b - 27}, t.m_strDescription);
     DrawCommandStrip(s, v, client);

@@ -4,6 +4,7 @@
 
 #include "view/drawing.h"
 #include "view/textviews.h"
+#include "view/viewtexts.h"
 
 namespace textrows {
 
