@@ -166,13 +166,18 @@ CTime CArchive::ReadTime(const char *field)
     const int minute = ReadWord(field);
     const int second = ReadWord(field);
     ReadWord(field); // milliseconds: always 0
-    // Out-of-range fields would be carried into other fields (even out of the year's 16 bits)
-    // and change the time on the next save: they can only come from damage.
+    // Nothing is refused: a field out of its range carries into the next one (hour 24 is midnight
+    // of the next day), as the C library normalises it, and the next save writes the result.
+    const CTime t = CTime::FromLocal(year, month, day, hour, minute, second);
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59) {
-        m_pos -= kTimeBytes;
-        fail(field, "a date or time is out of range");
+        // Carried out of the years a Word holds, it would be written back as another year.
+        const int carried = t.GetLocal().year;
+        if (carried < 0)
+            return CTime::FromLocal(0, 1, 1, 0, 0, 0);
+        if (carried > 0xFFFF)
+            return CTime::FromLocal(0xFFFF, 12, 31, 23, 59, 59);
     }
-    return CTime::FromLocal(year, month, day, hour, minute, second);
+    return t;
 }
 
 int32_t CArchive::ReadCount(const char *field, int minElementBytes)
