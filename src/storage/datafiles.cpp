@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -182,30 +181,9 @@ QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
     return text;
 }
 
-void RemoveStaleTemporaries()
-{
-    // A save killed between writing its temporary and renaming it leaves NAME.XXXXXX behind;
-    // the data files themselves are whole, so these are only litter (and would show up among
-    // the student files offered for a restore).
-    const QDir dir(DataDir());
-    for (const char *name : {kStudentFile, kTeachersFile, kGradeChartFile}) {
-        const QString prefix = QLatin1String(name) + QLatin1Char('.');
-        for (const QString &file : dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files)) {
-            const QString suffix = file.mid(prefix.size());
-            const bool temporary = std::all_of(suffix.begin(), suffix.end(),
-                                               [](QChar c) { return c.isLetterOrNumber(); });
-            if (temporary)
-                QFile::remove(dir.filePath(file));
-        }
-    }
-}
-
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
 {
     LoadReport report;
-    if (!readOnly)
-        RemoveStaleTemporaries();
-
     report.student = ReadStudentFile(DataFilePath(kStudentFile), student);
     if (report.student.status == FileReadResult::Damaged && !readOnly) {
         QByteArray bytes;

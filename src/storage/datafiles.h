@@ -42,11 +42,10 @@ struct SaveReport {
 // Reads the student file and appends the instructors of the instructor file. A missing file is
 // skipped silently. A damaged file keeps every class (instructor) read whole, is copied aside as
 // "studentdef-damaged-STAMP.stn" ("teachers-damaged-STAMP.dat") before anything can write over it,
-// and is reported in the result.
-// Temporaries left by a save that was killed before its rename are removed first.
-// readOnly (headless rendering): neither removes temporaries nor copies a damaged file aside.
+// and is reported in the result. No file is ever deleted: not even one named like the temporary
+// of a killed save, which may hold the newest term.
+// readOnly (headless rendering): does not copy a damaged file aside.
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly = false);
-void RemoveStaleTemporaries();
 
 // Writes both files, each through a temporary that replaces the old file only when whole.
 // A failure of one does not stop the other.

@@ -85,16 +85,17 @@ TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmpt
     EXPECT_EQ(ReadBytes(DataFilePath(kTeachersFile)), FromHex("00 00 00 00"));
 }
 
-TEST_F(DataFilesTest, load_removesTemporariesOfAKilledSave_andNothingElse)
+TEST_F(DataFilesTest, load_deletesNoFile_notEvenOnesNamedLikeASavesTemporary)
 {
-    const QStringList litter = {"studentdef.stn.Ab12Cd", "teachers.dat.q9Z8x7"};
-    const QStringList kept = {"studentdef.stn.bak", "studentdef.stn.toolong", "notes.stn.Ab12Cd",
-                              "SDBackupEnd-7-9-2003-2140"};
-    for (const QString &name : litter + kept)
-        WriteBytes(m_dir.filePath(name), {});
+    // A killed save's temporary may hold the newest term; the others are the user's.
+    const QStringList names = {"studentdef.stn.Ab12Cd", "teachers.dat.q9Z8x7",
+                               "studentdef.stn.backup", "teachers.dat.mine01",
+                               "gradechart.dat.old123", "SDBackupEnd-7-9-2003-2140"};
+    for (const QString &name : names)
+        WriteBytes(m_dir.filePath(name), name.toUtf8());
     load();
-    for (const QString &name : litter + kept)
-        EXPECT_EQ(QFile::exists(m_dir.filePath(name)), kept.contains(name)) << name.toStdString();
+    for (const QString &name : names)
+        EXPECT_EQ(ReadBytes(m_dir.filePath(name)), name.toUtf8()) << name.toStdString();
 }
 
 TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo)
