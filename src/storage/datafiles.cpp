@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 
@@ -74,6 +76,38 @@ void CopyDamagedAside(FileReadResult &r, const QByteArray &bytes, const QString 
         r.damagedCopy = target;
     else
         r.copyError = error;
+}
+
+// Files the last load found but could not read: replacing one would lose what it holds, so no
+// save writes over it while it is there.
+struct HeldFile {
+    QString path;
+    QString reason; // why it could not be read
+};
+QList<HeldFile> g_held;
+
+void HoldIfUnread(const FileReadResult &r)
+{
+    if (r.status == FileReadResult::Unreadable)
+        g_held.append({r.path, r.error});
+}
+
+// True when a save may replace the file at path; otherwise why not.
+bool MayReplace(const QString &path, QString &why)
+{
+    const auto held = std::find_if(g_held.begin(), g_held.end(),
+                                   [&](const HeldFile &h) { return h.path == path; });
+    if (held == g_held.end())
+        return true;
+    const QFileInfo there(path);
+    if (!there.exists() && !there.isSymLink()) {
+        g_held.erase(held); // moved away: nothing left to lose
+        return true;
+    }
+    why = Tr("it could not be read when Quillbox started (%1), and saving over it would lose "
+             "what it holds")
+              .arg(held->reason);
+    return false;
 }
 
 } // namespace
@@ -152,9 +186,13 @@ FileReadResult ReadStudentFile(const QString &path, CStudent &student)
 
 QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
 {
+    const QString name = QFileInfo(r.path).fileName();
+    if (r.status == FileReadResult::Unreadable && !isRestore)
+        return Tr("The term file %1 could not be read (%2). Quillbox started without its classes "
+                  "and will not save over it; once the file can be read, start Quillbox again.")
+            .arg(name, r.error);
     if (r.status != FileReadResult::Damaged)
         return QString();
-    const QString name = QFileInfo(r.path).fileName();
     QString text = isRestore
                        ? Tr("The file %1 you chose is damaged and could only be read in part.")
                              .arg(name)
@@ -184,6 +222,7 @@ QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
 {
     LoadReport report;
+    g_held.clear();
     report.student = ReadStudentFile(DataFilePath(kStudentFile), student);
     if (report.student.status == FileReadResult::Damaged && !readOnly) {
         QByteArray bytes;
@@ -215,6 +254,8 @@ LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
         if (t.status == FileReadResult::Damaged && !readOnly)
             CopyDamagedAside(t, bytes, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
     }
+    HoldIfUnread(report.student);
+    HoldIfUnread(report.teachers);
     return report;
 }
 
@@ -224,6 +265,11 @@ QString LoadReport::message() const
     const QString s = DescribeStudentRead(student, false);
     if (!s.isEmpty())
         parts << s;
+    if (teachers.status == FileReadResult::Unreadable)
+        parts << Tr("The instructor file %1 could not be read (%2). Quillbox started without its "
+                    "instructors and will not save over it; once the file can be read, start "
+                    "Quillbox again.")
+                     .arg(QFileInfo(teachers.path).fileName(), teachers.error);
     if (teachers.status == FileReadResult::Damaged) {
         QString text = Tr("The instructor file %1 is damaged and could only be read in part.")
                            .arg(QFileInfo(teachers.path).fileName());
@@ -255,13 +301,17 @@ SaveReport SaveData(const CStudent &student, const CTeacherArray &teachers)
                                .arg(QDir::toNativeSeparators(DataDir()));
         return report;
     }
-    QString error;
-    if (!WriteFileSafely(DataFilePath(kStudentFile), EncodeStudent(student), &error))
-        report.failures << Tr("%1 could not be written: %2.")
-                               .arg(QDir::toNativeSeparators(DataFilePath(kStudentFile)), error);
-    if (!WriteFileSafely(DataFilePath(kTeachersFile), EncodeTeachers(teachers), &error))
-        report.failures << Tr("%1 could not be written: %2.")
-                               .arg(QDir::toNativeSeparators(DataFilePath(kTeachersFile)), error);
+    const auto save = [&](const char *name, const QByteArray &bytes) {
+        const QString path = DataFilePath(name);
+        const QString shown = QDir::toNativeSeparators(path);
+        QString error;
+        if (!MayReplace(path, error))
+            report.failures << Tr("%1 was not replaced: %2.").arg(shown, error);
+        else if (!WriteFileSafely(path, bytes, &error))
+            report.failures << Tr("%1 could not be written: %2.").arg(shown, error);
+    };
+    save(kStudentFile, EncodeStudent(student));
+    save(kTeachersFile, EncodeTeachers(teachers));
     return report;
 }
 

@@ -24,7 +24,8 @@ struct FileReadResult {
 struct LoadReport {
     FileReadResult student;
     FileReadResult teachers;
-    // A plain-words message for the user when something was damaged; empty otherwise.
+    // A plain-words message for the user when a file was damaged or could not be read; empty
+    // when there is nothing to tell.
     QString message() const;
     bool damaged() const
     {
@@ -40,7 +41,8 @@ struct SaveReport {
 };
 
 // Reads the student file and appends the instructors of the instructor file. A missing file is
-// skipped silently. A damaged file keeps every class (instructor) read whole, is copied aside as
+// skipped silently; one that is there but cannot be read is reported and kept from saves. A
+// damaged file keeps every class (instructor) read whole, is copied aside as
 // "studentdef-damaged-STAMP.stn" ("teachers-damaged-STAMP.dat") before anything can write over it,
 // and is reported in the result. No file is ever deleted: not even one named like the temporary
 // of a killed save, which may hold the newest term.
@@ -48,7 +50,8 @@ struct SaveReport {
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly = false);
 
 // Writes both files, each through a temporary that replaces the old file only when whole.
-// A failure of one does not stop the other.
+// A failure of one does not stop the other. A file that the last LoadData could not read is not
+// replaced while it is there, and is reported as not saved.
 SaveReport SaveData(const CStudent &student, const CTeacherArray &teachers);
 
 // Reads a student record from any file (a restore). The file itself is never changed or copied.

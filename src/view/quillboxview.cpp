@@ -132,8 +132,9 @@ void CQuillboxView::OnInitialUpdate()
 
     const LoadReport report = LoadData(m_student, m_teachers, m_options.headless);
     SortClassesByName(m_student);
-    if (report.damaged() && !m_options.headless)
-        Prompter::Get().Inform(report.message(), tr("Quillbox"));
+    const QString told = report.message();
+    if (!told.isEmpty() && !m_options.headless)
+        Prompter::Get().Inform(told, tr("Quillbox"));
 
     m_state.m_bHideNoDays = Settings::ReadInt("HIDENODAYS") != 0;
     RunStartDaySearch(m_state, m_student, Clock::Now());

@@ -12,7 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -96,6 +101,72 @@ TEST_F(DataFilesTest, load_deletesNoFile_notEvenOnesNamedLikeASavesTemporary)
     load();
     for (const QString &name : names)
         EXPECT_EQ(ReadBytes(m_dir.filePath(name)), name.toUtf8()) << name.toStdString();
+}
+
+// What is at a path: "folder", "file", "link to TARGET" or "other" (a socket).
+std::string Kind(const QString &path)
+{
+    const QFileInfo f(path);
+    return f.isSymLink() ? "link to " + f.symLinkTarget().toStdString()
+           : f.isDir()   ? "folder"
+           : f.isFile()  ? "file"
+           : f.exists()  ? "other"
+                         : "nothing";
+}
+
+TEST_F(DataFilesTest, unreadableFile_isReported_andNoSaveReplacesItWhileItIsThere)
+{
+    const auto folder = [](const QString &path) { return QDir().mkdir(path); };
+    // Reading /proc/self/mem from its start fails with an I/O error, even for root.
+    const auto ioError = [](const QString &path) {
+        return QFile::link(QStringLiteral("/proc/self/mem"), path);
+    };
+    // A socket cannot be opened, even by root, yet a save could rename a file over it.
+    const auto socketFile = [](const QString &path) {
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::strncpy(addr.sun_path, QFile::encodeName(path).constData(), sizeof addr.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
+        ::close(fd);
+        return bound;
+    };
+    const struct {
+        const char *file;
+        std::function<bool(const QString &)> make;
+        const char *told;
+    } cases[] = {
+        {kStudentFile, folder, "The term file studentdef.stn could not be read"},
+        {kStudentFile, ioError, "The term file studentdef.stn could not be read"},
+        {kStudentFile, socketFile, "The term file studentdef.stn could not be read"},
+        {kTeachersFile, socketFile, "The instructor file teachers.dat could not be read"},
+        {kTeachersFile, ioError, "The instructor file teachers.dat could not be read"},
+    };
+    for (const auto &c : cases) {
+        const QString path = DataFilePath(c.file);
+        QDir(m_dir.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(m_dir.path()));
+        ASSERT_TRUE(c.make(path));
+        const std::string kind = Kind(path);
+        SCOPED_TRACE(std::string(c.file) + " as " + kind);
+
+        const LoadReport report = load();
+        const FileReadResult &r = c.file == kStudentFile ? report.student : report.teachers;
+        EXPECT_EQ(r.status, FileReadResult::Unreadable);
+        EXPECT_TRUE(report.message().contains(c.told)) << report.message().toStdString();
+        EXPECT_TRUE(report.message().contains("will not save over it"));
+
+        const SaveReport save = SaveData(MakeTerm(1, 1), MakeTeachers(1));
+        ASSERT_EQ(save.failures.size(), 1) << save.message().toStdString();
+        EXPECT_TRUE(save.failures[0].contains(path)) << save.failures[0].toStdString();
+        EXPECT_EQ(Kind(path), kind);
+        const QString other = DataFilePath(c.file == kStudentFile ? kTeachersFile : kStudentFile);
+        EXPECT_EQ(Kind(other), "file") << "the other file is saved";
+
+        // Once it is gone nothing can be lost by writing it.
+        ASSERT_TRUE(kind == "folder" ? QDir(path).removeRecursively() : QFile::remove(path));
+        EXPECT_TRUE(SaveData(MakeTerm(1, 1), MakeTeachers(1)).ok());
+    }
 }
 
 TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo)
