@@ -78,18 +78,22 @@ void CopyDamagedAside(FileReadResult &r, const QByteArray &bytes, const QString 
         r.copyError = error;
 }
 
-// Files the last load found but could not read: replacing one would lose what it holds, so no
-// save writes over it while it is there.
+// Files the last load found but could not read, or found damaged and could not copy aside:
+// replacing one would lose what it holds, so no save writes over it while it is there.
 struct HeldFile {
     QString path;
-    QString reason; // why it could not be read
+    QString reason;      // why it could not be read, or copied aside
+    QString copyPrefix;  // a damaged file: the copy aside that a save tries again first
+    QString copyExt;
 };
 QList<HeldFile> g_held;
 
-void HoldIfUnread(const FileReadResult &r)
+void HoldIfAtRisk(const FileReadResult &r, const QString &copyPrefix, const QString &copyExt)
 {
     if (r.status == FileReadResult::Unreadable)
-        g_held.append({r.path, r.error});
+        g_held.append({r.path, r.error, QString(), QString()});
+    else if (r.status == FileReadResult::Damaged && r.damagedCopy.isEmpty())
+        g_held.append({r.path, r.copyError, copyPrefix, copyExt});
 }
 
 // True when a save may replace the file at path; otherwise why not.
@@ -104,9 +108,23 @@ bool MayReplace(const QString &path, QString &why)
         g_held.erase(held); // moved away: nothing left to lose
         return true;
     }
-    why = Tr("it could not be read when Quillbox started (%1), and saving over it would lose "
+    if (held->copyPrefix.isEmpty()) {
+        why = Tr("it could not be read when Quillbox started (%1), and saving over it would lose "
+                 "what it holds")
+                  .arg(held->reason);
+        return false;
+    }
+    FileReadResult copy;
+    QByteArray bytes;
+    if (ReadWhole(path, bytes, copy.copyError) == FileReadResult::Whole)
+        CopyDamagedAside(copy, bytes, held->copyPrefix, held->copyExt);
+    if (!copy.damagedCopy.isEmpty()) {
+        g_held.erase(held); // kept as it was: the save may go ahead
+        return true;
+    }
+    why = Tr("it is damaged and could not be copied aside (%1), and saving over it would lose "
              "what it holds")
-              .arg(held->reason);
+              .arg(copy.copyError);
     return false;
 }
 
@@ -213,8 +231,8 @@ QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
                     .arg(QDir::toNativeSeparators(r.damagedCopy));
     else
         text += QLatin1Char(' ') +
-                Tr("The damaged file could not be copied aside (%1); it will be replaced at "
-                   "the next save.")
+                Tr("The damaged file could not be copied aside (%1), so Quillbox will not save "
+                   "over it until a save can copy it first.")
                     .arg(r.copyError);
     return text;
 }
@@ -254,8 +272,8 @@ LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
         if (t.status == FileReadResult::Damaged && !readOnly)
             CopyDamagedAside(t, bytes, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
     }
-    HoldIfUnread(report.student);
-    HoldIfUnread(report.teachers);
+    HoldIfAtRisk(report.student, QStringLiteral("studentdef-damaged"), QStringLiteral(".stn"));
+    HoldIfAtRisk(report.teachers, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
     return report;
 }
 
@@ -285,8 +303,8 @@ QString LoadReport::message() const
                                            .arg(QDir::toNativeSeparators(teachers.damagedCopy));
         else
             text += QLatin1Char(' ') +
-                    Tr("The damaged file could not be copied aside (%1); it will be replaced at "
-                       "the next save.")
+                    Tr("The damaged file could not be copied aside (%1), so Quillbox will not "
+                       "save over it until a save can copy it first.")
                         .arg(teachers.copyError);
         parts << text;
     }

@@ -50,8 +50,9 @@ struct SaveReport {
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly = false);
 
 // Writes both files, each through a temporary that replaces the old file only when whole.
-// A failure of one does not stop the other. A file that the last LoadData could not read is not
-// replaced while it is there, and is reported as not saved.
+// A failure of one does not stop the other. A file that the last LoadData could not read, or
+// found damaged and could not copy aside, is not replaced while it is there (a damaged one once a
+// copy aside succeeds), and is reported as not saved.
 SaveReport SaveData(const CStudent &student, const CTeacherArray &teachers);
 
 // Reads a student record from any file (a restore). The file itself is never changed or copied.

@@ -11,10 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <functional>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -249,7 +247,6 @@ TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther)
     EXPECT_EQ(ReadBytes(teachersPath), EncodeTeachers(MakeTeachers(3)));
 }
 
-// Writes beyond the limit fail (EFBIG) as on a full disk, for root too.
 TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFileWhole)
 {
     const CStudent oldTerm = MakeTerm(2, 2, 1);
@@ -258,15 +255,11 @@ TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFil
     const CStudent bigTerm = MakeTerm(10, 200, 2);
     ASSERT_GT(EncodeStudent(bigTerm).size(), 256 * 1024);
 
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lower = saved;
-    lower.rlim_cur = 64 * 1024; // the old files and the instructor list fit; the big term not
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lower), 0);
-    const SaveReport report = SaveData(bigTerm, MakeTeachers(2));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
+    SaveReport report;
+    {
+        FileSizeLimit limit(64 * 1024); // the old files and the instructor list fit; the big term not
+        report = SaveData(bigTerm, MakeTeachers(2));
+    }
 
     ASSERT_EQ(report.failures.size(), 1) << report.message().toStdString();
     EXPECT_TRUE(report.failures[0].contains(studentPath)) << report.failures[0].toStdString();
