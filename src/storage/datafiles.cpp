@@ -33,6 +33,11 @@ QString FileErrorText(const QFileDevice &f)
     return s.isEmpty() ? Tr("unknown error") : s;
 }
 
+QString ExtraBytesText(qsizetype n)
+{
+    return n == 1 ? Tr("1 extra byte") : Tr("%1 extra bytes").arg(n);
+}
+
 // Reads a whole file. Missing -> Missing; cannot open or read -> Unreadable.
 FileReadResult::Status ReadWhole(const QString &path, QByteArray &bytes, QString &error)
 {
@@ -184,9 +189,10 @@ FileReadResult ReadStudentFile(const QString &path, CStudent &student)
     CArchive ar(bytes);
     try {
         student.Serialize(ar);
-        if (!ar.atEnd())
-            throw ArchiveError("the end of the term", ar.position(),
-                               "unexpected bytes follow the last class");
+        if (!ar.atEnd()) {
+            r.status = FileReadResult::Damaged;
+            r.extraBytes = ar.remaining();
+        }
     } catch (const ArchiveError &e) {
         r.status = FileReadResult::Damaged;
         r.error = QString::fromStdString(e.what());
@@ -211,18 +217,27 @@ QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
             .arg(name, r.error);
     if (r.status != FileReadResult::Damaged)
         return QString();
-    QString text = isRestore
-                       ? Tr("The file %1 you chose is damaged and could only be read in part.")
-                             .arg(name)
-                       : Tr("The term file %1 is damaged and could only be read in part.")
-                             .arg(name);
-    if (r.expected > 0)
-        text += QLatin1Char(' ') + Tr("%1 of its %2 classes were recovered.")
-                                       .arg(r.recovered)
-                                       .arg(r.expected);
-    else
-        text += QLatin1Char(' ') + Tr("%1 classes were recovered.").arg(r.recovered);
-    text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(r.error);
+    QString text;
+    if (r.extraBytes > 0) {
+        text = (isRestore ? Tr("The file %1 you chose has %2 after its last class.")
+                          : Tr("The term file %1 has %2 after its last class."))
+                   .arg(name, ExtraBytesText(r.extraBytes)) +
+               QLatin1Char(' ') +
+               Tr("All %1 classes it lists were read; the extra bytes were left out.")
+                   .arg(r.recovered);
+    } else {
+        text = isRestore ? Tr("The file %1 you chose is damaged and could only be read in part.")
+                               .arg(name)
+                         : Tr("The term file %1 is damaged and could only be read in part.")
+                               .arg(name);
+        if (r.expected > 0)
+            text += QLatin1Char(' ') + Tr("%1 of its %2 classes were recovered.")
+                                           .arg(r.recovered)
+                                           .arg(r.expected);
+        else
+            text += QLatin1Char(' ') + Tr("%1 classes were recovered.").arg(r.recovered);
+        text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(r.error);
+    }
     if (isRestore)
         text += QLatin1Char(' ') + Tr("The file itself was left as it was.");
     else if (!r.damagedCopy.isEmpty())
@@ -261,9 +276,10 @@ LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
             CArchive peek(bytes);
             t.expected = peek.ReadInt32();
             SerializeTeachers(ar, teachers);
-            if (!ar.atEnd())
-                throw ArchiveError("the end of the instructor list", ar.position(),
-                                   "unexpected bytes follow the last instructor");
+            if (!ar.atEnd()) {
+                t.status = FileReadResult::Damaged;
+                t.extraBytes = ar.remaining();
+            }
         } catch (const ArchiveError &e) {
             t.status = FileReadResult::Damaged;
             t.error = QString::fromStdString(e.what());
@@ -289,15 +305,26 @@ QString LoadReport::message() const
                     "Quillbox again.")
                      .arg(QFileInfo(teachers.path).fileName(), teachers.error);
     if (teachers.status == FileReadResult::Damaged) {
-        QString text = Tr("The instructor file %1 is damaged and could only be read in part.")
-                           .arg(QFileInfo(teachers.path).fileName());
-        if (teachers.expected > 0)
-            text += QLatin1Char(' ') + Tr("%1 of its %2 instructors were recovered.")
-                                           .arg(teachers.recovered)
-                                           .arg(teachers.expected);
-        else
-            text += QLatin1Char(' ') + Tr("%1 instructors were recovered.").arg(teachers.recovered);
-        text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(teachers.error);
+        const QString name = QFileInfo(teachers.path).fileName();
+        QString text;
+        if (teachers.extraBytes > 0) {
+            text = Tr("The instructor file %1 has %2 after its last instructor.")
+                       .arg(name, ExtraBytesText(teachers.extraBytes)) +
+                   QLatin1Char(' ') +
+                   Tr("All %1 instructors it lists were read; the extra bytes were left out.")
+                       .arg(teachers.recovered);
+        } else {
+            text = Tr("The instructor file %1 is damaged and could only be read in part.")
+                       .arg(name);
+            if (teachers.expected > 0)
+                text += QLatin1Char(' ') + Tr("%1 of its %2 instructors were recovered.")
+                                               .arg(teachers.recovered)
+                                               .arg(teachers.expected);
+            else
+                text += QLatin1Char(' ') +
+                        Tr("%1 instructors were recovered.").arg(teachers.recovered);
+            text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(teachers.error);
+        }
         if (!teachers.damagedCopy.isEmpty())
             text += QLatin1Char(' ') + Tr("The damaged file was kept as %1.")
                                            .arg(QDir::toNativeSeparators(teachers.damagedCopy));

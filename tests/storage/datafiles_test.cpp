@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <functional>
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -245,6 +246,40 @@ TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther)
     EXPECT_TRUE(report.message().contains(studentPath));
     EXPECT_TRUE(QFileInfo(studentPath).isDir());
     EXPECT_EQ(ReadBytes(teachersPath), EncodeTeachers(MakeTeachers(3)));
+}
+
+TEST_F(DataFilesTest, bytesAfterTheLastRecord_areToldAsSuch_notAsAFileReadInPart)
+{
+    const CStudent term = MakeTerm(3, 2);
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        const char *told;
+    } cases[] = {
+        {kStudentFile, EncodeStudent(term) + "xyz",
+         "The term file studentdef.stn has 3 extra bytes after its last class. All 3 classes it "
+         "lists were read"},
+        {kTeachersFile, EncodeTeachers(MakeTeachers(4)) + "z",
+         "The instructor file teachers.dat has 1 extra byte after its last instructor. All 4 "
+         "instructors it lists were read"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteBytes(DataFilePath(c.file), c.bytes);
+        const LoadReport report = load();
+        EXPECT_TRUE(report.message().contains(c.told)) << report.message().toStdString();
+        EXPECT_FALSE(report.message().contains("in part"));
+        EXPECT_TRUE(report.message().contains("-damaged-")) << "kept as it was";
+        QFile::remove(DataFilePath(c.file));
+    }
+    WriteBytes(m_dir.filePath("chosen.stn"), EncodeStudent(term) + "xyz");
+    CStudent chosen;
+    const QString told =
+        DescribeStudentRead(ReadStudentFile(m_dir.filePath("chosen.stn"), chosen), true);
+    EXPECT_TRUE(told.contains("The file chosen.stn you chose has 3 extra bytes after its last "
+                              "class. All 3 classes it lists were read"))
+        << told.toStdString();
+    EXPECT_EQ(chosen, term);
 }
 
 TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFileWhole)
