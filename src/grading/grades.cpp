@@ -73,7 +73,8 @@ double CStudent::GetGPA() const
         QString letter;
         double earned = 0.0, possible = 0.0;
         const double points = c.GetGrade(letter, earned, possible);
-        if (earned > 0.0) {
+        // Only extra credit done and nothing possible yet is "I": not graded yet, not a 0.
+        if (earned > 0.0 && possible != 0.0) {
             sum += c.m_dCredits * points;
             weight += TruncatedCredits(c.m_dCredits);
         }

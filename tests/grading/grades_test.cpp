@@ -122,3 +122,21 @@ TEST(GradePointAverage, creditWeightedOverGradedClassesWithPointsEarned)
     s.m_classes = {Graded({{95, 100}}, 2.5), Graded({{75, 100}}, 0.5)};
     EXPECT_DOUBLE_EQ(s.GetGPA(), (2.5 * 4.0 + 0.5 * 2.0) / 2);
 }
+
+TEST(GradePointAverage, incompleteClassesStayOut)
+{
+    const struct {
+        const char *what;
+        QList<CClass> classes;
+        double gpa;
+    } cases[] = {
+        // "I": extra credit done, nothing possible yet.
+        {"A beside an I", {Graded({{45, 50}}), Graded({{5, 0}})}, 4.0},
+        {"only an I", {Graded({{5, 0}}, 3.0)}, 0.0},
+    };
+    for (const auto &c : cases) {
+        CStudent s;
+        s.m_classes = c.classes;
+        EXPECT_DOUBLE_EQ(s.GetGPA(), c.gpa) << c.what;
+    }
+}
