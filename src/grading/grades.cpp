@@ -15,11 +15,15 @@ void CClass::SetDefaultGradeChart()
 }
 
 namespace {
+// earned / possible * 100 can land a hair below the exact value (29 of 100 is 28.999999999999996):
+// a percentage this close to a row's minimum reaches it. Far below anything a text shows.
+constexpr double kPercentTolerance = 1e-9;
+
 // First row whose minimum the percentage reaches; below every row (or no rows) is F.
 double LookUp(const CGradeTypeArray &chart, double percentage, QString &letter)
 {
     for (const CGradeType &row : chart) {
-        if (!(percentage < row.m_dMinPercent)) {
+        if (!(percentage + kPercentTolerance < row.m_dMinPercent)) {
             letter = row.m_strLetter;
             return row.m_dGradePoints;
         }

@@ -57,6 +57,28 @@ TEST(ClassGrade, defaultChartBoundaries_andExtraCredit)
         EXPECT_EQ(GradeOf(k.c), k.grade);
 }
 
+TEST(ClassGrade, aPercentageOnARowsMinimumEarnsThatRow_despiteRounding)
+{
+    // earned / possible * 100 lands a hair below these minimums in binary (57.99999999999999).
+    const struct {
+        double earned, possible, minimum;
+    } cases[] = {{29, 100, 29}, {57, 100, 57}, {58, 100, 58}, {29, 50, 58}, {1, 3, 100.0 / 3}};
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.minimum);
+        CClass c = Graded({{k.earned, k.possible}});
+        c.m_gradeChart = {{"Pass", 1.0, k.minimum}};
+        QString letter;
+        double earned, possible;
+        EXPECT_EQ(c.GetGrade(letter, earned, possible), 1.0);
+        EXPECT_EQ(letter, QString("Pass"));
+        c.GetLetterGrade(letter, k.earned, k.possible);
+        EXPECT_EQ(letter, QString("Pass"));
+        // A minimum a millionth of a percent higher is not reached.
+        c.m_gradeChart[0].m_dMinPercent += 1e-6;
+        EXPECT_EQ(GradeOf(c).substr(0, 1), "F");
+    }
+}
+
 TEST(ClassGrade, chartRowsAreTriedInOrder_emptyChartIsF)
 {
     CClass c = Graded({{40, 50}}); // 80 percent
