@@ -32,10 +32,11 @@ double LookUp(const CGradeTypeArray &chart, double percentage, QString &letter)
     return 0.0;
 }
 
-// Credits count in the weight truncated toward zero; a value no int can hold counts as 0.
-long long TruncatedCredits(double credits)
+// The credits a class weighs with: truncated toward zero, as the class dialog shows them. Below
+// one (fractions, negatives from old files) or beyond any int, it weighs nothing.
+long long WholeCredits(double credits)
 {
-    if (!std::isfinite(credits) || std::fabs(credits) > 1e15)
+    if (!std::isfinite(credits) || credits < 1.0 || credits > 1e15)
         return 0;
     return static_cast<long long>(credits);
 }
@@ -77,10 +78,12 @@ double CStudent::GetGPA() const
         QString letter;
         double earned = 0.0, possible = 0.0;
         const double points = c.GetGrade(letter, earned, possible);
+        // Sum and weight take the same credits, so the average stays within the chart's points.
+        const long long credits = WholeCredits(c.m_dCredits);
         // Only extra credit done and nothing possible yet is "I": not graded yet, not a 0.
         if (earned > 0.0 && possible != 0.0) {
-            sum += c.m_dCredits * points;
-            weight += TruncatedCredits(c.m_dCredits);
+            sum += double(credits) * points;
+            weight += credits;
         }
     }
     return weight != 0 ? sum / double(weight) : 0.0;

@@ -139,13 +139,9 @@ TEST(GradePointAverage, creditWeightedOverGradedClassesWithPointsEarned)
     // An F with some points earned counts with its full credits.
     s.m_classes = {Graded({{95, 100}}, 3.0), Graded({{72, 100}}, 4.0), Graded({{10, 100}}, 3.0)};
     EXPECT_DOUBLE_EQ(s.GetGPA(), 20.0 / 10.0);
-
-    // Credits weigh truncated.
-    s.m_classes = {Graded({{95, 100}}, 2.5), Graded({{75, 100}}, 0.5)};
-    EXPECT_DOUBLE_EQ(s.GetGPA(), (2.5 * 4.0 + 0.5 * 2.0) / 2);
 }
 
-TEST(GradePointAverage, incompleteClassesStayOut)
+TEST(GradePointAverage, incompleteClassesStayOut_creditsWeighWhole_averageStaysWithinTheChart)
 {
     const struct {
         const char *what;
@@ -155,6 +151,12 @@ TEST(GradePointAverage, incompleteClassesStayOut)
         // "I": extra credit done, nothing possible yet.
         {"A beside an I", {Graded({{45, 50}}), Graded({{5, 0}})}, 4.0},
         {"only an I", {Graded({{5, 0}}, 3.0)}, 0.0},
+        // Old files may hold fractional or negative credits: sum and weight take the same whole
+        // credits, and a class below one credit counts in neither.
+        {"2.5 and 0.5 credits", {Graded({{95, 100}}, 2.5), Graded({{75, 100}}, 0.5)}, 4.0},
+        {"3.7 and 1 credits", {Graded({{95, 100}}, 3.7), Graded({{75, 100}}, 1.0)}, 14.0 / 4},
+        {"negative credits", {Graded({{95, 100}}, -3.0), Graded({{75, 100}}, 4.0)}, 2.0},
+        {"only a fraction", {Graded({{95, 100}}, 0.9)}, 0.0},
     };
     for (const auto &c : cases) {
         CStudent s;
