@@ -91,6 +91,18 @@ TEST(ArchiveString, impossibleLengths_failAtOnceNamingFieldAndOffset)
     }
 }
 
+TEST(ArchiveLoading, readsTheBytesInPlace_neverACopyOfTheWholeFile)
+{
+    const QByteArray bytes = Str("Math") + Old("caf\xE9") + I32(7) + Dbl(1.0) + FromHex("FE FF");
+    CArchive ar(bytes);
+    EXPECT_EQ(ar.ReadString(), "Math");
+    EXPECT_EQ(ar.ReadString(), QString::fromUtf8("café"));
+    EXPECT_EQ(ar.ReadInt32(), 7);
+    EXPECT_EQ(ar.ReadDouble(), 1.0);
+    EXPECT_EQ(ar.ReadWord(), 0xFFFE);
+    EXPECT_EQ(ar.buffer().constData(), bytes.constData());
+}
+
 TEST(ArchiveNumbers, littleEndian_readPastTheEndNamesFieldAndOffset_countsMustFit)
 {
     CArchive ar;
