@@ -83,6 +83,7 @@ int Render(CQuillboxView &view, const QString &out, int mode, const RenderSelect
 
 int main(int argc, char *argv[])
 {
+    CTime::ReadZoneOnce();
     if (NeedsNoDisplay(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

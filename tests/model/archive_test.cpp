@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 namespace {
 // The string read from the bytes and how many bytes it took.
@@ -181,4 +182,39 @@ TEST(ArchiveTime, fallBack_bothInstantsOfTheRepeatedHourWriteTheSameWords)
     EXPECT_TRUE(read == edt || read == est);
     EXPECT_EQ(read.GetHour(), 1);
     EXPECT_EQ(read.GetMinute(), 30);
+}
+
+namespace {
+// Local fields and back, for instants every seven hours through 2024.
+std::vector<int64_t> Conversions()
+{
+    std::vector<int64_t> out;
+    for (int64_t t = 1704067200; t < 1735689600; t += 7 * 3600) {
+        const CTime::Fields f = CTime(t).GetLocal();
+        out.push_back(((f.month * 32 + f.day) * 24 + f.hour) * 60 + f.minute);
+        out.push_back(CTime::FromLocal(f.year, f.month, f.day, f.hour, f.minute, f.second).GetTime());
+    }
+    return out;
+}
+} // namespace
+
+TEST(LocalZone, readOnce_namesTheDefaultZoneFileOnlyWhenTZIsUnset_sameResults)
+{
+    ASSERT_TRUE(kNewYork);
+    unsetenv("TZ");
+    tzset();
+    const std::vector<int64_t> unset = Conversions();
+    CTime::ReadZoneOnce();
+    EXPECT_STREQ(std::getenv("TZ"), ":/etc/localtime");
+    EXPECT_EQ(Conversions(), unset);
+
+    for (const char *set : {"America/New_York", ""}) {
+        setenv("TZ", set, 1);
+        CTime::ReadZoneOnce();
+        EXPECT_STREQ(std::getenv("TZ"), set);
+    }
+    // Daylight saving still comes from the zone that is set.
+    setenv("TZ", "America/New_York", 1);
+    CTime::ReadZoneOnce();
+    EXPECT_EQ(Words(CTime(1049612400)), "D3 07 04 00 00 00 06 00 03 00 00 00 00 00 00 00");
 }
