@@ -119,6 +119,8 @@ void ReadList(CArchive &ar, List &list, const char *countField)
 {
     list.clear();
     const int32_t n = ar.ReadCount(countField, T::kMinBytes);
+    // The count fits the bytes left (ReadCount), so this holds no more than reading makes.
+    list.reserve(n);
     for (int32_t i = 0; i < n; ++i) {
         T item;
         item.Serialize(ar);
