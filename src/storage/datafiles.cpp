@@ -182,28 +182,49 @@ FileReadResult ReadStudentFile(const QString &path, CStudent &student)
 {
     FileReadResult r;
     r.path = path;
-    QByteArray bytes;
-    r.status = ReadWhole(path, bytes, r.error);
-    if (r.status != FileReadResult::Whole)
+    QFile f(path);
+    if (!f.exists())
         return r;
-    CArchive ar(bytes);
-    try {
-        student.Serialize(ar);
-        if (!ar.atEnd()) {
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.status = FileReadResult::Unreadable;
+        r.error = FileErrorText(f);
+        return r;
+    }
+    // Read a window at a time, so that a large term is never held whole beside its classes. A
+    // file that tells no size (such as those under /proc) is read whole first.
+    const qint64 size = f.size();
+    const QByteArray whole = size > 0 ? QByteArray() : f.readAll();
+    const auto archive = [&] { return size > 0 ? CArchive(f, size) : CArchive(whole); };
+    r.status = FileReadResult::Whole;
+    if (f.error() == QFileDevice::NoError) {
+        CArchive ar = archive();
+        try {
+            student.Serialize(ar);
+            if (!ar.atEnd()) {
+                r.status = FileReadResult::Damaged;
+                r.extraBytes = ar.remaining();
+            }
+        } catch (const ArchiveError &e) {
             r.status = FileReadResult::Damaged;
-            r.extraBytes = ar.remaining();
+            r.error = QString::fromStdString(e.what());
         }
-    } catch (const ArchiveError &e) {
-        r.status = FileReadResult::Damaged;
-        r.error = QString::fromStdString(e.what());
+    }
+    if (f.error() != QFileDevice::NoError) {
+        // Not damage: the bytes could not be read at all.
+        r.status = FileReadResult::Unreadable;
+        r.error = FileErrorText(f);
+        student.m_classes.clear();
+        return r;
     }
     r.recovered = int(student.m_classes.size());
     // The class count follows the owner name; read it again just for the message.
-    CArchive peek(bytes);
-    try {
-        peek.ReadString();
-        r.expected = peek.ReadInt32();
-    } catch (const ArchiveError &) {
+    if (f.seek(0)) {
+        CArchive peek = archive();
+        try {
+            peek.ReadString();
+            r.expected = peek.ReadInt32();
+        } catch (const ArchiveError &) {
+        }
     }
     return r;
 }

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -102,6 +104,68 @@ TEST(ArchiveLoading, readsTheBytesInPlace_neverACopyOfTheWholeFile)
     EXPECT_EQ(ar.ReadDouble(), 1.0);
     EXPECT_EQ(ar.ReadWord(), 0xFFFE);
     EXPECT_EQ(ar.buffer().constData(), bytes.constData());
+}
+
+namespace {
+// Hands out its bytes at most 1000 at a time; from byte `failAt` on, every read fails.
+class PieceDevice : public QIODevice {
+public:
+    PieceDevice(const QByteArray &bytes, qint64 failAt) : m_bytes(bytes), m_failAt(failAt)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        if (m_at >= m_failAt)
+            return -1;
+        const qint64 n = std::min({max, qint64(1000), m_bytes.size() - m_at, m_failAt - m_at});
+        std::memcpy(data, m_bytes.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_failAt;
+    qint64 m_at = 0;
+};
+} // namespace
+
+TEST(ArchiveLoading, fromADevice_aWindowAtATime_readsAsFromMemory_failsWhereTheBytesStop)
+{
+    const CStudent term = MakeTerm(20, 80, 2);
+    const QByteArray bytes = Bytes(term);
+    ASSERT_GT(bytes.size(), 3 * 64 * 1024); // several windows
+    const qint64 half = bytes.size() / 2;
+    const struct {
+        QByteArray served;
+        qint64 failAt;
+        const char *error; // "" when it reads whole
+    } cases[] = {
+        {bytes, bytes.size(), ""},
+        {bytes, half, "the file could not be read"},
+        {bytes.left(half), bytes.size(), "the file ended early"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.error);
+        PieceDevice device(c.served, c.failAt);
+        CArchive ar(device, bytes.size());
+        CStudent read;
+        try {
+            read.Serialize(ar);
+            EXPECT_STREQ(c.error, "");
+            EXPECT_EQ(read, term);
+            EXPECT_TRUE(ar.atEnd());
+        } catch (const ArchiveError &e) {
+            EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << e.what();
+            EXPECT_LE(e.offset(), half);
+            EXPECT_GT(e.offset(), half - 1000);
+            EXPECT_GT(read.m_classes.size(), 0);
+        }
+    }
 }
 
 TEST(ArchiveNumbers, littleEndian_readPastTheEndNamesFieldAndOffset_countsMustFit)
