@@ -185,6 +185,22 @@ QString CArchive::ReadString(const char *field)
     return s;
 }
 
+bool CArchive::SkipExactText(QStringView text)
+{
+    const qint64 bytes = 4 + 2 * qint64(text.size());
+    if (remaining() < bytes)
+        return false;
+    need(bytes, "text");
+    const auto *p = reinterpret_cast<const uchar *>(m_buf.constData() + m_pos);
+    if (p[0] != 0xFF || p[1] != 0xFE || p[2] != 0xFF || p[3] != text.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (qFromLittleEndian<uint16_t>(p + 4 + 2 * i) != text[i].unicode())
+            return false;
+    m_pos += qsizetype(bytes);
+    return true;
+}
+
 CTime CArchive::ReadTime(const char *field)
 {
     need(kTimeBytes, field);

@@ -57,6 +57,11 @@ public:
     QString ReadString(const char *field = "text");
     CTime ReadTime(const char *field = "time");
 
+    // Skips the next text when it is exactly `text` (shorter than 255) in the UTF-16 form this
+    // system writes, and says so; otherwise reads nothing. No string is made for a text that
+    // would only be compared.
+    bool SkipExactText(QStringView text);
+
     // A list's element count. A count that the remaining bytes cannot fill, at
     // minElementBytes each, is an error at once; a negative count reads no element.
     int32_t ReadCount(const char *field, int minElementBytes);

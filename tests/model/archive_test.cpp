@@ -106,6 +106,26 @@ TEST(ArchiveLoading, readsTheBytesInPlace_neverACopyOfTheWholeFile)
     EXPECT_EQ(ar.buffer().constData(), bytes.constData());
 }
 
+TEST(ArchiveLoading, skipExactText_onlyTheSameTextInUtf16Form)
+{
+    const struct {
+        QByteArray bytes;
+        bool skipped;
+    } cases[] = {
+        {Str("REMINDER NEW VERSION") + I32(2), true},
+        {Old("REMINDER NEW VERSION") + I32(2), false}, // the same text in the 8-bit form
+        {Str("REMINDER NEW VERSIOn") + I32(2), false},
+        {Str("REMINDER NEW VERSION!") + I32(2), false},
+        {Str("REMINDER NEW VERSION").chopped(1), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(HexOf(c.bytes));
+        CArchive ar(c.bytes);
+        EXPECT_EQ(ar.SkipExactText(u"REMINDER NEW VERSION"), c.skipped);
+        EXPECT_EQ(ar.position(), c.skipped ? c.bytes.size() - 4 : 0);
+    }
+}
+
 namespace {
 // Hands out its bytes at most 1000 at a time; from byte `failAt` on, every read fails.
 class PieceDevice : public QIODevice {
