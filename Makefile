@@ -34,6 +34,7 @@ bench: build
 	./$(BUILD_DIR)/bench/quillbox_bench
 	./$(BUILD_DIR)/bench/quillbox_views_bench
 	./$(BUILD_DIR)/bench/quillbox_calendar_bench
+	sh bench/startup_render.sh $(BUILD_DIR)
 
 # A coverage-guided campaign with clang, AddressSanitizer and UndefinedBehaviorSanitizer.
 fuzz: deps

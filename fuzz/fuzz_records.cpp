@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -123,8 +124,15 @@ void DescribeDifference(const CStudent &a, const CStudent &b)
 }
 
 // Writing a record read whole and reading it back gives the same record and the same bytes.
+// Time fields out of range are no damage: the first read carries them into the next field, so
+// the input's bytes may differ from what is written, but from then on the term round-trips.
 void CheckStudentRoundTrip(const CStudent &first)
 {
+    for (const CClass &c : first.m_classes)
+        for (const CAssignment &r : c.m_reminders) {
+            const int year = r.m_timeDue.GetLocal().year;
+            Check(year >= 0 && year <= 0xFFFF, "a time read beyond the years a file holds");
+        }
     const QByteArray once = EncodeStudent(first);
     CStudent second;
     bool atEnd = false;
@@ -162,7 +170,30 @@ void CheckChartRoundTrip(const CGradeTypeArray &first)
 // Everything that turns what was read into text or numbers for the views.
 void UseTexts(const CStudent &s)
 {
-    volatile double sink = s.GetGPA();
+    // The GPA is an average of the counted classes' grade points: never outside them.
+    const double gpa = s.GetGPA();
+    double low = 0.0, high = 0.0;
+    bool counted = false, finite = true;
+    for (const CClass &c : s.m_classes) {
+        QString letter;
+        double earned = 0.0, possible = 0.0;
+        const double points = c.GetGrade(letter, earned, possible);
+        if (!c.m_bGraded || !(earned > 0.0) || possible == 0.0 || !(c.m_dCredits >= 1.0) ||
+            c.m_dCredits > 1e15)
+            continue;
+        finite = finite && std::isfinite(points) && std::isfinite(earned);
+        low = counted ? std::min(low, points) : points;
+        high = counted ? std::max(high, points) : points;
+        counted = true;
+    }
+    const double slack = 1e-9 * std::max(std::fabs(low), std::fabs(high)); // rounding only
+    if (!counted)
+        Check(gpa == 0.0, "a GPA without a counted class");
+    else if (finite && std::isfinite(gpa)) // a sum beyond the doubles is no fault of the rule
+        Check(gpa >= low - slack && gpa <= high + slack,
+              "the GPA lies outside the grade points of its classes");
+
+    volatile double sink = gpa;
     for (const CClass &c : s.m_classes) {
         QString letter;
         double earned = 0.0, possible = 0.0;
@@ -255,6 +286,19 @@ void CheckLoader(const QByteArray &bytes, bool studentWhole, bool studentAtEnd,
                                     int(first.teachers.status == FileReadResult::Damaged),
               "unexpected files in the data folder");
     }
+
+    // What was loaded saves, and the saved files read back whole as the same records; the
+    // damaged copies stay as they were.
+    const SaveReport saved = SaveData(student, teachers);
+    Check(saved.ok(), "a loaded term could not be saved");
+    CStudent again;
+    Check(ReadStudentFile(DataFilePath(QString::fromLatin1(kStudentFile)), again).status ==
+              FileReadResult::Whole,
+          "a saved term does not read back whole");
+    Check(HasNaN(student) || again == student, "a saved term reads back different");
+    for (const FileReadResult *r : {&first.student, &first.teachers})
+        if (r->status == FileReadResult::Damaged)
+            Check(FileBytes(r->damagedCopy) == bytes, "a save changed a damaged file's copy");
 
     CGradeTypeArray read = {CGradeType(QStringLiteral("Z"), 1.0, 2.0)};
     const CGradeTypeArray before = read;

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-ArchiveError::ArchiveError(const std::string &what, qsizetype offset, const std::string &reason)
+ArchiveError::ArchiveError(const std::string &what, qint64 offset, const std::string &reason)
     : std::runtime_error(reason + " while reading " + what + " at byte " + std::to_string(offset)),
       m_field(what), m_offset(offset)
 {
@@ -12,17 +12,49 @@ ArchiveError::ArchiveError(const std::string &what, qsizetype offset, const std:
 
 CArchive::CArchive() : m_storing(true) {}
 
-CArchive::CArchive(const QByteArray &bytes) : m_buf(bytes), m_storing(false) {}
+CArchive::CArchive(const QByteArray &bytes) : m_buf(bytes), m_size(bytes.size()), m_storing(false)
+{
+}
+
+CArchive::CArchive(QIODevice &device, qint64 size)
+    : m_size(size), m_device(&device), m_storing(false)
+{
+}
 
 void CArchive::fail(const char *field, const std::string &reason) const
 {
-    throw ArchiveError(field, m_pos, reason);
+    failAt(position(), field, reason);
 }
 
-void CArchive::need(qsizetype n, const char *field)
+void CArchive::failAt(qint64 offset, const char *field, const std::string &reason) const
+{
+    throw ArchiveError(field, offset, reason);
+}
+
+void CArchive::need(qint64 n, const char *field)
 {
     if (n < 0 || n > remaining())
         fail(field, "the data ends too early");
+    if (n > m_buf.size() - m_pos)
+        refill(n, field);
+}
+
+void CArchive::refill(qint64 n, const char *field)
+{
+    // Only a device archive gets here: a byte array's window is all of it.
+    constexpr qint64 kWindow = 64 * 1024;
+    m_buf.remove(0, m_pos);
+    m_base += m_pos;
+    m_pos = 0;
+    const qint64 want = qMin(qMax(n, kWindow), remaining());
+    qsizetype have = m_buf.size();
+    m_buf.resize(qsizetype(want));
+    qint64 got = 0;
+    while (have < want && (got = m_device->read(m_buf.data() + have, want - have)) > 0)
+        have += qsizetype(got);
+    m_buf.resize(have);
+    if (have < n)
+        fail(field, got < 0 ? "the file could not be read" : "the file ended early");
 }
 
 void CArchive::WriteInt32(int32_t v)
@@ -113,21 +145,19 @@ double CArchive::ReadDouble(const char *field)
 
 QString CArchive::ReadString(const char *field)
 {
-    const qsizetype start = m_pos;
+    const qint64 start = position();
     bool wide = false;
     qint64 len = 0;
     for (;;) {
         need(1, field);
-        len = static_cast<unsigned char>(m_buf[m_pos++]);
+        len = static_cast<unsigned char>(m_buf.at(m_pos++)); // const: never detach a copy
         if (len != 0xFF)
             break;
         len = ReadWord(field);
         if (len == 0xFFFE) {
             // The UTF-16 marker; the length follows again. Only one marker makes sense.
-            if (wide) {
-                m_pos = start;
-                fail(field, "a text has a repeated marker");
-            }
+            if (wide)
+                failAt(start, field, "a text has a repeated marker");
             wide = true;
             continue;
         }
@@ -138,21 +168,37 @@ QString CArchive::ReadString(const char *field)
     const qint64 bytes = wide ? len * 2 : len;
     if (bytes > remaining())
         fail(field, "a text is longer than the data that is left");
+    need(bytes, field);
     const char *p = m_buf.constData() + m_pos;
-    QString s;
+    // Exactly as long as the text: a term holds a great many short ones.
+    QString s(qsizetype(len), Qt::Uninitialized);
     if (wide) {
-        s.resize(qsizetype(len));
         char16_t *out = reinterpret_cast<char16_t *>(s.data());
         for (qint64 i = 0; i < len; ++i)
             out[i] = qFromLittleEndian<uint16_t>(p + 2 * i);
     } else {
-        s.resize(qsizetype(len));
         QChar *out = s.data();
         for (qint64 i = 0; i < len; ++i)
             out[i] = DecodeWindows1252(static_cast<unsigned char>(p[i]));
     }
     m_pos += qsizetype(bytes);
     return s;
+}
+
+bool CArchive::SkipExactText(QStringView text)
+{
+    const qint64 bytes = 4 + 2 * qint64(text.size());
+    if (remaining() < bytes)
+        return false;
+    need(bytes, "text");
+    const auto *p = reinterpret_cast<const uchar *>(m_buf.constData() + m_pos);
+    if (p[0] != 0xFF || p[1] != 0xFE || p[2] != 0xFF || p[3] != text.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (qFromLittleEndian<uint16_t>(p + 4 + 2 * i) != text[i].unicode())
+            return false;
+    m_pos += qsizetype(bytes);
+    return true;
 }
 
 CTime CArchive::ReadTime(const char *field)
@@ -166,23 +212,27 @@ CTime CArchive::ReadTime(const char *field)
     const int minute = ReadWord(field);
     const int second = ReadWord(field);
     ReadWord(field); // milliseconds: always 0
-    // Out-of-range fields would be carried into other fields (even out of the year's 16 bits)
-    // and change the time on the next save: they can only come from damage.
+    // Nothing is refused: a field out of its range carries into the next one (hour 24 is midnight
+    // of the next day), as the C library normalises it, and the next save writes the result.
+    const CTime t = CTime::FromLocal(year, month, day, hour, minute, second);
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59) {
-        m_pos -= kTimeBytes;
-        fail(field, "a date or time is out of range");
+        // Carried out of the years a Word holds, it would be written back as another year.
+        const int carried = t.GetLocal().year;
+        if (carried < 0)
+            return CTime::FromLocal(0, 1, 1, 0, 0, 0);
+        if (carried > 0xFFFF)
+            return CTime::FromLocal(0xFFFF, 12, 31, 23, 59, 59);
     }
-    return CTime::FromLocal(year, month, day, hour, minute, second);
+    return t;
 }
 
 int32_t CArchive::ReadCount(const char *field, int minElementBytes)
 {
-    const qsizetype at = m_pos;
+    const qint64 at = position();
     const int32_t n = ReadInt32(field);
-    if (n > 0 && qint64(n) * minElementBytes > remaining()) {
-        m_pos = at;
-        fail(field, "a list claims " + std::to_string(n) + " entries, more than the data can hold");
-    }
+    if (n > 0 && qint64(n) * minElementBytes > remaining())
+        failAt(at, field,
+               "a list claims " + std::to_string(n) + " entries, more than the data can hold");
     return n < 0 ? 0 : n;
 }
 

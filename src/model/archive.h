@@ -5,6 +5,7 @@
 #include "model/clock.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <cstdint>
@@ -14,13 +15,13 @@
 // A read that the bytes cannot satisfy: names what was being read and where.
 class ArchiveError : public std::runtime_error {
 public:
-    ArchiveError(const std::string &what, qsizetype offset, const std::string &reason);
+    ArchiveError(const std::string &what, qint64 offset, const std::string &reason);
     const std::string &field() const { return m_field; }
-    qsizetype offset() const { return m_offset; }
+    qint64 offset() const { return m_offset; }
 
 private:
     std::string m_field;
-    qsizetype m_offset;
+    qint64 m_offset;
 };
 
 class CArchive {
@@ -29,14 +30,19 @@ public:
     CArchive();
     // A loading archive over the given bytes.
     explicit CArchive(const QByteArray &bytes);
+    // A loading archive over the first `size` bytes of an open device, read a window at a time so
+    // that a large file is never held whole. A device that fails or ends early is an ArchiveError
+    // (device.error() tells the two apart).
+    CArchive(QIODevice &device, qint64 size);
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
 
+    // The bytes written (storing), or the bytes of the current window (loading).
     const QByteArray &buffer() const { return m_buf; }
-    qsizetype position() const { return m_pos; }
-    qsizetype remaining() const { return m_buf.size() - m_pos; }
-    bool atEnd() const { return m_pos >= m_buf.size(); }
+    qint64 position() const { return m_base + m_pos; }
+    qint64 remaining() const { return m_size - position(); }
+    bool atEnd() const { return remaining() <= 0; }
 
     void WriteInt32(int32_t v);
     void WriteWord(uint16_t v);
@@ -50,6 +56,11 @@ public:
     double ReadDouble(const char *field = "number");
     QString ReadString(const char *field = "text");
     CTime ReadTime(const char *field = "time");
+
+    // Skips the next text when it is exactly `text` (shorter than 255) in the UTF-16 form this
+    // system writes, and says so; otherwise reads nothing. No string is made for a text that
+    // would only be compared.
+    bool SkipExactText(QStringView text);
 
     // A list's element count. A count that the remaining bytes cannot fill, at
     // minElementBytes each, is an error at once; a negative count reads no element.
@@ -65,11 +76,17 @@ public:
     static constexpr int kTimeBytes = 16;
 
 private:
-    void need(qsizetype n, const char *field);
+    // Makes sure the window holds the next n bytes.
+    void need(qint64 n, const char *field);
+    void refill(qint64 n, const char *field);
     [[noreturn]] void fail(const char *field, const std::string &reason) const;
+    [[noreturn]] void failAt(qint64 offset, const char *field, const std::string &reason) const;
 
-    QByteArray m_buf;
-    qsizetype m_pos = 0;
+    QByteArray m_buf;      // loading: the window of the data that starts at m_base
+    qsizetype m_pos = 0;   // the next byte in m_buf
+    qint64 m_base = 0;
+    qint64 m_size = 0;     // loading: all the bytes there are
+    QIODevice *m_device = nullptr;
     bool m_storing;
 };
 

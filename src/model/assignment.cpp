@@ -7,8 +7,10 @@ namespace {
 bool ReadMarkerOrName(CArchive &ar, QString &name, int32_t &version, const char *nameField,
                       const char *versionField)
 {
-    const QString first = ar.ReadString(nameField);
-    if (!first.contains(QStringView(kVersionMarker))) {
+    // What this system writes starts with exactly the marker: no string needs making for it.
+    const bool marker = ar.SkipExactText(kVersionMarker);
+    const QString first = marker ? QString() : ar.ReadString(nameField);
+    if (!marker && !first.contains(QStringView(kVersionMarker))) {
         name = first;
         version = 1;
         return false;

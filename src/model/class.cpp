@@ -119,10 +119,17 @@ void ReadList(CArchive &ar, List &list, const char *countField)
 {
     list.clear();
     const int32_t n = ar.ReadCount(countField, T::kMinBytes);
+    // The count fits the bytes left (ReadCount), so this holds no more than reading makes.
+    list.reserve(n);
     for (int32_t i = 0; i < n; ++i) {
-        T item;
-        item.Serialize(ar);
-        list.append(std::move(item));
+        // Read in place; an element that breaks off is not kept.
+        list.emplaceBack();
+        try {
+            list.last().Serialize(ar);
+        } catch (...) {
+            list.removeLast();
+            throw;
+        }
     }
 }
 } // namespace
@@ -146,8 +153,9 @@ void CClass::Serialize(CArchive &ar)
         m_teacher.Serialize(ar);
         return;
     }
-    const QString first = ar.ReadString("class name");
-    const bool versioned = first.contains(QStringView(kVersionMarker));
+    const bool marker = ar.SkipExactText(kVersionMarker);
+    const QString first = marker ? QString() : ar.ReadString("class name");
+    const bool versioned = marker || first.contains(QStringView(kVersionMarker));
     if (versioned) {
         m_strName = ar.ReadString("class name");
         ar.ReadInt32("class version");

@@ -1,5 +1,6 @@
 #include "model/clock.h"
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -20,6 +21,13 @@ CTime CTime::FromLocal(int year, int month, int day, int hour, int minute, int s
 }
 
 CTime CTime::GetCurrentTime() { return Clock::Now(); }
+
+void CTime::ReadZoneOnce()
+{
+    if (!std::getenv("TZ"))
+        setenv("TZ", ":/etc/localtime", 1);
+    tzset();
+}
 
 CTime::Fields CTime::GetLocal() const
 {

@@ -15,6 +15,11 @@ public:
     // Local wall-clock fields -> instant. Daylight saving is decided by mktime (tm_isdst = -1).
     static CTime FromLocal(int year, int month, int day, int hour, int minute, int second);
     static CTime GetCurrentTime();
+    // With TZ unset the C library's mktime looks at /etc/localtime again on every call, one stat()
+    // per stored time when a term loads. Naming that same default file in TZ (":/etc/localtime")
+    // lets it read the zone once, with the same results. A TZ that is set is left alone. Call it
+    // first thing in main, before any thread can read the environment.
+    static void ReadZoneOnce();
 
     int64_t GetTime() const { return m_t; }
 

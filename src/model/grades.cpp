@@ -15,11 +15,15 @@ void CClass::SetDefaultGradeChart()
 }
 
 namespace {
+// earned / possible * 100 can land a hair below the exact value (29 of 100 is 28.999999999999996):
+// a percentage this close to a row's minimum reaches it. Far below anything a text shows.
+constexpr double kPercentTolerance = 1e-9;
+
 // First row whose minimum the percentage reaches; below every row (or no rows) is F.
 double LookUp(const CGradeTypeArray &chart, double percentage, QString &letter)
 {
     for (const CGradeType &row : chart) {
-        if (!(percentage < row.m_dMinPercent)) {
+        if (!(percentage + kPercentTolerance < row.m_dMinPercent)) {
             letter = row.m_strLetter;
             return row.m_dGradePoints;
         }
@@ -28,10 +32,11 @@ double LookUp(const CGradeTypeArray &chart, double percentage, QString &letter)
     return 0.0;
 }
 
-// Credits count in the weight truncated toward zero; a value no int can hold counts as 0.
-long long TruncatedCredits(double credits)
+// The credits a class weighs with: truncated toward zero, as the class dialog shows them. Below
+// one (fractions, negatives from old files) or beyond any int, it weighs nothing.
+long long WholeCredits(double credits)
 {
-    if (!std::isfinite(credits) || std::fabs(credits) > 1e15)
+    if (!std::isfinite(credits) || credits < 1.0 || credits > 1e15)
         return 0;
     return static_cast<long long>(credits);
 }
@@ -73,9 +78,12 @@ double CStudent::GetGPA() const
         QString letter;
         double earned = 0.0, possible = 0.0;
         const double points = c.GetGrade(letter, earned, possible);
-        if (earned > 0.0) {
-            sum += c.m_dCredits * points;
-            weight += TruncatedCredits(c.m_dCredits);
+        // Sum and weight take the same credits, so the average stays within the chart's points.
+        const long long credits = WholeCredits(c.m_dCredits);
+        // Only extra credit done and nothing possible yet is "I": not graded yet, not a 0.
+        if (earned > 0.0 && possible != 0.0) {
+            sum += double(credits) * points;
+            weight += credits;
         }
     }
     return weight != 0 ? sum / double(weight) : 0.0;

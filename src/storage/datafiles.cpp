@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 
@@ -29,6 +30,11 @@ QString FileErrorText(const QFileDevice &f)
     }
     QString s = f.errorString();
     return s.isEmpty() ? Tr("unknown error") : s;
+}
+
+QString ExtraBytesText(qsizetype n)
+{
+    return n == 1 ? Tr("1 extra byte") : Tr("%1 extra bytes").arg(n);
 }
 
 // Reads a whole file. Missing -> Missing; cannot open or read -> Unreadable.
@@ -74,6 +80,56 @@ void CopyDamagedAside(FileReadResult &r, const QByteArray &bytes, const QString 
         r.damagedCopy = target;
     else
         r.copyError = error;
+}
+
+// Files the last load found but could not read, or found damaged and could not copy aside:
+// replacing one would lose what it holds, so no save writes over it while it is there.
+struct HeldFile {
+    QString path;
+    QString reason;      // why it could not be read, or copied aside
+    QString copyPrefix;  // a damaged file: the copy aside that a save tries again first
+    QString copyExt;
+};
+QList<HeldFile> g_held;
+
+void HoldIfAtRisk(const FileReadResult &r, const QString &copyPrefix, const QString &copyExt)
+{
+    if (r.status == FileReadResult::Unreadable)
+        g_held.append({r.path, r.error, QString(), QString()});
+    else if (r.status == FileReadResult::Damaged && r.damagedCopy.isEmpty())
+        g_held.append({r.path, r.copyError, copyPrefix, copyExt});
+}
+
+// True when a save may replace the file at path; otherwise why not.
+bool MayReplace(const QString &path, QString &why)
+{
+    const auto held = std::find_if(g_held.begin(), g_held.end(),
+                                   [&](const HeldFile &h) { return h.path == path; });
+    if (held == g_held.end())
+        return true;
+    const QFileInfo there(path);
+    if (!there.exists() && !there.isSymLink()) {
+        g_held.erase(held); // moved away: nothing left to lose
+        return true;
+    }
+    if (held->copyPrefix.isEmpty()) {
+        why = Tr("it could not be read when Quillbox started (%1), and saving over it would lose "
+                 "what it holds")
+                  .arg(held->reason);
+        return false;
+    }
+    FileReadResult copy;
+    QByteArray bytes;
+    if (ReadWhole(path, bytes, copy.copyError) == FileReadResult::Whole)
+        CopyDamagedAside(copy, bytes, held->copyPrefix, held->copyExt);
+    if (!copy.damagedCopy.isEmpty()) {
+        g_held.erase(held); // kept as it was: the save may go ahead
+        return true;
+    }
+    why = Tr("it is damaged and could not be copied aside (%1), and saving over it would lose "
+             "what it holds")
+              .arg(copy.copyError);
+    return false;
 }
 
 } // namespace
@@ -125,48 +181,83 @@ FileReadResult ReadStudentFile(const QString &path, CStudent &student)
 {
     FileReadResult r;
     r.path = path;
-    QByteArray bytes;
-    r.status = ReadWhole(path, bytes, r.error);
-    if (r.status != FileReadResult::Whole)
+    QFile f(path);
+    if (!f.exists())
         return r;
-    CArchive ar(bytes);
-    try {
-        student.Serialize(ar);
-        if (!ar.atEnd())
-            throw ArchiveError("the end of the term", ar.position(),
-                               "unexpected bytes follow the last class");
-    } catch (const ArchiveError &e) {
-        r.status = FileReadResult::Damaged;
-        r.error = QString::fromStdString(e.what());
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.status = FileReadResult::Unreadable;
+        r.error = FileErrorText(f);
+        return r;
+    }
+    // Read a window at a time, so that a large term is never held whole beside its classes. A
+    // file that tells no size (such as those under /proc) is read whole first.
+    const qint64 size = f.size();
+    const QByteArray whole = size > 0 ? QByteArray() : f.readAll();
+    const auto archive = [&] { return size > 0 ? CArchive(f, size) : CArchive(whole); };
+    r.status = FileReadResult::Whole;
+    if (f.error() == QFileDevice::NoError) {
+        CArchive ar = archive();
+        try {
+            student.Serialize(ar);
+            if (!ar.atEnd()) {
+                r.status = FileReadResult::Damaged;
+                r.extraBytes = ar.remaining();
+            }
+        } catch (const ArchiveError &e) {
+            r.status = FileReadResult::Damaged;
+            r.error = QString::fromStdString(e.what());
+        }
+    }
+    if (f.error() != QFileDevice::NoError) {
+        // Not damage: the bytes could not be read at all.
+        r.status = FileReadResult::Unreadable;
+        r.error = FileErrorText(f);
+        student.m_classes.clear();
+        return r;
     }
     r.recovered = int(student.m_classes.size());
     // The class count follows the owner name; read it again just for the message.
-    CArchive peek(bytes);
-    try {
-        peek.ReadString();
-        r.expected = peek.ReadInt32();
-    } catch (const ArchiveError &) {
+    if (f.seek(0)) {
+        CArchive peek = archive();
+        try {
+            peek.ReadString();
+            r.expected = peek.ReadInt32();
+        } catch (const ArchiveError &) {
+        }
     }
     return r;
 }
 
 QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
 {
+    const QString name = QFileInfo(r.path).fileName();
+    if (r.status == FileReadResult::Unreadable && !isRestore)
+        return Tr("The term file %1 could not be read (%2). Quillbox started without its classes "
+                  "and will not save over it; once the file can be read, start Quillbox again.")
+            .arg(name, r.error);
     if (r.status != FileReadResult::Damaged)
         return QString();
-    const QString name = QFileInfo(r.path).fileName();
-    QString text = isRestore
-                       ? Tr("The file %1 you chose is damaged and could only be read in part.")
-                             .arg(name)
-                       : Tr("The term file %1 is damaged and could only be read in part.")
-                             .arg(name);
-    if (r.expected > 0)
-        text += QLatin1Char(' ') + Tr("%1 of its %2 classes were recovered.")
-                                       .arg(r.recovered)
-                                       .arg(r.expected);
-    else
-        text += QLatin1Char(' ') + Tr("%1 classes were recovered.").arg(r.recovered);
-    text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(r.error);
+    QString text;
+    if (r.extraBytes > 0) {
+        text = (isRestore ? Tr("The file %1 you chose has %2 after its last class.")
+                          : Tr("The term file %1 has %2 after its last class."))
+                   .arg(name, ExtraBytesText(r.extraBytes)) +
+               QLatin1Char(' ') +
+               Tr("All %1 classes it lists were read; the extra bytes were left out.")
+                   .arg(r.recovered);
+    } else {
+        text = isRestore ? Tr("The file %1 you chose is damaged and could only be read in part.")
+                               .arg(name)
+                         : Tr("The term file %1 is damaged and could only be read in part.")
+                               .arg(name);
+        if (r.expected > 0)
+            text += QLatin1Char(' ') + Tr("%1 of its %2 classes were recovered.")
+                                           .arg(r.recovered)
+                                           .arg(r.expected);
+        else
+            text += QLatin1Char(' ') + Tr("%1 classes were recovered.").arg(r.recovered);
+        text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(r.error);
+    }
     if (isRestore)
         text += QLatin1Char(' ') + Tr("The file itself was left as it was.");
     else if (!r.damagedCopy.isEmpty())
@@ -175,36 +266,16 @@ QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
                     .arg(QDir::toNativeSeparators(r.damagedCopy));
     else
         text += QLatin1Char(' ') +
-                Tr("The damaged file could not be copied aside (%1); it will be replaced at "
-                   "the next save.")
+                Tr("The damaged file could not be copied aside (%1), so Quillbox will not save "
+                   "over it until a save can copy it first.")
                     .arg(r.copyError);
     return text;
-}
-
-void RemoveStaleTemporaries()
-{
-    // A save killed between writing its temporary and renaming it leaves NAME.XXXXXX behind;
-    // the data files themselves are whole, so these are only litter (and would show up among
-    // the student files offered for a restore).
-    const QDir dir(DataDir());
-    for (const char *name : {kStudentFile, kTeachersFile, kGradeChartFile}) {
-        const QString prefix = QLatin1String(name) + QLatin1Char('.');
-        for (const QString &file : dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files)) {
-            const QString suffix = file.mid(prefix.size());
-            const bool temporary = std::all_of(suffix.begin(), suffix.end(),
-                                               [](QChar c) { return c.isLetterOrNumber(); });
-            if (temporary)
-                QFile::remove(dir.filePath(file));
-        }
-    }
 }
 
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
 {
     LoadReport report;
-    if (!readOnly)
-        RemoveStaleTemporaries();
-
+    g_held.clear();
     report.student = ReadStudentFile(DataFilePath(kStudentFile), student);
     if (report.student.status == FileReadResult::Damaged && !readOnly) {
         QByteArray bytes;
@@ -225,9 +296,10 @@ LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
             CArchive peek(bytes);
             t.expected = peek.ReadInt32();
             SerializeTeachers(ar, teachers);
-            if (!ar.atEnd())
-                throw ArchiveError("the end of the instructor list", ar.position(),
-                                   "unexpected bytes follow the last instructor");
+            if (!ar.atEnd()) {
+                t.status = FileReadResult::Damaged;
+                t.extraBytes = ar.remaining();
+            }
         } catch (const ArchiveError &e) {
             t.status = FileReadResult::Damaged;
             t.error = QString::fromStdString(e.what());
@@ -236,6 +308,8 @@ LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly)
         if (t.status == FileReadResult::Damaged && !readOnly)
             CopyDamagedAside(t, bytes, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
     }
+    HoldIfAtRisk(report.student, QStringLiteral("studentdef-damaged"), QStringLiteral(".stn"));
+    HoldIfAtRisk(report.teachers, QStringLiteral("teachers-damaged"), QStringLiteral(".dat"));
     return report;
 }
 
@@ -245,23 +319,39 @@ QString LoadReport::message() const
     const QString s = DescribeStudentRead(student, false);
     if (!s.isEmpty())
         parts << s;
+    if (teachers.status == FileReadResult::Unreadable)
+        parts << Tr("The instructor file %1 could not be read (%2). Quillbox started without its "
+                    "instructors and will not save over it; once the file can be read, start "
+                    "Quillbox again.")
+                     .arg(QFileInfo(teachers.path).fileName(), teachers.error);
     if (teachers.status == FileReadResult::Damaged) {
-        QString text = Tr("The instructor file %1 is damaged and could only be read in part.")
-                           .arg(QFileInfo(teachers.path).fileName());
-        if (teachers.expected > 0)
-            text += QLatin1Char(' ') + Tr("%1 of its %2 instructors were recovered.")
-                                           .arg(teachers.recovered)
-                                           .arg(teachers.expected);
-        else
-            text += QLatin1Char(' ') + Tr("%1 instructors were recovered.").arg(teachers.recovered);
-        text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(teachers.error);
+        const QString name = QFileInfo(teachers.path).fileName();
+        QString text;
+        if (teachers.extraBytes > 0) {
+            text = Tr("The instructor file %1 has %2 after its last instructor.")
+                       .arg(name, ExtraBytesText(teachers.extraBytes)) +
+                   QLatin1Char(' ') +
+                   Tr("All %1 instructors it lists were read; the extra bytes were left out.")
+                       .arg(teachers.recovered);
+        } else {
+            text = Tr("The instructor file %1 is damaged and could only be read in part.")
+                       .arg(name);
+            if (teachers.expected > 0)
+                text += QLatin1Char(' ') + Tr("%1 of its %2 instructors were recovered.")
+                                               .arg(teachers.recovered)
+                                               .arg(teachers.expected);
+            else
+                text += QLatin1Char(' ') +
+                        Tr("%1 instructors were recovered.").arg(teachers.recovered);
+            text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(teachers.error);
+        }
         if (!teachers.damagedCopy.isEmpty())
             text += QLatin1Char(' ') + Tr("The damaged file was kept as %1.")
                                            .arg(QDir::toNativeSeparators(teachers.damagedCopy));
         else
             text += QLatin1Char(' ') +
-                    Tr("The damaged file could not be copied aside (%1); it will be replaced at "
-                       "the next save.")
+                    Tr("The damaged file could not be copied aside (%1), so Quillbox will not "
+                       "save over it until a save can copy it first.")
                         .arg(teachers.copyError);
         parts << text;
     }
@@ -276,13 +366,17 @@ SaveReport SaveData(const CStudent &student, const CTeacherArray &teachers)
                                .arg(QDir::toNativeSeparators(DataDir()));
         return report;
     }
-    QString error;
-    if (!WriteFileSafely(DataFilePath(kStudentFile), EncodeStudent(student), &error))
-        report.failures << Tr("%1 could not be written: %2.")
-                               .arg(QDir::toNativeSeparators(DataFilePath(kStudentFile)), error);
-    if (!WriteFileSafely(DataFilePath(kTeachersFile), EncodeTeachers(teachers), &error))
-        report.failures << Tr("%1 could not be written: %2.")
-                               .arg(QDir::toNativeSeparators(DataFilePath(kTeachersFile)), error);
+    const auto save = [&](const char *name, const QByteArray &bytes) {
+        const QString path = DataFilePath(name);
+        const QString shown = QDir::toNativeSeparators(path);
+        QString error;
+        if (!MayReplace(path, error))
+            report.failures << Tr("%1 was not replaced: %2.").arg(shown, error);
+        else if (!WriteFileSafely(path, bytes, &error))
+            report.failures << Tr("%1 could not be written: %2.").arg(shown, error);
+    };
+    save(kStudentFile, EncodeStudent(student));
+    save(kTeachersFile, EncodeTeachers(teachers));
     return report;
 }
 

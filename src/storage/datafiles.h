@@ -17,6 +17,7 @@ struct FileReadResult {
     QString error;      // why it could not be opened, or where the damage begins
     int recovered = 0;  // classes or instructors read whole
     int expected = -1;  // what the file said it held, when that was read
+    qsizetype extraBytes = 0; // bytes after the last record (Damaged, though every record read)
     QString damagedCopy; // where the damaged file was copied aside ("" when not copied)
     QString copyError;   // why the copy aside failed
 };
@@ -24,7 +25,8 @@ struct FileReadResult {
 struct LoadReport {
     FileReadResult student;
     FileReadResult teachers;
-    // A plain-words message for the user when something was damaged; empty otherwise.
+    // A plain-words message for the user when a file was damaged or could not be read; empty
+    // when there is nothing to tell.
     QString message() const;
     bool damaged() const
     {
@@ -40,16 +42,18 @@ struct SaveReport {
 };
 
 // Reads the student file and appends the instructors of the instructor file. A missing file is
-// skipped silently. A damaged file keeps every class (instructor) read whole, is copied aside as
+// skipped silently; one that is there but cannot be read is reported and kept from saves. A
+// damaged file keeps every class (instructor) read whole, is copied aside as
 // "studentdef-damaged-STAMP.stn" ("teachers-damaged-STAMP.dat") before anything can write over it,
-// and is reported in the result.
-// Temporaries left by a save that was killed before its rename are removed first.
-// readOnly (headless rendering): neither removes temporaries nor copies a damaged file aside.
+// and is reported in the result. No file is ever deleted: not even one named like the temporary
+// of a killed save, which may hold the newest term.
+// readOnly (headless rendering): does not copy a damaged file aside.
 LoadReport LoadData(CStudent &student, CTeacherArray &teachers, bool readOnly = false);
-void RemoveStaleTemporaries();
 
 // Writes both files, each through a temporary that replaces the old file only when whole.
-// A failure of one does not stop the other.
+// A failure of one does not stop the other. A file that the last LoadData could not read, or
+// found damaged and could not copy aside, is not replaced while it is there (a damaged one once a
+// copy aside succeeds), and is reported as not saved.
 SaveReport SaveData(const CStudent &student, const CTeacherArray &teachers);
 
 // Reads a student record from any file (a restore). The file itself is never changed or copied.

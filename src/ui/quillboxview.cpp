@@ -102,8 +102,9 @@ void CQuillboxView::OnInitialUpdate()
 
     const LoadReport report = LoadData(m_student, m_teachers, m_options.headless);
     SortClassesByName(m_student);
-    if (report.damaged() && !m_options.headless)
-        m_dialogs.Inform(report.message(), tr("Quillbox"));
+    const QString told = report.message();
+    if (!told.isEmpty() && !m_options.headless)
+        m_dialogs.Inform(told, tr("Quillbox"));
 
     m_state.m_bHideNoDays = Settings::ReadInt(Settings::Key::HideNoDays) != 0;
     RunStartDaySearch(m_state, m_student, Clock::Now());

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <vector>
 
 namespace {
 // The string read from the bytes and how many bytes it took.
@@ -91,6 +94,100 @@ TEST(ArchiveString, impossibleLengths_failAtOnceNamingFieldAndOffset)
     }
 }
 
+TEST(ArchiveLoading, readsTheBytesInPlace_neverACopyOfTheWholeFile)
+{
+    const QByteArray bytes = Str("Math") + Old("caf\xE9") + I32(7) + Dbl(1.0) + FromHex("FE FF");
+    CArchive ar(bytes);
+    EXPECT_EQ(ar.ReadString(), "Math");
+    EXPECT_EQ(ar.ReadString(), QString::fromUtf8("café"));
+    EXPECT_EQ(ar.ReadInt32(), 7);
+    EXPECT_EQ(ar.ReadDouble(), 1.0);
+    EXPECT_EQ(ar.ReadWord(), 0xFFFE);
+    EXPECT_EQ(ar.buffer().constData(), bytes.constData());
+}
+
+TEST(ArchiveLoading, skipExactText_onlyTheSameTextInUtf16Form)
+{
+    const struct {
+        QByteArray bytes;
+        bool skipped;
+    } cases[] = {
+        {Str("REMINDER NEW VERSION") + I32(2), true},
+        {Old("REMINDER NEW VERSION") + I32(2), false}, // the same text in the 8-bit form
+        {Str("REMINDER NEW VERSIOn") + I32(2), false},
+        {Str("REMINDER NEW VERSION!") + I32(2), false},
+        {Str("REMINDER NEW VERSION").chopped(1), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(HexOf(c.bytes));
+        CArchive ar(c.bytes);
+        EXPECT_EQ(ar.SkipExactText(u"REMINDER NEW VERSION"), c.skipped);
+        EXPECT_EQ(ar.position(), c.skipped ? c.bytes.size() - 4 : 0);
+    }
+}
+
+namespace {
+// Hands out its bytes at most 1000 at a time; from byte `failAt` on, every read fails.
+class PieceDevice : public QIODevice {
+public:
+    PieceDevice(const QByteArray &bytes, qint64 failAt) : m_bytes(bytes), m_failAt(failAt)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        if (m_at >= m_failAt)
+            return -1;
+        const qint64 n = std::min({max, qint64(1000), m_bytes.size() - m_at, m_failAt - m_at});
+        std::memcpy(data, m_bytes.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_failAt;
+    qint64 m_at = 0;
+};
+} // namespace
+
+TEST(ArchiveLoading, fromADevice_aWindowAtATime_readsAsFromMemory_failsWhereTheBytesStop)
+{
+    const CStudent term = MakeTerm(20, 80, 2);
+    const QByteArray bytes = Bytes(term);
+    ASSERT_GT(bytes.size(), 3 * 64 * 1024); // several windows
+    const qint64 half = bytes.size() / 2;
+    const struct {
+        QByteArray served;
+        qint64 failAt;
+        const char *error; // "" when it reads whole
+    } cases[] = {
+        {bytes, bytes.size(), ""},
+        {bytes, half, "the file could not be read"},
+        {bytes.left(half), bytes.size(), "the file ended early"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.error);
+        PieceDevice device(c.served, c.failAt);
+        CArchive ar(device, bytes.size());
+        CStudent read;
+        try {
+            read.Serialize(ar);
+            EXPECT_STREQ(c.error, "");
+            EXPECT_EQ(read, term);
+            EXPECT_TRUE(ar.atEnd());
+        } catch (const ArchiveError &e) {
+            EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << e.what();
+            EXPECT_LE(e.offset(), half);
+            EXPECT_GT(e.offset(), half - 1000);
+            EXPECT_GT(read.m_classes.size(), 0);
+        }
+    }
+}
+
 TEST(ArchiveNumbers, littleEndian_readPastTheEndNamesFieldAndOffset_countsMustFit)
 {
     CArchive ar;
@@ -169,4 +266,39 @@ TEST(ArchiveTime, fallBack_bothInstantsOfTheRepeatedHourWriteTheSameWords)
     EXPECT_TRUE(read == edt || read == est);
     EXPECT_EQ(read.GetHour(), 1);
     EXPECT_EQ(read.GetMinute(), 30);
+}
+
+namespace {
+// Local fields and back, for instants every seven hours through 2024.
+std::vector<int64_t> Conversions()
+{
+    std::vector<int64_t> out;
+    for (int64_t t = 1704067200; t < 1735689600; t += 7 * 3600) {
+        const CTime::Fields f = CTime(t).GetLocal();
+        out.push_back(((f.month * 32 + f.day) * 24 + f.hour) * 60 + f.minute);
+        out.push_back(CTime::FromLocal(f.year, f.month, f.day, f.hour, f.minute, f.second).GetTime());
+    }
+    return out;
+}
+} // namespace
+
+TEST(LocalZone, readOnce_namesTheDefaultZoneFileOnlyWhenTZIsUnset_sameResults)
+{
+    ASSERT_TRUE(kNewYork);
+    unsetenv("TZ");
+    tzset();
+    const std::vector<int64_t> unset = Conversions();
+    CTime::ReadZoneOnce();
+    EXPECT_STREQ(std::getenv("TZ"), ":/etc/localtime");
+    EXPECT_EQ(Conversions(), unset);
+
+    for (const char *set : {"America/New_York", ""}) {
+        setenv("TZ", set, 1);
+        CTime::ReadZoneOnce();
+        EXPECT_STREQ(std::getenv("TZ"), set);
+    }
+    // Daylight saving still comes from the zone that is set.
+    setenv("TZ", "America/New_York", 1);
+    CTime::ReadZoneOnce();
+    EXPECT_EQ(Words(CTime(1049612400)), "D3 07 04 00 00 00 06 00 03 00 00 00 00 00 00 00");
 }

@@ -1,6 +1,6 @@
-// Damaged and hostile student files: truncation at every length, huge and negative counts, times
-// out of range. Reading must end in an ArchiveError (never a crash or a huge allocation) and keep
-// what was whole.
+// Damaged and hostile student files: truncation at every length, huge and negative counts. Reading
+// must end in an ArchiveError (never a crash or a huge allocation) and keep what was whole. Times
+// out of range are no damage: they read.
 
 #include "model/archive.h"
 #include "model/student.h"
@@ -119,7 +119,7 @@ TEST(StudentFile, negativeCounts_readNoElement)
     }
 }
 
-TEST(StudentFile, timeFieldsOutOfRange_areAReadErrorNotADifferentTime)
+TEST(StudentFile, timeFieldsOutOfRange_carryIntoTheNextField_withinTheYearsAFileHolds)
 {
     // Eight Words: year, month, day of week, day, hour, minute, second, milliseconds.
     const auto words = [](std::initializer_list<int> values) {
@@ -128,26 +128,46 @@ TEST(StudentFile, timeFieldsOutOfRange_areAReadErrorNotADifferentTime)
                 ar.WriteWord(uint16_t(v));
         });
     };
-    const QList<QByteArray> bad = {
-        words({0, 0, 0, 1, 0, 0, 0, 0}),       // month 0 would fall into year -1
-        words({65535, 13, 0, 1, 0, 0, 0, 0}),  // month 13 would leave the year's 16 bits
-        words({2003, 7, 3, 0, 21, 40, 0, 0}),  // day 0
-        words({2003, 7, 3, 32, 21, 40, 0, 0}), // day 32
-        words({2003, 7, 3, 9, 24, 40, 0, 0}),  // hour 24
-        words({2003, 7, 3, 9, 21, 60, 0, 0}),  // minute 60
-        words({2003, 7, 3, 9, 21, 40, 60, 0}), // second 60
+    const CTime first = CTime::FromLocal(0, 1, 1, 0, 0, 0);
+    const CTime last = CTime::FromLocal(65535, 12, 31, 23, 59, 59);
+    const struct {
+        QByteArray bytes;
+        CTime read;
+    } cases[] = {
+        {words({2003, 7, 3, 9, 24, 40, 0, 0}), CTime::FromLocal(2003, 7, 10, 0, 40, 0)},
+        {words({2003, 13, 3, 9, 21, 40, 0, 0}), CTime::FromLocal(2004, 1, 9, 21, 40, 0)},
+        {words({2003, 7, 3, 0, 21, 40, 0, 0}), CTime::FromLocal(2003, 6, 30, 21, 40, 0)},
+        {words({2003, 7, 3, 32, 21, 40, 0, 0}), CTime::FromLocal(2003, 8, 1, 21, 40, 0)},
+        {words({2003, 7, 3, 9, 21, 60, 60, 0}), CTime::FromLocal(2003, 7, 9, 22, 1, 0)},
+        {words({2003, 12, 6, 31, 23, 59, 59, 999}), CTime::FromLocal(2003, 12, 31, 23, 59, 59)},
+        // Carried out of the years a Word holds: the nearest time the file can hold.
+        {words({0, 0, 0, 1, 0, 0, 0, 0}), first},
+        {words({65535, 13, 0, 1, 0, 0, 0, 0}), last},
+        {words({65535, 65535, 65535, 65535, 65535, 65535, 65535, 65535}), last},
     };
-    for (const QByteArray &bytes : bad) {
-        SCOPED_TRACE(HexOf(bytes));
-        try {
-            CArchive(bytes).ReadTime("due time");
-            ADD_FAILURE() << "accepted";
-        } catch (const ArchiveError &e) {
-            EXPECT_EQ(e.field(), "due time");
-            EXPECT_EQ(e.offset(), 0);
-        }
+    for (const auto &c : cases) {
+        SCOPED_TRACE(HexOf(c.bytes));
+        CArchive ar(c.bytes);
+        const CTime read = ar.ReadTime();
+        EXPECT_EQ(read, c.read);
+        EXPECT_TRUE(ar.atEnd());
+        // What was read is written back as it reads.
+        EXPECT_EQ(CArchive(Tm(read)).ReadTime(), read);
     }
-    // The edges of every range read.
-    EXPECT_EQ(CArchive(words({2003, 12, 6, 31, 23, 59, 59, 999})).ReadTime(),
-              CTime::FromLocal(2003, 12, 31, 23, 59, 59));
+
+    // One such time in the first class costs no class.
+    const CStudent term = MakeTerm(3, 2, 4);
+    QByteArray bytes = Bytes(term);
+    const CTime due = term.m_classes[0].m_reminders[0].m_timeDue;
+    const qsizetype at = bytes.indexOf(Tm(due));
+    ASSERT_GT(at, 0);
+    bytes.replace(at + 8, 2, words({24}));
+    qsizetype used = 0;
+    const CStudent read = Read<CStudent>(bytes, &used);
+    EXPECT_EQ(used, bytes.size());
+    ASSERT_EQ(read.m_classes.size(), 3);
+    const CTime::Fields f = due.GetLocal();
+    EXPECT_EQ(read.m_classes[0].m_reminders[0].m_timeDue,
+              CTime::FromLocal(f.year, f.month, f.day, 24, f.minute, f.second));
+    EXPECT_EQ(read.m_classes.mid(1), term.m_classes.mid(1));
 }

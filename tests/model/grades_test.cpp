@@ -57,6 +57,28 @@ TEST(ClassGrade, defaultChartBoundaries_andExtraCredit)
         EXPECT_EQ(GradeOf(k.c), k.grade);
 }
 
+TEST(ClassGrade, aPercentageOnARowsMinimumEarnsThatRow_despiteRounding)
+{
+    // earned / possible * 100 lands a hair below these minimums in binary (57.99999999999999).
+    const struct {
+        double earned, possible, minimum;
+    } cases[] = {{29, 100, 29}, {57, 100, 57}, {58, 100, 58}, {29, 50, 58}, {1, 3, 100.0 / 3}};
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.minimum);
+        CClass c = Graded({{k.earned, k.possible}});
+        c.m_gradeChart = {{"Pass", 1.0, k.minimum}};
+        QString letter;
+        double earned, possible;
+        EXPECT_EQ(c.GetGrade(letter, earned, possible), 1.0);
+        EXPECT_EQ(letter, QString("Pass"));
+        c.GetLetterGrade(letter, k.earned, k.possible);
+        EXPECT_EQ(letter, QString("Pass"));
+        // A minimum a millionth of a percent higher is not reached.
+        c.m_gradeChart[0].m_dMinPercent += 1e-6;
+        EXPECT_EQ(GradeOf(c).substr(0, 1), "F");
+    }
+}
+
 TEST(ClassGrade, chartRowsAreTriedInOrder_emptyChartIsF)
 {
     CClass c = Graded({{40, 50}}); // 80 percent
@@ -117,8 +139,28 @@ TEST(GradePointAverage, creditWeightedOverGradedClassesWithPointsEarned)
     // An F with some points earned counts with its full credits.
     s.m_classes = {Graded({{95, 100}}, 3.0), Graded({{72, 100}}, 4.0), Graded({{10, 100}}, 3.0)};
     EXPECT_DOUBLE_EQ(s.GetGPA(), 20.0 / 10.0);
+}
 
-    // Credits weigh truncated.
-    s.m_classes = {Graded({{95, 100}}, 2.5), Graded({{75, 100}}, 0.5)};
-    EXPECT_DOUBLE_EQ(s.GetGPA(), (2.5 * 4.0 + 0.5 * 2.0) / 2);
+TEST(GradePointAverage, incompleteClassesStayOut_creditsWeighWhole_averageStaysWithinTheChart)
+{
+    const struct {
+        const char *what;
+        QList<CClass> classes;
+        double gpa;
+    } cases[] = {
+        // "I": extra credit done, nothing possible yet.
+        {"A beside an I", {Graded({{45, 50}}), Graded({{5, 0}})}, 4.0},
+        {"only an I", {Graded({{5, 0}}, 3.0)}, 0.0},
+        // Old files may hold fractional or negative credits: sum and weight take the same whole
+        // credits, and a class below one credit counts in neither.
+        {"2.5 and 0.5 credits", {Graded({{95, 100}}, 2.5), Graded({{75, 100}}, 0.5)}, 4.0},
+        {"3.7 and 1 credits", {Graded({{95, 100}}, 3.7), Graded({{75, 100}}, 1.0)}, 14.0 / 4},
+        {"negative credits", {Graded({{95, 100}}, -3.0), Graded({{75, 100}}, 4.0)}, 2.0},
+        {"only a fraction", {Graded({{95, 100}}, 0.9)}, 0.0},
+    };
+    for (const auto &c : cases) {
+        CStudent s;
+        s.m_classes = c.classes;
+        EXPECT_DOUBLE_EQ(s.GetGPA(), c.gpa) << c.what;
+    }
 }

@@ -179,4 +179,29 @@ TEST_F(DamagedFilesTest, hugeClassCountAndCutInstructors_keepWholeRecords_messag
     EXPECT_TRUE(report.message().contains(kTeachersCopy));
 }
 
+TEST_F(DamagedFilesTest, copyAsideFails_fileIsNotSavedOver_untilASaveCanCopyItFirst)
+{
+    const QByteArray cut = EncodeStudent(MakeTerm(10, 200, 2)).chopped(10);
+    ASSERT_GT(cut.size(), 128 * 1024);
+    WriteBytes(DataFilePath(kStudentFile), cut);
+    const CStudent small = MakeTerm(1, 1);
+    {
+        FileSizeLimit limit(64 * 1024); // a small term fits, a copy of the cut file not
+        const LoadReport report = load();
+        ASSERT_EQ(report.student.status, FileReadResult::Damaged);
+        EXPECT_TRUE(report.student.damagedCopy.isEmpty());
+        EXPECT_TRUE(report.message().contains("will not save over it"))
+            << report.message().toStdString();
+        const SaveReport save = SaveData(small, saved);
+        ASSERT_EQ(save.failures.size(), 1) << save.message().toStdString();
+        EXPECT_TRUE(save.failures[0].contains(DataFilePath(kStudentFile)));
+        EXPECT_EQ(ReadBytes(DataFilePath(kStudentFile)), cut);
+        EXPECT_TRUE(copies().isEmpty());
+    }
+    const SaveReport save = SaveData(small, saved);
+    EXPECT_TRUE(save.ok()) << save.message().toStdString();
+    EXPECT_EQ(ReadBytes(m_dir.filePath(kStudentCopy)), cut);
+    EXPECT_EQ(ReadBytes(DataFilePath(kStudentFile)), EncodeStudent(small));
+}
+
 } // namespace

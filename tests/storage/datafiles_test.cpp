@@ -11,8 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <cstring>
+#include <functional>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -85,16 +89,83 @@ TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmpt
     EXPECT_EQ(ReadBytes(DataFilePath(kTeachersFile)), FromHex("00 00 00 00"));
 }
 
-TEST_F(DataFilesTest, load_removesTemporariesOfAKilledSave_andNothingElse)
+TEST_F(DataFilesTest, load_deletesNoFile_notEvenOnesNamedLikeASavesTemporary)
 {
-    const QStringList litter = {"studentdef.stn.Ab12Cd", "teachers.dat.q9Z8x7"};
-    const QStringList kept = {"studentdef.stn.bak", "studentdef.stn.toolong", "notes.stn.Ab12Cd",
-                              "SDBackupEnd-7-9-2003-2140"};
-    for (const QString &name : litter + kept)
-        WriteBytes(m_dir.filePath(name), {});
+    // A killed save's temporary may hold the newest term; the others are the user's.
+    const QStringList names = {"studentdef.stn.Ab12Cd", "teachers.dat.q9Z8x7",
+                               "studentdef.stn.backup", "teachers.dat.mine01",
+                               "gradechart.dat.old123", "SDBackupEnd-7-9-2003-2140"};
+    for (const QString &name : names)
+        WriteBytes(m_dir.filePath(name), name.toUtf8());
     load();
-    for (const QString &name : litter + kept)
-        EXPECT_EQ(QFile::exists(m_dir.filePath(name)), kept.contains(name)) << name.toStdString();
+    for (const QString &name : names)
+        EXPECT_EQ(ReadBytes(m_dir.filePath(name)), name.toUtf8()) << name.toStdString();
+}
+
+// What is at a path: "folder", "file", "link to TARGET" or "other" (a socket).
+std::string Kind(const QString &path)
+{
+    const QFileInfo f(path);
+    return f.isSymLink() ? "link to " + f.symLinkTarget().toStdString()
+           : f.isDir()   ? "folder"
+           : f.isFile()  ? "file"
+           : f.exists()  ? "other"
+                         : "nothing";
+}
+
+TEST_F(DataFilesTest, unreadableFile_isReported_andNoSaveReplacesItWhileItIsThere)
+{
+    const auto folder = [](const QString &path) { return QDir().mkdir(path); };
+    // Reading /proc/self/mem from its start fails with an I/O error, even for root.
+    const auto ioError = [](const QString &path) {
+        return QFile::link(QStringLiteral("/proc/self/mem"), path);
+    };
+    // A socket cannot be opened, even by root, yet a save could rename a file over it.
+    const auto socketFile = [](const QString &path) {
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::strncpy(addr.sun_path, QFile::encodeName(path).constData(), sizeof addr.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
+        ::close(fd);
+        return bound;
+    };
+    const struct {
+        const char *file;
+        std::function<bool(const QString &)> make;
+        const char *told;
+    } cases[] = {
+        {kStudentFile, folder, "The term file studentdef.stn could not be read"},
+        {kStudentFile, ioError, "The term file studentdef.stn could not be read"},
+        {kStudentFile, socketFile, "The term file studentdef.stn could not be read"},
+        {kTeachersFile, socketFile, "The instructor file teachers.dat could not be read"},
+        {kTeachersFile, ioError, "The instructor file teachers.dat could not be read"},
+    };
+    for (const auto &c : cases) {
+        const QString path = DataFilePath(c.file);
+        QDir(m_dir.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(m_dir.path()));
+        ASSERT_TRUE(c.make(path));
+        const std::string kind = Kind(path);
+        SCOPED_TRACE(std::string(c.file) + " as " + kind);
+
+        const LoadReport report = load();
+        const FileReadResult &r = c.file == kStudentFile ? report.student : report.teachers;
+        EXPECT_EQ(r.status, FileReadResult::Unreadable);
+        EXPECT_TRUE(report.message().contains(c.told)) << report.message().toStdString();
+        EXPECT_TRUE(report.message().contains("will not save over it"));
+
+        const SaveReport save = SaveData(MakeTerm(1, 1), MakeTeachers(1));
+        ASSERT_EQ(save.failures.size(), 1) << save.message().toStdString();
+        EXPECT_TRUE(save.failures[0].contains(path)) << save.failures[0].toStdString();
+        EXPECT_EQ(Kind(path), kind);
+        const QString other = DataFilePath(c.file == kStudentFile ? kTeachersFile : kStudentFile);
+        EXPECT_EQ(Kind(other), "file") << "the other file is saved";
+
+        // Once it is gone nothing can be lost by writing it.
+        ASSERT_TRUE(kind == "folder" ? QDir(path).removeRecursively() : QFile::remove(path));
+        EXPECT_TRUE(SaveData(MakeTerm(1, 1), MakeTeachers(1)).ok());
+    }
 }
 
 TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo)
@@ -177,7 +248,40 @@ TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther)
     EXPECT_EQ(ReadBytes(teachersPath), EncodeTeachers(MakeTeachers(3)));
 }
 
-// Writes beyond the limit fail (EFBIG) as on a full disk, for root too.
+TEST_F(DataFilesTest, bytesAfterTheLastRecord_areToldAsSuch_notAsAFileReadInPart)
+{
+    const CStudent term = MakeTerm(3, 2);
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        const char *told;
+    } cases[] = {
+        {kStudentFile, EncodeStudent(term) + "xyz",
+         "The term file studentdef.stn has 3 extra bytes after its last class. All 3 classes it "
+         "lists were read"},
+        {kTeachersFile, EncodeTeachers(MakeTeachers(4)) + "z",
+         "The instructor file teachers.dat has 1 extra byte after its last instructor. All 4 "
+         "instructors it lists were read"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteBytes(DataFilePath(c.file), c.bytes);
+        const LoadReport report = load();
+        EXPECT_TRUE(report.message().contains(c.told)) << report.message().toStdString();
+        EXPECT_FALSE(report.message().contains("in part"));
+        EXPECT_TRUE(report.message().contains("-damaged-")) << "kept as it was";
+        QFile::remove(DataFilePath(c.file));
+    }
+    WriteBytes(m_dir.filePath("chosen.stn"), EncodeStudent(term) + "xyz");
+    CStudent chosen;
+    const QString told =
+        DescribeStudentRead(ReadStudentFile(m_dir.filePath("chosen.stn"), chosen), true);
+    EXPECT_TRUE(told.contains("The file chosen.stn you chose has 3 extra bytes after its last "
+                              "class. All 3 classes it lists were read"))
+        << told.toStdString();
+    EXPECT_EQ(chosen, term);
+}
+
 TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFileWhole)
 {
     const CStudent oldTerm = MakeTerm(2, 2, 1);
@@ -186,15 +290,11 @@ TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFil
     const CStudent bigTerm = MakeTerm(10, 200, 2);
     ASSERT_GT(EncodeStudent(bigTerm).size(), 256 * 1024);
 
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lower = saved;
-    lower.rlim_cur = 64 * 1024; // the old files and the instructor list fit; the big term not
-    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lower), 0);
-    const SaveReport report = SaveData(bigTerm, MakeTeachers(2));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
+    SaveReport report;
+    {
+        FileSizeLimit limit(64 * 1024); // the old files and the instructor list fit; the big term not
+        report = SaveData(bigTerm, MakeTeachers(2));
+    }
 
     ASSERT_EQ(report.failures.size(), 1) << report.message().toStdString();
     EXPECT_TRUE(report.failures[0].contains(studentPath)) << report.failures[0].toStdString();

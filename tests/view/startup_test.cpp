@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // Settings live under a config home of this test program, emptied before each test.
@@ -171,16 +173,32 @@ TEST_F(StartupTest, exitAfterAFailedSave_asksAndStaysOnNo)
     EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);
 }
 
-TEST_F(StartupTest, damagedTermAtStart_isReportedOnceAndSalvaged)
+TEST_F(StartupTest, damagedOrUnreadableTermAtStart_isReportedOnce_whatWasReadKept)
 {
-    SaveTerm({"Biology", "Chemistry"}, 10);
-    CQuillboxView view(Scripted());
-    view.OnInitialUpdate();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_FALSE(prompter.shown[0].question);
-    EXPECT_TRUE(prompter.shown[0].text.contains("studentdef-damaged-"));
-    ASSERT_EQ(view.Student().m_classes.size(), 1);
-    EXPECT_EQ(view.Student().m_classes[0].m_strName, "Biology");
+    const struct {
+        std::function<void()> make;
+        const char *told;
+        QStringList classes;
+    } cases[] = {
+        {[] { SaveTerm({"Biology", "Chemistry"}, 10); }, "studentdef-damaged-", {"Biology"}},
+        {[] { QDir().mkdir(DataFilePath(kStudentFile)); }, "could not be read", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.told);
+        QDir(m_data.path()).removeRecursively();
+        QDir().mkpath(m_data.path());
+        c.make();
+        prompter.shown.clear();
+        CQuillboxView view(Scripted());
+        view.OnInitialUpdate();
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_FALSE(prompter.shown[0].question);
+        EXPECT_TRUE(prompter.shown[0].text.contains(c.told));
+        QStringList names;
+        for (const CClass &k : view.Student().m_classes)
+            names << k.m_strName;
+        EXPECT_EQ(names, c.classes);
+    }
 }
 
 TEST_F(StartupTest, headlessView_onADamagedTerm_writesNoSettingAndNothingIntoTheDataFolder)
