@@ -12,6 +12,19 @@
 
 using namespace textrows;
 
+namespace {
+
+// The day `days` calendar days after now's, at now's time of day: across a daylight-saving change
+// a day is 23 or 25 hours long, so counting 86,400 seconds would skip a day or show one twice.
+CTime WalkedDay(CTime now, int days)
+{
+    const CTime::Fields t = now.GetLocal();
+    const CTime::Fields d = DayAfter(now, days);
+    return CTime::FromLocal(d.year, d.month, d.day, t.hour, t.minute, t.second);
+}
+
+} // namespace
+
 void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
 {
     ViewState &v = ctx.state;
@@ -20,7 +33,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
     s.SetFont(FontRole::Bold);
     s.DrawBitmap(0, 0, Res::BannerDates, false);
     int y = Grid::kFirstRowTop;
-    CTime walked = ctx.now + int64_t(v.m_nDayOffset) * 86400;
+    CTime walked = WalkedDay(ctx.now, v.m_nDayOffset);
     const int H = BoldHeight(s);
     const int limit = client.b - H - 35;
     const DueDays due(ctx.student);
@@ -108,7 +121,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             s.SetTextColor(black);
             y += H + Grid::kRowGap;
         }
-        walked = walked + 86400;
+        walked = WalkedDay(ctx.now, v.m_nDayOffset + walkedDays + 1);
         if (v.m_bHideNoDays && haveEarliest && walked < earliest)
             break;
     }

@@ -368,6 +368,34 @@ TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayInReach_changesNothing)
     EXPECT_EQ(S().m_nDayOffset, 0);
 }
 
+// Spring forward in New York (March 8, 2026), from Saturday 11:30 PM: each arrow tap moves one
+// calendar day, and a heading opens the Day view of the day it names.
+TEST_F(TapTest, datesView_acrossADaylightSavingChange_arrowsAndHeadingsKeepCalendarDays)
+{
+    Clock::Pin(CTime::FromLocal(2026, 3, 7, 23, 30, 0));
+    CStudent s;
+    const CTime monday = CTime::FromLocal(2026, 3, 9, 10, 0, 0);
+    s.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", monday)}));
+    Open(s);
+    V().SelectViewType(int(ViewMode::Dates));
+    const auto first = [&] { return FormatLongDate(Rows().front().date).toStdString(); };
+    EXPECT_EQ(first(), "Saturday, March 7, 2026");
+    TapDownArrow();
+    EXPECT_EQ(first(), "Sunday, March 8, 2026");
+    TapDownArrow();
+    EXPECT_EQ(first(), "Monday, March 9, 2026");
+    TapUpArrow();
+    EXPECT_EQ(first(), "Sunday, March 8, 2026");
+
+    const std::optional<HitRow> heading = FindDateRow(3, 9);
+    ASSERT_TRUE(heading.has_value());
+    TapRow(*heading);
+    TapView();
+    ASSERT_EQ(S().m_nViewType, ViewMode::Day);
+    EXPECT_EQ(FormatLongDate(S().m_timeDay).toStdString(), "Monday, March 9, 2026");
+    EXPECT_TRUE(FindRow(K::Reminder, 0, 0).has_value()) << "the Day view lists its reminder";
+}
+
 // ---------------------------------------------------------------- the day-letter peek
 
 TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemovesIt)
