@@ -171,6 +171,8 @@ QImage CQuillboxView::Render()
         PaintContext ctx{m_state, m_student, m_teachers, Rect{0, 0, width(), height()},
                          Clock::Now()};
         PaintView(surface, ctx, &m_rows);
+        if (m_peek && m_state.m_nViewType == ViewMode::ClassDetail)
+            DrawPeekBox(surface, *m_peek);
     }
     m_bPainting = false;
     if (m_state.m_nViewType == ViewMode::Calendar) {

@@ -448,3 +448,46 @@ TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemov
 }
 
 } // namespace
+
+namespace {
+
+// The box is on screen while the stylus stays down: framed in black, filled in (204, 204, 255),
+// with the periods' text; the repaint on release takes it away.
+TEST_F(TapTest, classDetail_peekBoxIsDrawnUntilTheRelease)
+{
+    Open(SmallTerm());
+    OpenClassDetail("Biology"); // meets on Wednesday only: "  " x 3, then the W
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface m(scratch, V().Fonts());
+    m.SetFont(FontRole::Large);
+    const int H1 = m.TextExtent(QStringLiteral("Biology")).height();
+    m.SetFont(FontRole::Bold);
+    const int x = V().width() - m.TextExtent(QStringLiteral("S M T W R F S")).width() - 10 +
+                  4 * m.TextExtent(QStringLiteral("  ")).width() + 1;
+    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
+    ASSERT_TRUE(V().Peek().has_value());
+    const Rect box = V().Peek()->box;
+    const QColor fill(204, 204, 255);
+    const auto at = [](const QImage &img, int px, int py) { return QColor(img.pixel(px, py)); };
+    const auto count = [](const QImage &img, const Rect &r, const QColor &c) {
+        int n = 0;
+        for (int py = r.t; py < r.b; ++py)
+            for (int px = r.l; px < r.r; ++px)
+                n += QColor(img.pixel(px, py)) == c;
+        return n;
+    };
+    const QImage shown = V().Render();
+    EXPECT_EQ(at(shown, box.l, box.t), kBlack);
+    EXPECT_EQ(at(shown, box.r - 1, box.b - 1), kBlack);
+    EXPECT_EQ(at(shown, box.l + 1, box.t + 1), fill);
+    EXPECT_NE(at(shown, box.r, box.b), kBlack) << "the frame lies inside the box";
+    // The text: some pixels inside are neither the fill nor white.
+    const Rect inside{box.l + 1, box.t + 1, box.r - 1, box.b - 1};
+    const int area = inside.width() * inside.height();
+    EXPECT_LT(count(shown, inside, fill) + count(shown, inside, kWhite), area);
+
+    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
+    EXPECT_EQ(count(V().Render(), box, fill), 0);
+}
+
+} // namespace
