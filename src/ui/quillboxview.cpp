@@ -87,8 +87,9 @@ void CQuillboxView::OnInitialUpdate()
     }
 
     m_comboView->setCurrentIndex(static_cast<int>(m_state.m_nViewType));
-    connect(m_comboView, &QComboBox::currentIndexChanged, this,
-            &CQuillboxView::OnViewTypeChanged);
+    // Every pick counts, also of the entry already shown (it leaves a detail view); changes made
+    // by the program itself go through SelectViewType.
+    connect(m_comboView, &QComboBox::activated, this, &CQuillboxView::OnViewTypePicked);
 
     m_listReminders = new CListColorCtrl(this);
     m_listReminders->SetOddRowColor(Scheme(m_state.m_nColorScheme).row);
@@ -191,7 +192,7 @@ void CQuillboxView::paintEvent(QPaintEvent *)
     p.drawImage(0, 0, frame); // one block copy: never a half-drawn frame
 }
 
-void CQuillboxView::OnViewTypeChanged(int index)
+void CQuillboxView::OnViewTypePicked(int index)
 {
     if (index < 0)
         return;
@@ -200,10 +201,9 @@ void CQuillboxView::OnViewTypeChanged(int index)
 
 void CQuillboxView::SelectViewType(int index)
 {
-    if (m_comboView && m_comboView->currentIndex() != index)
-        m_comboView->setCurrentIndex(index); // emits the change
-    else
-        OnViewTypeChanged(index);
+    if (m_comboView)
+        m_comboView->setCurrentIndex(index);
+    OnViewTypePicked(index);
 }
 
 bool CQuillboxView::ExitPath()

@@ -95,7 +95,7 @@ private:
     void PlaceChildren();
     void FitSelectorFont();
     void ReadSettings();
-    void OnViewTypeChanged(int index);
+    void OnViewTypePicked(int index);
 
     Options m_options;
     std::unique_ptr<Dialogs> m_ownDialogs;
