@@ -94,6 +94,7 @@ void CQuillboxView::OnInitialUpdate()
     m_listReminders = new CListColorCtrl(this);
     m_listReminders->SetOddRowColor(Scheme(m_state.m_nColorScheme).row);
     m_listReminders->hide();
+    FitListFont();
     // Cut texts end in "..." instead: a sideways scroll bar would only hide the dates.
     m_listReminders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_listReminders, &CListColorCtrl::rowClicked, this, [this] { m_nav.ListClicked(); });
@@ -117,6 +118,7 @@ void CQuillboxView::CreateFonts(bool recreate)
     Q_UNUSED(recreate); // the font set replaces its fonts either way
     m_fonts.Create(m_state.m_bClearType);
     FitSelectorFont();
+    FitListFont();
     update();
 }
 
@@ -133,6 +135,13 @@ void CQuillboxView::FitSelectorFont()
         if (m_comboView->sizeHint().width() <= room)
             break;
     }
+}
+
+void CQuillboxView::FitListFont()
+{
+    // The list writes in the view's small font: the application's is too wide for its dates.
+    if (m_listReminders)
+        m_listReminders->setFont(m_fonts.Get(FontRole::Normal));
 }
 
 void CQuillboxView::PlaceChildren()
@@ -272,6 +281,7 @@ void CQuillboxView::ShowReminderList(bool show)
         m_listReminders->show();
     } else {
         m_listReminders->hide();
+    FitListFont();
     }
 }
 

@@ -94,6 +94,7 @@ private:
     Rect ClientRect() const { return Rect{0, 0, width(), height()}; }
     void PlaceChildren();
     void FitSelectorFont();
+    void FitListFont();
     void ReadSettings();
     void OnViewTypePicked(int index);
 

@@ -7,6 +7,9 @@
 
 #include "view/calendarview.h"
 #include "view/qtsurface.h"
+#include "view/listfill.h"
+
+#include <QHeaderView>
 
 using namespace viewtest;
 
@@ -488,6 +491,34 @@ TEST_F(TapTest, classDetail_peekBoxIsDrawnUntilTheRelease)
 
     QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
     EXPECT_EQ(count(V().Render(), box, fill), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The class detail's reminder list writes in the view's normal font, also after the fonts are
+// made again (ClearType switched): a date keeps its AM or PM in the Date column.
+TEST_F(TapTest, classDetail_reminderListUsesTheViewsFont_datesKeepTheirAmPm)
+{
+    CStudent term;
+    term.AddClass(Course("Art", "Monet", true, {},
+                         {Rem("Sketch", CTime::FromLocal(2003, 10, 16, 9, 0, 0))}));
+    Open(term);
+    OpenClassDetail("Art");
+    CListColorCtrl *list = V().ReminderList();
+    for (bool clearType : {true, false}) {
+        SCOPED_TRACE(clearType ? "ClearType" : "grayscale");
+        S().m_bClearType = clearType;
+        V().CreateFonts(true);
+        EXPECT_EQ(list->font().toString(), V().Fonts().Get(FontRole::Normal).toString());
+        const QFontMetrics fm(list->font());
+        const QString date = list->topLevelItem(0)->text(1);
+        ASSERT_EQ(date, QStringLiteral("10/16/03 at 9:00 AM"));
+        EXPECT_EQ(FitCellText(date, list->header()->sectionSize(1), 12,
+                              [&fm](const QString &s) { return fm.horizontalAdvance(s); }),
+                  date);
+    }
 }
 
 } // namespace
