@@ -67,6 +67,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             const CClass &cls = ctx.student.m_classes[c];
             bool hasLine = false;
             int lineX = 0, lineY = 0;
+            size_t lineRow = 0;
             for (int r = 0; r < cls.m_reminders.size(); ++r) {
                 const CAssignment &rem = cls.m_reminders[r];
                 if (!haveEarliest || rem.m_timeDue < earliest) {
@@ -86,6 +87,8 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
                         s.SetTextColor(Colors::Grey);
                     Put(s, FontRole::Normal, lineX, lineY, QStringLiteral("and more..."));
                     s.SetTextColor(old);
+                    // It stands for several reminders: a tap on it selects none of them.
+                    rows.rows[lineRow].hit.r = lineX;
                     break;
                 }
                 if (!(y < limit)) {
@@ -106,6 +109,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
                 lineY = y;
                 DrawReminderMark(s, rem, y);
                 s.SetTextColor(black);
+                lineRow = rows.rows.size();
                 rows.add(Row(HitRow::Reminder, RowRect(client, y, H), y, c, r));
                 hasLine = true;
             }

@@ -333,7 +333,7 @@ TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
     EXPECT_EQ(Hits(all.begin(), all.begin() + 4),
               (Hits{{HitRow::Date, {2, 28, 238, 43}, 30},
                     {HitRow::Reminder, {2, 44, 238, 59}, 46, 0, 0},
-                    {HitRow::Reminder, {2, 60, 238, 75}, 62, 1, 0},
+                    {HitRow::Reminder, {2, 60, 128, 75}, 62, 1, 0}, // up to "and more..."
                     {HitRow::Date, {2, 76, 238, 91}, 78}}));
     // The second line of the day is banded.
     ASSERT_FALSE(p.Bands().empty());
@@ -438,6 +438,39 @@ TEST(DatesView, daylightSavingChange_walksCalendarDays_eachDayOnce)
             EXPECT_EQ(text->rect.t, r.markerY);
         }
         EXPECT_EQ(headings, c.headings);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// "and more..." at the end of a line stands for other reminders: a tap on it, or right of it,
+// selects nothing; the rest of the line selects its reminder.
+TEST(DatesView, andMore_aTapOnItSelectsNothing)
+{
+    ViewPaint p;
+    p.state.m_nDayOffset = 1; // Thursday, October 16
+    p.student.m_classes = {Cls("Math", {Rem("A1", At(10, 16, 9)), Rem("A3", At(10, 16, 14))}),
+                           Cls("Bio", {Rem("Lab", At(10, 16, 8))})};
+    p.Paint(ViewMode::Dates);
+    const Op *more = p.Text("and more...");
+    ASSERT_NE(more, nullptr);
+    ASSERT_EQ(more->rect.t, 46);
+    const struct { int x, y, cls, rem; } taps[] = {
+        {2, 46, 0, 0},    {more->rect.l - 1, 46, 0, 0}, {more->rect.l, 46, -1, -1},
+        {200, 50, -1, -1}, {237, 58, -1, -1},           {237, 62, 1, 0}, // the next line: whole
+    };
+    for (const auto &t : taps) {
+        const HitRow *row = p.rows.Find(t.x, t.y);
+        SCOPED_TRACE(testing::Message() << "tap at " << t.x << "," << t.y);
+        if (t.cls == -1) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->kind, HitRow::Reminder);
+        EXPECT_EQ(std::pair(row->classIndex, row->reminderIndex), std::pair(t.cls, t.rem));
     }
 }
 
