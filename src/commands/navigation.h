@@ -33,13 +33,6 @@ public:
     virtual void CalendarTap(int x, int y) = 0;
 };
 
-// The box that the class detail's day-letter peek draws until the next repaint.
-struct PeekBox {
-    Rect box;
-    int textX = 0, textY = 0;
-    QString text;
-};
-
 class Navigator {
 public:
     Navigator(ViewState &state, const CStudent &student, NavigationHost &host)

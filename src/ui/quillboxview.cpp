@@ -87,12 +87,14 @@ void CQuillboxView::OnInitialUpdate()
     }
 
     m_comboView->setCurrentIndex(static_cast<int>(m_state.m_nViewType));
-    connect(m_comboView, &QComboBox::currentIndexChanged, this,
-            &CQuillboxView::OnViewTypeChanged);
+    // Every pick counts, also of the entry already shown (it leaves a detail view); changes made
+    // by the program itself go through SelectViewType.
+    connect(m_comboView, &QComboBox::activated, this, &CQuillboxView::OnViewTypePicked);
 
     m_listReminders = new CListColorCtrl(this);
     m_listReminders->SetOddRowColor(Scheme(m_state.m_nColorScheme).row);
     m_listReminders->hide();
+    FitListFont();
     // Cut texts end in "..." instead: a sideways scroll bar would only hide the dates.
     m_listReminders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_listReminders, &CListColorCtrl::rowClicked, this, [this] { m_nav.ListClicked(); });
@@ -117,6 +119,7 @@ void CQuillboxView::CreateFonts(bool recreate)
     Q_UNUSED(recreate); // the font set replaces its fonts either way
     m_fonts.Create(m_state.m_bClearType);
     FitSelectorFont();
+    FitListFont();
     update();
 }
 
@@ -133,6 +136,13 @@ void CQuillboxView::FitSelectorFont()
         if (m_comboView->sizeHint().width() <= room)
             break;
     }
+}
+
+void CQuillboxView::FitListFont()
+{
+    // The list writes in the view's small font: the application's is too wide for its dates.
+    if (m_listReminders)
+        m_listReminders->setFont(m_fonts.Get(FontRole::Normal));
 }
 
 void CQuillboxView::PlaceChildren()
@@ -172,6 +182,8 @@ QImage CQuillboxView::Render()
         PaintContext ctx{m_state, m_student, m_teachers, Rect{0, 0, width(), height()},
                          Clock::Now()};
         PaintView(surface, ctx, &m_rows);
+        if (m_peek && m_state.m_nViewType == ViewMode::ClassDetail)
+            DrawPeekBox(surface, *m_peek);
     }
     m_bPainting = false;
     if (m_state.m_nViewType == ViewMode::Calendar) {
@@ -190,7 +202,7 @@ void CQuillboxView::paintEvent(QPaintEvent *)
     p.drawImage(0, 0, frame); // one block copy: never a half-drawn frame
 }
 
-void CQuillboxView::OnViewTypeChanged(int index)
+void CQuillboxView::OnViewTypePicked(int index)
 {
     if (index < 0)
         return;
@@ -199,10 +211,9 @@ void CQuillboxView::OnViewTypeChanged(int index)
 
 void CQuillboxView::SelectViewType(int index)
 {
-    if (m_comboView && m_comboView->currentIndex() != index)
-        m_comboView->setCurrentIndex(index); // emits the change
-    else
-        OnViewTypeChanged(index);
+    if (m_comboView)
+        m_comboView->setCurrentIndex(index);
+    OnViewTypePicked(index);
 }
 
 bool CQuillboxView::ExitPath()
@@ -271,6 +282,7 @@ void CQuillboxView::ShowReminderList(bool show)
         m_listReminders->show();
     } else {
         m_listReminders->hide();
+    FitListFont();
     }
 }
 

@@ -94,8 +94,9 @@ private:
     Rect ClientRect() const { return Rect{0, 0, width(), height()}; }
     void PlaceChildren();
     void FitSelectorFont();
+    void FitListFont();
     void ReadSettings();
-    void OnViewTypeChanged(int index);
+    void OnViewTypePicked(int index);
 
     Options m_options;
     std::unique_ptr<Dialogs> m_ownDialogs;

@@ -12,6 +12,19 @@
 
 using namespace textrows;
 
+namespace {
+
+// The day `days` calendar days after now's, at now's time of day: across a daylight-saving change
+// a day is 23 or 25 hours long, so counting 86,400 seconds would skip a day or show one twice.
+CTime WalkedDay(CTime now, int days)
+{
+    const CTime::Fields t = now.GetLocal();
+    const CTime::Fields d = DayAfter(now, days);
+    return CTime::FromLocal(d.year, d.month, d.day, t.hour, t.minute, t.second);
+}
+
+} // namespace
+
 void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
 {
     ViewState &v = ctx.state;
@@ -20,7 +33,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
     s.SetFont(FontRole::Bold);
     s.DrawBitmap(0, 0, Res::BannerDates, false);
     int y = Grid::kFirstRowTop;
-    CTime walked = ctx.now + int64_t(v.m_nDayOffset) * 86400;
+    CTime walked = WalkedDay(ctx.now, v.m_nDayOffset);
     const int H = BoldHeight(s);
     const int limit = client.b - H - 35;
     const DueDays due(ctx.student);
@@ -54,6 +67,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             const CClass &cls = ctx.student.m_classes[c];
             bool hasLine = false;
             int lineX = 0, lineY = 0;
+            size_t lineRow = 0;
             for (int r = 0; r < cls.m_reminders.size(); ++r) {
                 const CAssignment &rem = cls.m_reminders[r];
                 if (!haveEarliest || rem.m_timeDue < earliest) {
@@ -73,6 +87,8 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
                         s.SetTextColor(Colors::Grey);
                     Put(s, FontRole::Normal, lineX, lineY, ViewTexts::tr("and more..."));
                     s.SetTextColor(old);
+                    // It stands for several reminders: a tap on it selects none of them.
+                    rows.rows[lineRow].hit.r = lineX;
                     break;
                 }
                 if (!(y < limit)) {
@@ -93,6 +109,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
                 lineY = y;
                 DrawReminderMark(s, rem, y);
                 s.SetTextColor(black);
+                lineRow = rows.rows.size();
                 rows.add(Row(HitRow::Reminder, RowRect(client, y, H), y, c, r));
                 hasLine = true;
             }
@@ -108,7 +125,7 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             s.SetTextColor(black);
             y += H + Grid::kRowGap;
         }
-        walked = walked + 86400;
+        walked = WalkedDay(ctx.now, v.m_nDayOffset + walkedDays + 1);
         if (v.m_bHideNoDays && haveEarliest && walked < earliest)
             break;
     }

@@ -135,19 +135,20 @@ void DrawReminderDetail(Surface &s, PaintContext &ctx, ViewRows &rows)
     }
     y += lastH + 5;
 
-    auto line = [&](FontRole f, int x, const QString &text, HitRow::Kind *kind) {
+    // A tappable line answers from hitLeft to the right edge.
+    auto line = [&](FontRole f, int x, const QString &text, HitRow::Kind *kind, int hitLeft) {
         const QSize e = Put(s, f, x, y, text);
         if (kind)
-            rows.add(Row(*kind, {x, y - 2, client.r - 2, y + e.height() + 2}, y, v.m_nSelClass,
-                         v.m_nSelReminder));
+            rows.add(Row(*kind, {hitLeft, y - 2, client.r - 2, y + e.height() + 2}, y,
+                         v.m_nSelClass, v.m_nSelReminder));
         y += e.height() + 5;
     };
     HitRow::Kind classLine = HitRow::ClassLine, dateLine = HitRow::DateLine;
-    line(FontRole::Normal, 15, cls.m_strName, &classLine);
-    line(FontRole::Bold, 8, ViewTexts::tr("Date"), nullptr);
-    line(FontRole::Normal, 15, rem.GetDueText(false), &dateLine);
-    line(FontRole::Bold, 8, ViewTexts::tr("Type"), nullptr);
-    line(FontRole::Normal, 15, rem.GetTypeText(), nullptr);
+    line(FontRole::Normal, 15, cls.m_strName, &classLine, 8); // under the "Class" heading
+    line(FontRole::Bold, 8, ViewTexts::tr("Date"), nullptr, 0);
+    line(FontRole::Normal, 15, rem.GetDueText(false), &dateLine, 15);
+    line(FontRole::Bold, 8, ViewTexts::tr("Type"), nullptr, 0);
+    line(FontRole::Normal, 15, rem.GetTypeText(), nullptr, 0);
     const int labelH = Put(s, FontRole::Bold, 8, y, ViewTexts::tr("Description")).height();
     s.SetFont(FontRole::Normal);
     s.DrawTextWrapped({15, y + labelH + 5, client.r - 5, client.b - 27}, rem.m_strDescription);

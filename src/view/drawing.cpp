@@ -146,6 +146,15 @@ void DrawSelectionMarker(Surface &s, const ViewState &v, const Rect &client)
     s.FocusRect({client.l + 2, y - 2, client.r - 2, y + h + 2});
 }
 
+void DrawPeekBox(Surface &s, const PeekBox &peek)
+{
+    static const QColor fill(204, 204, 255);
+    s.Rectangle(peek.box, Colors::Text, &fill);
+    s.SetFont(FontRole::Normal);
+    s.SetTextColor(Colors::Text);
+    s.TextOut(peek.textX, peek.textY, peek.text);
+}
+
 ScrollArrows ScrollArrowsFor(const ViewState &v, int firstDayWithReminder)
 {
     switch (v.m_nViewType) {

@@ -50,6 +50,15 @@ QString FitText(Surface &s, const QString &text, int width, bool bold);
 
 void DrawSelectionMarker(Surface &s, const ViewState &v, const Rect &client);
 
+// The class detail's day-letter peek: the periods of one day in a box, shown while the stylus
+// stays on the letter and drawn over the view until the next repaint.
+struct PeekBox {
+    Rect box;
+    int textX = 0, textY = 0;
+    QString text;
+};
+void DrawPeekBox(Surface &s, const PeekBox &peek);
+
 // Which scroll arrows the current mode shows. firstDayWithReminder: the Dates view's first day
 // offset (0-29) with a reminder, -1 when none (only used with hide-days on).
 struct ScrollArrows {

@@ -67,7 +67,7 @@ void FontSet::Create(bool clearType)
     m_bold = Sized(sans, 11, 700, false, clearType);
     m_large = Sized(sans, 17, 700, false, clearType);
     m_link = Sized(sans, 11, 500, true, clearType);
-    m_serif = Sized(SerifFace(), 11, 400, false, clearType);
+    m_serif = Sized(SerifFace(), 12, 400, false, clearType);
 }
 
 const QFont &FontSet::Get(FontRole role) const

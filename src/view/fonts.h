@@ -1,6 +1,7 @@
 #pragma once
 // The view's fonts by role. Pixel sizes are chosen so the cell heights are 11 (normal, bold, link)
-// and 17 (large), whatever face is installed: "Tahoma" when there, else a close sans-serif.
+// and 17 (large), whatever face is installed: "Tahoma" when there, else a close sans-serif. The
+// calendar's serif (Times-like) is 12 high.
 
 #include "view/surface.h"
 

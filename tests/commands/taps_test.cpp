@@ -7,6 +7,9 @@
 
 #include "view/calendarview.h"
 #include "view/qtsurface.h"
+#include "view/listfill.h"
+
+#include <QHeaderView>
 
 using namespace viewtest;
 
@@ -368,6 +371,34 @@ TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayInReach_changesNothing)
     EXPECT_EQ(S().m_nDayOffset, 0);
 }
 
+// Spring forward in New York (March 8, 2026), from Saturday 11:30 PM: each arrow tap moves one
+// calendar day, and a heading opens the Day view of the day it names.
+TEST_F(TapTest, datesView_acrossADaylightSavingChange_arrowsAndHeadingsKeepCalendarDays)
+{
+    Clock::Pin(CTime::FromLocal(2026, 3, 7, 23, 30, 0));
+    CStudent s;
+    const CTime monday = CTime::FromLocal(2026, 3, 9, 10, 0, 0);
+    s.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", monday)}));
+    Open(s);
+    V().SelectViewType(int(ViewMode::Dates));
+    const auto first = [&] { return FormatLongDate(Rows().front().date).toStdString(); };
+    EXPECT_EQ(first(), "Saturday, March 7, 2026");
+    TapDownArrow();
+    EXPECT_EQ(first(), "Sunday, March 8, 2026");
+    TapDownArrow();
+    EXPECT_EQ(first(), "Monday, March 9, 2026");
+    TapUpArrow();
+    EXPECT_EQ(first(), "Sunday, March 8, 2026");
+
+    const std::optional<HitRow> heading = FindDateRow(3, 9);
+    ASSERT_TRUE(heading.has_value());
+    TapRow(*heading);
+    TapView();
+    ASSERT_EQ(S().m_nViewType, ViewMode::Day);
+    EXPECT_EQ(FormatLongDate(S().m_timeDay).toStdString(), "Monday, March 9, 2026");
+    EXPECT_TRUE(FindRow(K::Reminder, 0, 0).has_value()) << "the Day view lists its reminder";
+}
+
 // ---------------------------------------------------------------- the day-letter peek
 
 TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemovesIt)
@@ -417,6 +448,77 @@ TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemov
     ASSERT_TRUE(V().Peek().has_value());
     EXPECT_EQ(V().Peek()->text, Meets(2, 9).GetText(true) + QStringLiteral("  "));
     release(mLeft + 1, y);
+}
+
+} // namespace
+
+namespace {
+
+// The box is on screen while the stylus stays down: framed in black, filled in (204, 204, 255),
+// with the periods' text; the repaint on release takes it away.
+TEST_F(TapTest, classDetail_peekBoxIsDrawnUntilTheRelease)
+{
+    Open(SmallTerm());
+    OpenClassDetail("Biology"); // meets on Wednesday only: "  " x 3, then the W
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface m(scratch, V().Fonts());
+    m.SetFont(FontRole::Large);
+    const int H1 = m.TextExtent(QStringLiteral("Biology")).height();
+    m.SetFont(FontRole::Bold);
+    const int x = V().width() - m.TextExtent(QStringLiteral("S M T W R F S")).width() - 10 +
+                  4 * m.TextExtent(QStringLiteral("  ")).width() + 1;
+    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
+    ASSERT_TRUE(V().Peek().has_value());
+    const Rect box = V().Peek()->box;
+    const QColor fill(204, 204, 255);
+    const auto at = [](const QImage &img, int px, int py) { return QColor(img.pixel(px, py)); };
+    const auto count = [](const QImage &img, const Rect &r, const QColor &c) {
+        int n = 0;
+        for (int py = r.t; py < r.b; ++py)
+            for (int px = r.l; px < r.r; ++px)
+                n += QColor(img.pixel(px, py)) == c;
+        return n;
+    };
+    const QImage shown = V().Render();
+    EXPECT_EQ(at(shown, box.l, box.t), kBlack);
+    EXPECT_EQ(at(shown, box.r - 1, box.b - 1), kBlack);
+    EXPECT_EQ(at(shown, box.l + 1, box.t + 1), fill);
+    EXPECT_NE(at(shown, box.r, box.b), kBlack) << "the frame lies inside the box";
+    // The text: some pixels inside are neither the fill nor white.
+    const Rect inside{box.l + 1, box.t + 1, box.r - 1, box.b - 1};
+    const int area = inside.width() * inside.height();
+    EXPECT_LT(count(shown, inside, fill) + count(shown, inside, kWhite), area);
+
+    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
+    EXPECT_EQ(count(V().Render(), box, fill), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The class detail's reminder list writes in the view's normal font, also after the fonts are
+// made again (ClearType switched): a date keeps its AM or PM in the Date column.
+TEST_F(TapTest, classDetail_reminderListUsesTheViewsFont_datesKeepTheirAmPm)
+{
+    CStudent term;
+    term.AddClass(Course("Art", "Monet", true, {},
+                         {Rem("Sketch", CTime::FromLocal(2003, 10, 16, 9, 0, 0))}));
+    Open(term);
+    OpenClassDetail("Art");
+    CListColorCtrl *list = V().ReminderList();
+    for (bool clearType : {true, false}) {
+        SCOPED_TRACE(clearType ? "ClearType" : "grayscale");
+        S().m_bClearType = clearType;
+        V().CreateFonts(true);
+        EXPECT_EQ(list->font().toString(), V().Fonts().Get(FontRole::Normal).toString());
+        const QFontMetrics fm(list->font());
+        const QString date = list->topLevelItem(0)->text(1);
+        ASSERT_EQ(date, QStringLiteral("10/16/03 at 9:00 AM"));
+        EXPECT_EQ(FitCellText(date, list->header()->sectionSize(1), 12,
+                              [&fm](const QString &s) { return fm.horizontalAdvance(s); }),
+                  date);
+    }
 }
 
 } // namespace

@@ -161,19 +161,19 @@ TEST_F(TransitionTest, viewTypeSelector_clearsSelectionHistoryAndList_startsDate
     Open(SmallTerm());
     OpenClassDetail("Biology");
     TapFirst(K::Instructor);
-    V().ViewCombo()->setCurrentIndex(int(ViewMode::Grades));
+    PickView(int(ViewMode::Grades));
     EXPECT_EQ(Where(), "Grades < -: / @-1");
     for (int index : {2, 1, 0}) { // every entry is its view type
-        V().ViewCombo()->setCurrentIndex(index);
+        PickView(index);
         EXPECT_EQ(int(S().m_nViewType), index);
     }
     // The Dates view starts on today again after a scroll.
-    V().ViewCombo()->setCurrentIndex(int(ViewMode::Dates));
+    PickView(int(ViewMode::Dates));
     TapDownArrow();
     TapDownArrow();
     ASSERT_EQ(S().m_nDayOffset, 2);
-    V().ViewCombo()->setCurrentIndex(int(ViewMode::Classes));
-    V().ViewCombo()->setCurrentIndex(int(ViewMode::Dates));
+    PickView(int(ViewMode::Classes));
+    PickView(int(ViewMode::Dates));
     EXPECT_EQ(S().m_nDayOffset, 0);
 
     // With hide-days on, on the first day with reminders.
@@ -181,7 +181,7 @@ TEST_F(TransitionTest, viewTypeSelector_clearsSelectionHistoryAndList_startsDate
     term.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", At(10, 19, 9))}));
     Settings::WriteInt(Settings::Key::HideNoDays, 1);
     Open(term);
-    V().ViewCombo()->setCurrentIndex(int(ViewMode::Dates));
+    PickView(int(ViewMode::Dates));
     EXPECT_EQ(S().m_nDayOffset, 4);
     const std::vector<HitRow> rows = Rows();
     ASSERT_FALSE(rows.empty());
@@ -237,6 +237,33 @@ TEST_F(TransitionTest, remove_withNothingSelected_saysSelectAnItem)
     TapSlot(4);
     for (size_t i = 1; i < prompter.shown.size(); ++i)
         EXPECT_NE(prompter.shown[i].text, message);
+}
+
+} // namespace
+
+namespace {
+
+// Every pick in the view-type selector counts, also of the entry it already shows: the class
+// detail reached from Classes returns to Classes, and Dates starts on today again.
+TEST_F(TransitionTest, viewTypeSelector_pickOfTheEntryShown_switchesAfresh)
+{
+    Open(SmallTerm());
+    OpenClassDetail("Algebra");
+    TapListRow(ReminderIndex("Algebra", "Quiz 2"));
+    TapView();
+    TapBack();
+    ASSERT_EQ(Where(), "ClassDetail < -: Algebra/ @-1 +list");
+    ASSERT_EQ(V().ViewCombo()->currentIndex(), int(ViewMode::Classes));
+    PickView(int(ViewMode::Classes));
+    EXPECT_EQ(Where(), "Classes < -: / @-1");
+
+    PickView(int(ViewMode::Dates));
+    TapDownArrow();
+    TapFirst(K::Date);
+    ASSERT_EQ(S().m_nDayOffset, 1);
+    PickView(int(ViewMode::Dates));
+    EXPECT_EQ(S().m_nDayOffset, 0);
+    EXPECT_EQ(Where(), "Dates < -: / @-1");
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include "support/pinnedclock.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenu>
 #include <QSettings>
@@ -423,6 +424,17 @@ protected:
         TapSlot(m == ViewMode::ClassDetail || m == ViewMode::ReminderDetail ? 2 : 3);
     }
     void TapBack() { TapSlot(S().m_nViewType == ViewMode::InstructorDetail ? 4 : 5); }
+    // A pick in the view-type selector as the user makes it: open the list, tap the entry.
+    void PickView(int index)
+    {
+        QComboBox *combo = V().ViewCombo();
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        const QRect entry = list->visualRect(combo->model()->index(index, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
+        ASSERT_FALSE(list->isVisible()) << "the pick closes the list";
+        ASSERT_EQ(combo->currentIndex(), index);
+    }
     // Taps the first row of a kind (class and reminder by name when given); fails without one.
     void TapFirst(HitRow::Kind kind, const QString &cls = {}, const QString &rem = {})
     {

@@ -333,7 +333,7 @@ TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
     EXPECT_EQ(Hits(all.begin(), all.begin() + 4),
               (Hits{{HitRow::Date, {2, 28, 238, 43}, 30},
                     {HitRow::Reminder, {2, 44, 238, 59}, 46, 0, 0},
-                    {HitRow::Reminder, {2, 60, 238, 75}, 62, 1, 0},
+                    {HitRow::Reminder, {2, 60, 128, 75}, 62, 1, 0}, // up to "and more..."
                     {HitRow::Date, {2, 76, 238, 91}, 78}}));
     // The second line of the day is banded.
     ASSERT_FALSE(p.Bands().empty());
@@ -384,6 +384,94 @@ TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
     p.state.m_bHideNoDays = false;
     p.Paint(ViewMode::Dates);
     EXPECT_FALSE(p.state.m_bMoreDates);
+}
+
+} // namespace
+
+namespace {
+
+// Across a change to or from daylight saving time (New York: March 8 and November 1, 2026) the
+// walk goes from calendar day to calendar day: none skipped, none twice, each heading's row on
+// its own date, and an offset counted in days (as the arrows and the start-day search count it).
+TEST(DatesView, daylightSavingChange_walksCalendarDays_eachDayOnce)
+{
+    const struct {
+        CTime now;
+        int offset;
+        bool hideNoDays;
+        std::vector<QString> headings;
+    } cases[] = {
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 0, false,
+         {"Saturday, March 7, 2026", "Sunday, March 8, 2026", "Monday, March 9, 2026",
+          "Tuesday, March 10, 2026", "Wednesday, March 11, 2026", "Thursday, March 12, 2026"}},
+        {CTime::FromLocal(2026, 10, 31, 0, 30, 0), 0, false,
+         {"Saturday, October 31, 2026", "Sunday, November 1, 2026", "Monday, November 2, 2026",
+          "Tuesday, November 3, 2026", "Wednesday, November 4, 2026",
+          "Thursday, November 5, 2026"}},
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 2, false,
+         {"Monday, March 9, 2026", "Tuesday, March 10, 2026", "Wednesday, March 11, 2026",
+          "Thursday, March 12, 2026", "Friday, March 13, 2026", "Saturday, March 14, 2026"}},
+        {CTime::FromLocal(2026, 3, 14, 0, 30, 0), -7, false,
+         {"Saturday, March 7, 2026", "Sunday, March 8, 2026", "Monday, March 9, 2026",
+          "Tuesday, March 10, 2026", "Wednesday, March 11, 2026", "Thursday, March 12, 2026"}},
+        // Hide-days on, at the offset the start-day search finds for the reminder of March 9.
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 2, true, {"Monday, March 9, 2026"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << FormatLongDate(c.now).toStdString() << " offset "
+                                        << c.offset << (c.hideNoDays ? " hide-days" : ""));
+        ViewPaint p;
+        PinnedClock now(c.now);
+        p.state.m_nDayOffset = c.offset;
+        p.state.m_bHideNoDays = c.hideNoDays;
+        if (c.hideNoDays)
+            p.student.m_classes = {
+                Cls("Bio", {Rem("Lab", CTime::FromLocal(2026, 3, 9, 9, 0, 0))})};
+        p.Paint(ViewMode::Dates);
+        std::vector<QString> headings;
+        for (const HitRow &r : p.rows.rows) {
+            if (r.kind != HitRow::Date)
+                continue;
+            headings.push_back(FormatLongDate(r.date));
+            const Op *text = p.Text(headings.back());
+            ASSERT_NE(text, nullptr) << headings.back().toStdString();
+            EXPECT_EQ(text->rect.t, r.markerY);
+        }
+        EXPECT_EQ(headings, c.headings);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// "and more..." at the end of a line stands for other reminders: a tap on it, or right of it,
+// selects nothing; the rest of the line selects its reminder.
+TEST(DatesView, andMore_aTapOnItSelectsNothing)
+{
+    ViewPaint p;
+    p.state.m_nDayOffset = 1; // Thursday, October 16
+    p.student.m_classes = {Cls("Math", {Rem("A1", At(10, 16, 9)), Rem("A3", At(10, 16, 14))}),
+                           Cls("Bio", {Rem("Lab", At(10, 16, 8))})};
+    p.Paint(ViewMode::Dates);
+    const Op *more = p.Text("and more...");
+    ASSERT_NE(more, nullptr);
+    ASSERT_EQ(more->rect.t, 46);
+    const struct { int x, y, cls, rem; } taps[] = {
+        {2, 46, 0, 0},    {more->rect.l - 1, 46, 0, 0}, {more->rect.l, 46, -1, -1},
+        {200, 50, -1, -1}, {237, 58, -1, -1},           {237, 62, 1, 0}, // the next line: whole
+    };
+    for (const auto &t : taps) {
+        const HitRow *row = p.rows.Find(t.x, t.y);
+        SCOPED_TRACE(testing::Message() << "tap at " << t.x << "," << t.y);
+        if (t.cls == -1) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->kind, HitRow::Reminder);
+        EXPECT_EQ(std::pair(row->classIndex, row->reminderIndex), std::pair(t.cls, t.rem));
+    }
 }
 
 } // namespace

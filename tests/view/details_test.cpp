@@ -172,7 +172,7 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
     EXPECT_EQ(wrapped[0].rect, (Rect{15, 169, 235, 241}));
     EXPECT_EQ(wrapped[0].text, QString("Bring goggles and the lab manual."));
     EXPECT_EQ(wrapped[0].font, F::Normal);
-    EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::ClassLine, {15, 71, 238, 86}, 73, 0, 0},
+    EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::ClassLine, {8, 71, 238, 86}, 73, 0, 0},
                                           {HitRow::DateLine, {15, 103, 238, 118}, 105, 0, 0}}));
 
     p.student.m_classes[0].m_reminders[0].m_bDone = 0;
@@ -260,6 +260,29 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     p.Paint(ViewMode::InstructorDetail);
     EXPECT_EQ(p.Texts(50), (Txts{{"Office", 8, 57, F::Bold}, {"Hall 1", 18, 71},
                                  {"Description", 8, 85, F::Bold}}));
+}
+
+} // namespace
+
+namespace {
+
+// The class line answers from x 8, under the "Class" heading; the date line from its text at 15.
+TEST(ReminderDetail, classLineIsTappableFromX8)
+{
+    ViewPaint p;
+    Detail(p, ViewMode::ReminderDetail, Chem());
+    const struct { int x, y; bool hit; HitRow::Kind kind; } taps[] = {
+        {7, 75, false, HitRow::ClassLine}, {8, 75, true, HitRow::ClassLine},
+        {237, 75, true, HitRow::ClassLine}, {14, 107, false, HitRow::DateLine},
+        {15, 107, true, HitRow::DateLine},
+    };
+    for (const auto &t : taps) {
+        SCOPED_TRACE(testing::Message() << "tap at " << t.x << "," << t.y);
+        const HitRow *row = p.rows.Find(t.x, t.y);
+        ASSERT_EQ(row != nullptr, t.hit);
+        if (row)
+            EXPECT_EQ(row->kind, t.kind);
+    }
 }
 
 } // namespace

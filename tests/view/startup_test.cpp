@@ -136,7 +136,7 @@ TEST_F(StartupTest, exit_storesViewTypeAndDayLayout_butKeepsTheStoredOnesOnGrade
         CQuillboxView view(Scripted());
         view.OnInitialUpdate();
         view.State().m_nDayMode = 2;
-        view.ViewCombo()->setCurrentIndex(3);
+        view.SelectViewType(3);
         EXPECT_EQ(view.State().m_nViewType, ViewMode::Grades);
         ASSERT_TRUE(view.ExitPath());
         EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);

@@ -204,3 +204,18 @@ TEST(QtSurface, fontsAndText_cellsOfElevenAndSeventeen_inkBelowTheTopLeftCorner)
         EXPECT_TRUE(sawTextColour);
     }
 }
+
+namespace {
+
+// The calendar's counts and split-cell numbers: a Times-like face of cell height 12, normal weight.
+TEST(QtSurface, serifCountFont_cellOfTwelve_normalWeight)
+{
+    Fonts();
+    for (bool clearType : {true, false}) {
+        const QFont serif = FontSet(clearType).Get(FontRole::Serif);
+        EXPECT_EQ(QFontMetrics(serif).height(), 12) << serif.family().toStdString();
+        EXPECT_FALSE(serif.bold());
+    }
+}
+
+} // namespace
