@@ -7,10 +7,19 @@
 
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Transfer", text); }
-QString Caption() { return Tr("Quillbox"); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Transfer", text);
+}
+QString Caption()
+{
+    return Tr("Quillbox");
+}
 
-bool ValidClass(const CStudent &s, int c) { return c >= 0 && c < s.m_classes.size(); }
+bool ValidClass(const CStudent &s, int c)
+{
+    return c >= 0 && c < s.m_classes.size();
+}
 
 } // namespace
 

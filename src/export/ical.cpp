@@ -12,7 +12,10 @@
 
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Export", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Export", text);
+}
 
 struct ComponentFree {
     void operator()(icalcomponent *c) const { icalcomponent_free(c); }
@@ -27,11 +30,7 @@ bool KnownZone(const QString &name)
 // "/usr/share/zoneinfo/posix/Europe/Paris" -> "Europe/Paris".
 QString ZoneFromPath(const QString &path)
 {
-    const QLatin1String marker("zoneinfo/");
-    const int at = path.indexOf(marker);
-    if (at < 0)
-        return QString();
-    QString name = path.mid(at + marker.size());
+    QString name = path.section(QLatin1String("zoneinfo/"), 1);
     for (const QLatin1String variant : {QLatin1String("posix/"), QLatin1String("right/")})
         if (name.startsWith(variant))
             name.remove(0, variant.size());
@@ -98,7 +97,8 @@ icalproperty *Zoned(icalproperty *p, const Zone &zone)
 QByteArray Text(const QString &s)
 {
     QString t = s;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return t.toUtf8();
 }
 
@@ -106,7 +106,8 @@ Component NewCalendar(const Zone &zone, CTime earliest)
 {
     Component cal(icalcomponent_new_vcalendar());
     icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Larkware//Quillbox 2.02//EN"));
+    icalcomponent_add_property(cal.get(),
+                               icalproperty_new_prodid("-//Larkware//Quillbox 2.02//EN"));
     if (zone.tzid.isEmpty())
         return cal;
     icalcomponent *vtz = icalcomponent_new_clone(icaltimezone_get_component(zone.zone));
@@ -116,8 +117,8 @@ Component NewCalendar(const Zone &zone, CTime earliest)
         icalproperty_set_tzid(id, zone.tzid.constData());
     // The zone's rules from a year before the earliest time on; its older history is not needed.
     constexpr int64_t kYear = 366 * 24 * 3600;
-    icaltimezone_truncate_vtimezone(vtz, UtcTime(earliest.GetTime() - kYear),
-                                    icaltime_null_time(), 0);
+    icaltimezone_truncate_vtimezone(vtz, UtcTime(earliest.GetTime() - kYear), icaltime_null_time(),
+                                    0);
     icalcomponent_add_component(cal.get(), vtz);
     return cal;
 }
@@ -130,7 +131,8 @@ QByteArray AsText(const Component &cal)
     return text;
 }
 
-icalcomponent *NewTodo(const CClass &cls, const CAssignment &a, const QString &uid, const Zone &zone)
+icalcomponent *NewTodo(const CClass &cls, const CAssignment &a, const QString &uid,
+                       const Zone &zone)
 {
     icalcomponent *todo = icalcomponent_new_vtodo();
     icalcomponent_add_property(todo, icalproperty_new_uid(uid.toUtf8().constData()));
@@ -140,8 +142,8 @@ icalcomponent *NewTodo(const CClass &cls, const CAssignment &a, const QString &u
     if (a.m_bHighPriority)
         icalcomponent_add_property(todo, icalproperty_new_priority(1));
     icalcomponent_add_property(todo, Zoned(icalproperty_new_due(DueTime(a.m_timeDue)), zone));
-    icalcomponent_add_property(todo, icalproperty_new_status(a.m_bDone ? ICAL_STATUS_COMPLETED
-                                                                       : ICAL_STATUS_NEEDSACTION));
+    icalcomponent_add_property(
+        todo, icalproperty_new_status(a.m_bDone ? ICAL_STATUS_COMPLETED : ICAL_STATUS_NEEDSACTION));
     if (!a.m_strDescription.isEmpty())
         icalcomponent_add_property(
             todo, icalproperty_new_description(Text(a.m_strDescription).constData()));
@@ -153,8 +155,7 @@ icalcomponent *NewDayBeforeAlarm(const QString &summary)
 {
     icalcomponent *alarm = icalcomponent_new_valarm();
     icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-    icalproperty *trigger =
-        icalproperty_new_trigger(icaltriggertype_from_int(-24 * 3600));
+    icalproperty *trigger = icalproperty_new_trigger(icaltriggertype_from_int(-24 * 3600));
     icalproperty_add_parameter(trigger, icalparameter_new_related(ICAL_RELATED_END));
     icalcomponent_add_property(alarm, trigger);
     icalcomponent_add_property(alarm, icalproperty_new_description(Text(summary).constData()));
@@ -201,11 +202,11 @@ icalcomponent *NewMeeting(const CClass &cls, const CClassTime &t, const QDate &f
     icalrecurrencetype_clear(&rule);
     rule.freq = ICAL_WEEKLY_RECURRENCE;
     // With a zoned start the end of the rule must be given in UTC.
-    rule.until = zone.tzid.isEmpty()
-                     ? WallClock(lastDay, 23, 59, 59)
-                     : UtcTime(CTime::FromLocal(lastDay.year(), lastDay.month(), lastDay.day(),
-                                                23, 59, 59)
-                                   .GetTime());
+    rule.until =
+        zone.tzid.isEmpty()
+            ? WallClock(lastDay, 23, 59, 59)
+            : UtcTime(CTime::FromLocal(lastDay.year(), lastDay.month(), lastDay.day(), 23, 59, 59)
+                          .GetTime());
     icalcomponent_add_property(ev, icalproperty_new_rrule(rule));
     icalcomponent_add_property(ev, icalproperty_new_summary(Text(cls.m_strName).constData()));
     if (!cls.m_strLocation.isEmpty())
@@ -234,7 +235,8 @@ QString LocalZoneName()
             tz = ZoneFromPath(tz);
         return KnownZone(tz) ? tz : QString();
     }
-    const QString linked = ZoneFromPath(QFileInfo(QStringLiteral("/etc/localtime")).symLinkTarget());
+    const QString linked =
+        ZoneFromPath(QFileInfo(QStringLiteral("/etc/localtime")).symLinkTarget());
     if (KnownZone(linked))
         return linked;
     QFile file(QStringLiteral("/etc/timezone"));
@@ -270,8 +272,8 @@ QByteArray ReminderEventCalendar(const CClass &cls, const CAssignment &a, const 
     icalcomponent_add_property(ev,
                                icalproperty_new_summary(Text(ReminderSummary(cls, a)).constData()));
     if (!a.m_strDescription.isEmpty())
-        icalcomponent_add_property(ev,
-                                   icalproperty_new_description(Text(a.m_strDescription).constData()));
+        icalcomponent_add_property(
+            ev, icalproperty_new_description(Text(a.m_strDescription).constData()));
     icalcomponent_add_component(cal.get(), ev);
     return AsText(cal);
 }

@@ -16,7 +16,10 @@ namespace {
 
 QString g_pimFolder;
 
-QString Tr(const char *text) { return QCoreApplication::translate("Export", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Export", text);
+}
 
 struct Item {
     const char *subfolder;
@@ -24,7 +27,10 @@ struct Item {
     QByteArray text;
 };
 
-QString NewUid() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+QString NewUid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
 // Writes every item or none. whatFailed: "The reminder was not transferred" and the like.
 ExportResult WriteItems(const QString &folder, const std::vector<Item> &items,
@@ -71,13 +77,13 @@ ExportResult WriteReminderToPim(const CClass &cls, const CAssignment &a, bool as
     std::vector<Item> items;
     if (asTask) {
         const QString uid = NewUid();
-        items.push_back({kTasksFolder, uid + QStringLiteral(".ics"),
-                         ReminderTaskCalendar(cls, a, uid)});
+        items.push_back(
+            {kTasksFolder, uid + QStringLiteral(".ics"), ReminderTaskCalendar(cls, a, uid)});
     }
     if (asAppointment) {
         const QString uid = NewUid();
-        items.push_back({kCalendarFolder, uid + QStringLiteral(".ics"),
-                         ReminderEventCalendar(cls, a, uid)});
+        items.push_back(
+            {kCalendarFolder, uid + QStringLiteral(".ics"), ReminderEventCalendar(cls, a, uid)});
     }
     return WriteItems(folder, items, Tr("The reminder was not transferred"));
 }
@@ -86,10 +92,10 @@ ExportResult WriteInstructorToPim(const CTeacher &t, const QString &schoolName,
                                   const QString &folder)
 {
     const QString uid = NewUid();
-    return WriteItems(folder,
-                      {{kContactsFolder, uid + QStringLiteral(".vcf"),
-                        InstructorCard(t, schoolName, uid)}},
-                      Tr("The instructor was not transferred"));
+    return WriteItems(
+        folder,
+        {{kContactsFolder, uid + QStringLiteral(".vcf"), InstructorCard(t, schoolName, uid)}},
+        Tr("The instructor was not transferred"));
 }
 
 ExportResult WriteTermCalendar(const CStudent &student, const QString &path,

@@ -5,23 +5,20 @@
 
 QString EscapeCardText(const QString &text)
 {
+    // CR LF from an edit control is one line break, as is a lone CR.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QString out;
-    out.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\\') || c == QLatin1Char(',') || c == QLatin1Char(';')) {
-            out += QLatin1Char('\\');
-            out += c;
-        } else if (c == QLatin1Char('\r')) {
-            // CR LF from an edit control is one line break.
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+    out.reserve(lines.size());
+    for (const QChar c : lines) {
+        if (c == QLatin1Char('\n')) {
             out += QLatin1String("\\n");
-        } else if (c == QLatin1Char('\n')) {
-            out += QLatin1String("\\n");
-        } else {
-            out += c;
+            continue;
         }
+        if (c == QLatin1Char('\\') || c == QLatin1Char(',') || c == QLatin1Char(';'))
+            out += QLatin1Char('\\');
+        out += c;
     }
     return out;
 }
@@ -95,8 +92,8 @@ QByteArray InstructorCard(const CTeacher &t, const QString &schoolName, const QS
     if (!t.m_strWebsite.isEmpty())
         w.Add("URL", OneLine(t.m_strWebsite));
     if (!t.m_strOffice.isEmpty())
-        w.Add("ADR;TYPE=WORK", QLatin1Char(';') + EscapeCardText(t.m_strOffice) +
-                                   QStringLiteral(";;;;;"));
+        w.Add("ADR;TYPE=WORK",
+              QLatin1Char(';') + EscapeCardText(t.m_strOffice) + QStringLiteral(";;;;;"));
     w.AddIfSet("EMAIL;TYPE=INTERNET,WORK", t.m_strEmail);
     w.Add("END", QStringLiteral("VCARD"));
     return w.m_text;

@@ -1,30 +1,58 @@
-// The iCalendar texts of a reminder and of the whole term, read back with libical; the local
-// zone; the vCard text; the headless --export-ics.
+// Transfer reminder, Transfer instructor and Export term: the files read back with libical, what
+// the user is told, failures; the local zone; line folding.
 
+#include "commands/transfer.h"
 #include "export/ical.h"
 #include "export/pimstore.h"
 #include "export/vcard.h"
-#include "ics.h"
-#include "storage/datafiles.h"
-#include "storage/datafolder.h"
 #include "support/files.h"
-#include "support/termbuilder.h"
+
+#include <libical/ical.h>
 
 #include <QDir>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
+#include <memory>
 
 namespace {
 
 constexpr char kZone[] = "America/New_York"; // ctest runs the tests in this zone
 
-CTime Local(int y, int mo, int d, int h, int mi) { return CTime::FromLocal(y, mo, d, h, mi, 0); }
+using Cal = std::unique_ptr<icalcomponent, void (*)(icalcomponent *)>;
+Cal Parse(const QByteArray &t)
+{
+    return Cal(icalparser_parse_string(t.constData()), icalcomponent_free);
+}
+
+std::vector<icalcomponent *> Items(const Cal &cal, icalcomponent_kind kind)
+{
+    std::vector<icalcomponent *> out;
+    for (auto *c = icalcomponent_get_first_component(cal.get(), kind); c;
+         c = icalcomponent_get_next_component(cal.get(), kind))
+        out.push_back(c);
+    return out;
+}
+
+// A property's value (text unescaped), "-" when absent; with tzid, its TZID parameter instead.
+QString Prop(icalcomponent *c, icalproperty_kind kind, bool tzid = false)
+{
+    icalproperty *p = icalcomponent_get_first_property(c, kind);
+    icalparameter *z = p ? icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER) : nullptr;
+    icalvalue *v = p ? icalproperty_get_value(p) : nullptr;
+    return !p     ? QStringLiteral("-")
+           : tzid ? QString::fromUtf8(z ? icalparameter_get_tzid(z) : "")
+                  : QString::fromUtf8(icalvalue_isa(v) == ICAL_TEXT_VALUE
+                                          ? icalvalue_get_text(v)
+                                          : icalvalue_as_ical_string(v));
+}
+
+CTime Local(int y, int mo, int d, int h, int mi)
+{
+    return CTime::FromLocal(y, mo, d, h, mi, 0);
+}
 
 CAssignment Reminder(const QString &name, CTime due, bool high = false, bool done = false,
                      const QString &description = QString())
@@ -38,93 +66,158 @@ CAssignment Reminder(const QString &name, CTime due, bool high = false, bool don
     return a;
 }
 
-CClass Class(const QString &name, const CClassTimeArray &times, const CAssignmentArray &reminders)
+CStudent Term(const CClassTimeArray &times, const CAssignmentArray &bio,
+              const CAssignmentArray &chem = {})
 {
-    CClass c;
-    c.m_strName = name;
-    c.m_strLocation = QStringLiteral("Hall 2");
-    c.m_classTimes = times;
-    c.m_reminders = reminders;
-    return c;
+    CStudent s;
+    s.m_classes.resize(2);
+    s.m_classes[0].m_strName = QStringLiteral("Biology");
+    s.m_classes[0].m_classTimes = times;
+    s.m_classes[0].m_reminders = bio;
+    s.m_classes[0].m_teacher = {"Ada", "Okafor, Jr.", "", "", "", "Hall 2; room 4", ""};
+    s.m_classes[1].m_strName = QStringLiteral("Chemistry");
+    s.m_classes[1].m_reminders = chem;
+    return s;
+}
+const CStudent kOne = Term({}, {Reminder("Lab 3", Local(2024, 1, 15, 9, 30))});
+
+QStringList Files(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden);
 }
 
-CClassTime Meeting(int day, int hour, int minute, int duration)
+QStringList Texts(const ScriptedPrompter &p)
 {
-    CClassTime t;
-    t.m_nDay = day;
-    t.m_nHour = hour;
-    t.m_nMinute = minute;
-    t.m_nDuration = duration;
-    return t;
+    QStringList out;
+    for (const auto &s : p.shown)
+        out << s.caption + ": " + s.text;
+    return out;
 }
 
-// Sets TZ for a scope.
-class ZoneScope {
-public:
-    explicit ZoneScope(const char *tz) : m_old(qgetenv("TZ"))
-    {
-        qputenv("TZ", tz);
-        tzset();
-    }
-    ~ZoneScope()
-    {
-        qputenv("TZ", m_old);
-        tzset();
-    }
-
-private:
-    QByteArray m_old;
-};
-
-TEST(ReminderCalendar, CarriesEveryFieldInTheLocalZone)
+TEST(TransferReminder, WritesWhatTheSettingsAskForWithEveryField)
 {
-    // (libical's reader drops trailing blanks, so the text ends with a letter.)
-    const QString longText = QString::fromUtf8("Ünïcødé 日本語 ").repeated(12) + "end";
-    struct Row {
-        QString name, description, descriptionBack;
-        CTime due;
-        bool high, done;
+    const QString unicode = QString::fromUtf8("Ünïcødé 日本語 😀");
+    const struct {
+        int task, appt;
+        const char *message;
+        CAssignment a;
+        QString descriptionBack;
     } rows[] = {
-        {"Lab 3", "Pages 4-9", "Pages 4-9", Local(2024, 1, 15, 9, 30), false, false},
-        {"Lab 3", "a, b; c\\d\r\nline two", "a, b; c\\d\nline two", Local(2024, 7, 1, 23, 59), true,
-         true},
-        {longText, longText, longText, Local(2024, 11, 4, 1, 30), false, true},
+        {1, 0, "Added Reminder to Tasks.", Reminder("Lab 3", Local(2024, 1, 15, 9, 30)), "-"},
+        {0, 1, "Added Reminder to Appointments.",
+         Reminder("Lab 3", Local(2024, 7, 1, 23, 59), true, true, "a, b; c\\d\r\nline two"),
+         "a, b; c\\d\nline two"},
+        {1, 1, "Added Reminder to Tasks and Appointments.",
+         Reminder(unicode, Local(2024, 3, 12, 9, 30), true, true, unicode), unicode},
+        {0, 0, nullptr, Reminder("Lab 3", Local(2024, 1, 15, 9, 30)), "-"},
     };
-    for (const Row &r : rows) {
-        SCOPED_TRACE(r.name.toStdString());
-        const CClass cls = Class(QStringLiteral("Biology"), {}, {});
-        const CAssignment a = Reminder(r.name, r.due, r.high, r.done, r.description);
-        const QString summary = QStringLiteral("Biology - ") + r.name;
-
-        const QByteArray taskText = ReminderTaskCalendar(cls, a, QStringLiteral("t-1"));
-        const Ics task(taskText);
-        ASSERT_TRUE(task.valid());
-        EXPECT_TRUE(LinesFit(taskText));
-        EXPECT_EQ(task.zoneId(), kZone);
-        ASSERT_EQ(task.items(ICAL_VTODO_COMPONENT).size(), 1u);
-        icalcomponent *todo = task.items(ICAL_VTODO_COMPONENT).front();
-        EXPECT_EQ(Ics::Prop(todo, ICAL_UID_PROPERTY), "t-1");
-        EXPECT_EQ(Ics::Prop(todo, ICAL_SUMMARY_PROPERTY), summary);
-        EXPECT_EQ(Ics::Prop(todo, ICAL_PRIORITY_PROPERTY), r.high ? "1" : "-");
-        EXPECT_EQ(Ics::Prop(todo, ICAL_STATUS_PROPERTY), r.done ? "COMPLETED" : "NEEDS-ACTION");
-        EXPECT_EQ(Ics::Prop(todo, ICAL_DESCRIPTION_PROPERTY), r.descriptionBack);
-        EXPECT_EQ(Ics::Tzid(todo, ICAL_DUE_PROPERTY), kZone);
-        EXPECT_EQ(Ics::Instant(icalcomponent_get_due(todo)), r.due);
-
-        const QByteArray eventText = ReminderEventCalendar(cls, a, QStringLiteral("e-1"));
-        const Ics event(eventText);
-        ASSERT_TRUE(event.valid());
-        EXPECT_TRUE(LinesFit(eventText));
-        EXPECT_EQ(event.zoneId(), kZone);
-        ASSERT_EQ(event.items(ICAL_VEVENT_COMPONENT).size(), 1u);
-        icalcomponent *ev = event.items(ICAL_VEVENT_COMPONENT).front();
-        EXPECT_EQ(Ics::Prop(ev, ICAL_UID_PROPERTY), "e-1");
-        EXPECT_EQ(Ics::Prop(ev, ICAL_SUMMARY_PROPERTY), summary);
-        EXPECT_EQ(Ics::Prop(ev, ICAL_DESCRIPTION_PROPERTY), r.descriptionBack);
-        EXPECT_EQ(Ics::Tzid(ev, ICAL_DTSTART_PROPERTY), kZone);
-        EXPECT_EQ(Ics::Instant(icalcomponent_get_dtstart(ev)), r.due);
-        EXPECT_EQ(Ics::Prop(ev, ICAL_DTEND_PROPERTY), "-");
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.a.m_strName.toStdString());
+        QTemporaryDir pim;
+        ScriptedPrompter p;
+        EXPECT_EQ(TransferReminder(Term({}, {r.a}), 0, 0, r.task, r.appt, pim.path(), p),
+                  !!r.message);
+        EXPECT_EQ(Texts(p),
+                  r.message ? QStringList{QString("Quillbox: ") + r.message} : QStringList());
+        for (const auto &[sub, kind, wanted] :
+             {std::tuple{kTasksFolder, ICAL_VTODO_COMPONENT, r.task},
+              {kCalendarFolder, ICAL_VEVENT_COMPONENT, r.appt}}) {
+            const QDir dir(QDir(pim.path()).filePath(sub));
+            ASSERT_EQ(Files(dir.path()).size(), wanted);
+            if (!wanted)
+                continue;
+            const QByteArray text = ReadBytes(dir.filePath(Files(dir.path())[0]));
+            const Cal cal = Parse(text);
+            EXPECT_EQ(Prop(Items(cal, ICAL_VTIMEZONE_COMPONENT).at(0), ICAL_TZID_PROPERTY), kZone);
+            icalcomponent *item = Items(cal, kind).at(0);
+            EXPECT_EQ(Prop(item, ICAL_UID_PROPERTY) + ".ics", Files(dir.path())[0]); // vdir naming
+            EXPECT_EQ(Prop(item, ICAL_SUMMARY_PROPERTY), "Biology - " + r.a.m_strName);
+            EXPECT_EQ(Prop(item, ICAL_DESCRIPTION_PROPERTY), r.descriptionBack);
+            const bool task = kind == ICAL_VTODO_COMPONENT;
+            EXPECT_EQ(Prop(item, task ? ICAL_DUE_PROPERTY : ICAL_DTSTART_PROPERTY, true), kZone);
+            const icaltimetype t =
+                task ? icalcomponent_get_due(item) : icalcomponent_get_dtstart(item);
+            EXPECT_EQ(icaltime_as_timet_with_zone(t, icaltime_get_timezone(t)),
+                      r.a.m_timeDue.GetTime());
+            EXPECT_EQ(Prop(item, ICAL_PRIORITY_PROPERTY), task && r.a.m_bHighPriority ? "1" : "-");
+            EXPECT_EQ(Prop(item, ICAL_STATUS_PROPERTY), !task         ? "-"
+                                                        : r.a.m_bDone ? "COMPLETED"
+                                                                      : "NEEDS-ACTION");
+            EXPECT_EQ(Prop(item, ICAL_DTEND_PROPERTY), "-");
+        }
     }
+}
+
+TEST(Transfer, WithoutASelectionNothingHappens)
+{
+    QTemporaryDir pim;
+    ScriptedPrompter p;
+    for (auto [c, r] : {std::pair{-1, 0}, {2, 0}, {0, -1}, {0, 1}})
+        EXPECT_FALSE(TransferReminder(kOne, c, r, 1, 1, pim.path(), p));
+    for (int c : {-1, 2})
+        EXPECT_FALSE(TransferInstructor(kOne, c, QString(), pim.path(), p));
+    EXPECT_TRUE(p.shown.empty());
+    EXPECT_TRUE(QDir(pim.path()).isEmpty());
+}
+
+TEST(TransferInstructor, WritesTheCardAndSaysSo)
+{
+    for (const char *school : {"", "Lincoln High"}) {
+        QTemporaryDir pim;
+        ScriptedPrompter p;
+        EXPECT_TRUE(TransferInstructor(kOne, 0, school, pim.path(), p));
+        EXPECT_EQ(Texts(p), QStringList{"Quillbox: Added Instructor to Contacts."});
+        const QDir dir(QDir(pim.path()).filePath(kContactsFolder));
+        ASSERT_EQ(Files(dir.path()).size(), 1);
+        const QString file = Files(dir.path())[0];
+        EXPECT_EQ(
+            ReadBytes(dir.filePath(file)),
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + QFileInfo(file).completeBaseName().toLatin1() +
+                "\r\nN:Okafor\\, Jr.;Ada;;;\r\nFN:Ada Okafor\\, Jr.\r\nSORT-STRING:Okafor\\, "
+                "Jr.\r\n" +
+                (*school ? QByteArray("ORG:") + school + "\r\n" : "") +
+                "TITLE:Teacher\r\nADR;TYPE=WORK:;Hall 2\\; room 4;;;;;\r\nEND:VCARD\r\n");
+    }
+}
+
+// A regular file where a folder should be: it cannot be created, even by root.
+TEST(Transfer, FailureIsReportedAndLeavesNothing)
+{
+    const struct {
+        const char *blocked, *message; // blocked under the store ("": the store itself)
+    } rows[] = {
+        {"", "The reminder was not transferred: the folder %1/tasks cannot be created."},
+        // The task was written first and is removed again.
+        {"calendar", "The reminder was not transferred: the folder %1/calendar cannot be created."},
+        {"contacts",
+         "The instructor was not transferred: the folder %1/contacts cannot be created."},
+    };
+    for (const auto &r : rows) {
+        QTemporaryDir dir;
+        const QString pim = dir.filePath(QStringLiteral("pim"));
+        if (*r.blocked)
+            QDir().mkpath(pim);
+        WriteBytes(*r.blocked ? QDir(pim).filePath(r.blocked) : pim, "x");
+        ScriptedPrompter p;
+        EXPECT_FALSE(*r.blocked == 'c' && r.blocked[1] == 'o'
+                         ? TransferInstructor(kOne, 0, "", pim, p)
+                         : TransferReminder(kOne, 0, 0, 1, 1, pim, p));
+        EXPECT_EQ(Texts(p), QStringList{"Quillbox: " + QString(r.message).arg(pim)});
+        EXPECT_TRUE(Files(QDir(pim).filePath(kTasksFolder)).isEmpty());
+    }
+}
+
+TEST(Card, EscapesTextAndFoldsAt75OctetsWithoutSplittingACharacter)
+{
+    EXPECT_EQ(EscapeCardText("a,b;c\\d\r\ne\nf\rg"), "a\\,b\\;c\\\\d\\ne\\nf\\ng");
+    const QByteArray a74(74, 'a');
+    const QByteArray rows[][2] = {
+        {a74 + "a", a74 + "a"},
+        {a74 + "ab", a74 + "a\r\n b"},
+        {a74 + "\xC3\xA9", a74 + "\r\n \xC3\xA9"},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(FoldLine(r[0]), r[1]);
 }
 
 TEST(LocalZone, FollowsTzAsTheCLibraryDoes)
@@ -136,271 +229,110 @@ TEST(LocalZone, FollowsTzAsTheCLibraryDoes)
         {":Europe/Paris", "Europe/Paris"},
         {"/usr/share/zoneinfo/Asia/Tokyo", "Asia/Tokyo"},
         {"", "Etc/UTC"},
-        {"XYZ-3", ""}, // a rule, not a zone: nothing to name
+        {"XYZ-3", ""}, // a rule, not a zone: times are written floating
     };
     for (const auto &r : rows) {
-        ZoneScope zone(r.tz);
-        EXPECT_EQ(LocalZoneName(), QString::fromLatin1(r.name)) << r.tz;
+        qputenv("TZ", r.tz);
+        tzset();
+        EXPECT_EQ(LocalZoneName(), r.name) << r.tz;
+        const Cal cal = Parse(BuildTermCalendar(kOne, std::nullopt).text);
+        EXPECT_EQ(Prop(Items(cal, ICAL_VTODO_COMPONENT).at(0), ICAL_DUE_PROPERTY, true), r.name);
     }
+    qputenv("TZ", kZone);
+    tzset();
 }
 
-TEST(LocalZone, UnnamedZoneWritesFloatingWallClockTimes)
-{
-    ZoneScope zone("XYZ-3");
-    const CAssignment a = Reminder(QStringLiteral("Quiz"), Local(2024, 3, 5, 14, 45));
-    const Ics ics(ReminderTaskCalendar(Class(QStringLiteral("Art"), {}, {}), a, QStringLiteral("u")));
-    ASSERT_TRUE(ics.valid());
-    EXPECT_EQ(ics.zoneId(), "");
-    icalcomponent *todo = ics.items(ICAL_VTODO_COMPONENT).front();
-    EXPECT_EQ(Ics::Tzid(todo, ICAL_DUE_PROPERTY), "");
-    EXPECT_EQ(Ics::Prop(todo, ICAL_DUE_PROPERTY), "20240305T144500");
-}
+// Three meetings, at the edges of a week and a day, and damaged ones; reminders from Monday
+// 3/4/2024 to Wednesday 4/24/2024. (Weekdays and times as a calendar shows them: pim_tools_test.)
+const CStudent kTerm = Term({{2, 9, 0, 50},
+                             {7, 23, 59, 0},
+                             {1, 0, 0, 1},
+                             {0, 9, 0, 50},
+                             {8, 9, 0, 50},
+                             {2, -1, 0, 50},
+                             {2, 24, 0, 50},
+                             {2, 9, -1, 50},
+                             {2, 9, 60, 50}},
+                            {Reminder("Quiz", Local(2024, 3, 4, 10, 0))},
+                            {Reminder("Final", Local(2024, 4, 24, 12, 0), false, true)});
 
-// Biology: Monday 9:00 and Thursday 14:30; Chemistry: Tuesday 8:00 without a length.
-// Reminders from Monday 3/4/2024 to Wednesday 4/24/2024.
-CStudent Term()
+TEST(TermCalendar, WeeklyMeetingsAndRemindersWithAlarms)
 {
-    CStudent s;
-    s.m_classes = {
-        Class(QStringLiteral("Biology"), {Meeting(2, 9, 0, 50), Meeting(5, 14, 30, 75)},
-              {Reminder(QStringLiteral("Quiz"), Local(2024, 3, 4, 10, 0), true)}),
-        Class(QStringLiteral("Chemistry"), {Meeting(3, 8, 0, 0)},
-              {Reminder(QStringLiteral("Final"), Local(2024, 4, 24, 12, 0), false, true)}),
-    };
-    return s;
-}
-
-void CollectSpan(icalcomponent *, struct icaltime_span *span, void *data)
-{
-    static_cast<std::vector<CTime> *>(data)->push_back(CTime(span->start));
-}
-
-TEST(TermCalendar, MeetingsRepeatWeeklyFromTheFirstToTheLastReminder)
-{
-    const TermCalendar term = BuildTermCalendar(Term(), std::nullopt);
-    ASSERT_EQ(term.error, "");
-    EXPECT_EQ(term.meetings, 3);
-    EXPECT_EQ(term.reminders, 2);
-    EXPECT_TRUE(LinesFit(term.text));
-    const Ics ics(term.text);
-    ASSERT_TRUE(ics.valid());
-    EXPECT_EQ(ics.zoneId(), kZone);
-
-    const struct {
-        const char *summary;
-        int weekday, hour, minute; // 1 = Sunday
-        const char *duration;
-        int count;
-        CTime first;
-    } rows[] = {
-        {"Biology", 2, 9, 0, "PT50M", 8, Local(2024, 3, 4, 9, 0)},
-        {"Biology", 5, 14, 30, "PT1H15M", 7, Local(2024, 3, 7, 14, 30)},
-        {"Chemistry", 3, 8, 0, "-", 8, Local(2024, 3, 5, 8, 0)},
-    };
-    const auto events = ics.items(ICAL_VEVENT_COMPONENT);
-    ASSERT_EQ(events.size(), std::size(rows));
+    const Cal cal = Parse(BuildTermCalendar(kTerm, std::nullopt).text);
+    const auto events = Items(cal, ICAL_VEVENT_COMPONENT);
+    ASSERT_EQ(events.size(), 3u); // the damaged meetings are left out
+    const char *starts[][2] = {
+        {"20240304T090000", "PT50M"}, {"20240309T235900", "-"}, {"20240310T000000", "PT1M"}};
     for (size_t i = 0; i < events.size(); ++i) {
-        SCOPED_TRACE(i);
-        const auto &r = rows[i];
-        icalcomponent *ev = events[i];
-        EXPECT_EQ(Ics::Prop(ev, ICAL_SUMMARY_PROPERTY), r.summary);
-        EXPECT_EQ(Ics::Prop(ev, ICAL_LOCATION_PROPERTY), "Hall 2");
-        EXPECT_EQ(Ics::Prop(ev, ICAL_DURATION_PROPERTY), r.duration);
-        EXPECT_EQ(Ics::Tzid(ev, ICAL_DTSTART_PROPERTY), kZone);
-        std::vector<CTime> starts;
-        icalcomponent_foreach_recurrence(ev, icaltime_from_timet_with_zone(0, 0, nullptr),
-                                         icaltime_from_timet_with_zone(2000000000, 0, nullptr),
-                                         CollectSpan, &starts);
-        ASSERT_EQ(starts.size(), size_t(r.count));
-        EXPECT_EQ(starts.front(), r.first);
-        for (CTime t : starts) { // the same wall-clock time on both sides of daylight saving
-            EXPECT_EQ(t.GetDayOfWeek(), r.weekday);
-            EXPECT_EQ(t.GetHour() * 60 + t.GetMinute(), r.hour * 60 + r.minute);
-        }
+        EXPECT_EQ(Prop(events[i], ICAL_DTSTART_PROPERTY), starts[i][0]);
+        EXPECT_EQ(Prop(events[i], ICAL_DURATION_PROPERTY), starts[i][1]);
+        EXPECT_EQ(Prop(events[i], ICAL_RRULE_PROPERTY), "FREQ=WEEKLY;UNTIL=20240425T035959Z");
     }
-
-    const auto todos = ics.items(ICAL_VTODO_COMPONENT);
+    const auto todos = Items(cal, ICAL_VTODO_COMPONENT);
     ASSERT_EQ(todos.size(), 2u);
-    const auto alarmOf = [](icalcomponent *todo) {
-        return icalcomponent_get_first_component(todo, ICAL_VALARM_COMPONENT);
-    };
-    EXPECT_EQ(Ics::Prop(todos[0], ICAL_SUMMARY_PROPERTY), "Biology - Quiz");
-    EXPECT_EQ(Ics::Instant(icalcomponent_get_due(todos[0])), Local(2024, 3, 4, 10, 0));
-    icalcomponent *alarm = alarmOf(todos[0]);
-    ASSERT_NE(alarm, nullptr);
-    EXPECT_EQ(Ics::Prop(alarm, ICAL_TRIGGER_PROPERTY), "-P1D");
-    icalproperty *trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
-    icalparameter *related = icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER);
-    ASSERT_NE(related, nullptr);
-    EXPECT_EQ(icalparameter_get_related(related), ICAL_RELATED_END);
-    EXPECT_EQ(Ics::Prop(alarm, ICAL_ACTION_PROPERTY), "DISPLAY");
-    EXPECT_EQ(Ics::Prop(todos[1], ICAL_STATUS_PROPERTY), "COMPLETED");
-    EXPECT_EQ(alarmOf(todos[1]), nullptr); // done: nothing to remind of
+    icalcomponent *alarm = icalcomponent_get_first_component(todos[0], ICAL_VALARM_COMPONENT);
+    ASSERT_NE(alarm, nullptr); // the day before the due time
+    EXPECT_STREQ(
+        icalproperty_as_ical_string(icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY)),
+        "TRIGGER;RELATED=END:-P1D\r\n");
+    EXPECT_EQ(icalcomponent_get_first_component(todos[1], ICAL_VALARM_COMPONENT), nullptr); // done
 }
 
-QStringList Uids(const QByteArray &text)
+QStringList Uids(const CStudent &s, std::optional<QDate> end = std::nullopt)
 {
-    const Ics ics(text);
+    const Cal cal = Parse(BuildTermCalendar(s, end).text);
     QStringList uids;
     for (auto kind : {ICAL_VEVENT_COMPONENT, ICAL_VTODO_COMPONENT})
-        for (icalcomponent *c : ics.items(kind))
-            uids << Ics::Prop(c, ICAL_UID_PROPERTY);
+        for (icalcomponent *c : Items(cal, kind))
+            uids << Prop(c, ICAL_UID_PROPERTY);
     return uids;
 }
 
 TEST(TermCalendar, UidsStayTheSameWhenTheTermChanges)
 {
-    CStudent s = Term();
-    s.m_classes[0].m_classTimes << Meeting(2, 9, 0, 50); // the same meeting twice
-    const QStringList first = Uids(BuildTermCalendar(s, std::nullopt).text);
-    EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), first.size());
+    CStudent s = kTerm;
+    s.m_classes[0].m_classTimes << s.m_classes[0].m_classTimes[0]; // the same meeting twice
+    const QStringList first = Uids(s);
+    EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), 6);
 
     PinnedClock later(Local(2030, 1, 1, 0, 0));
     s.m_classes[0].m_reminders[0].m_timeDue = Local(2024, 3, 6, 10, 0);
     s.m_classes[0].m_classTimes[1].m_nDuration = 90;
-    s.m_classes[1].m_reminders[0].m_bDone = 0;
-    EXPECT_EQ(Uids(BuildTermCalendar(s, QDate(2024, 6, 1)).text), first);
-
-    // A renamed class is a new class: its meeting and its reminder get new UIDs.
-    s.m_classes[1].m_strName = QStringLiteral("Physics");
-    const QStringList renamed = Uids(BuildTermCalendar(s, std::nullopt).text);
-    EXPECT_EQ(QSet<QString>(renamed.begin(), renamed.end())
-                  .intersect(QSet<QString>(first.begin(), first.end()))
-                  .size(),
-              first.size() - 2);
+    EXPECT_EQ(Uids(s, QDate(2024, 6, 1)), first);
 }
 
-TEST(TermCalendar, SaysWhyItCannotBeBuilt)
+TEST(ExportTerm, TellsWhatWasWrittenOrWhyNot)
 {
-    PinnedClock now(Local(2024, 3, 1, 12, 0));
-    CStudent noReminders = Term();
-    for (CClass &c : noReminders.m_classes)
-        c.m_reminders.clear();
+    PinnedClock now(Local(2024, 3, 1, 12, 0)); // a Friday
+    QTemporaryDir dir;
+    const QString good = dir.filePath("term.ics"), bad = dir.filePath("none/term.ics");
+    const CStudent noReminders = Term(kTerm.m_classes[0].m_classTimes, {});
     const struct {
         CStudent student;
         std::optional<QDate> end;
-        const char *error;
-        int meetings;
+        QString path, message;
     } rows[] = {
-        {CStudent(), QDate(2024, 6, 1), "The term has no classes to export.", 0},
-        {noReminders, std::nullopt,
+        {CStudent(), QDate(2024, 6, 1), good, "The term has no classes to export."},
+        {noReminders,
+         {},
+         good,
          "The term has no reminders yet, so its last day is not known. Choose the day the term "
-         "ends.",
-         0},
-        {Term(), QDate(2024, 3, 3), "The term end, 3/3/2024, is before the term's first day, 3/4/2024.",
-         0},
-        {noReminders, QDate(2024, 3, 5), "", 2}, // from today: Monday and Tuesday, not Thursday
-        {Term(), QDate(2024, 3, 4), "", 1},
+         "ends."},
+        {kTerm, QDate(2024, 3, 3), good,
+         "The term end, 3/3/2024, is before the term's first day, 3/4/2024."},
+        {kTerm, {}, bad, "The term was not exported: " + bad + " cannot be written ("},
+        {noReminders, QDate(2024, 3, 2), good, // from today, a Friday, to Saturday
+         "The term was exported to " + good + ".\nWeekly class meetings: 1\nReminders: 0"},
+        {kTerm, QDate(2024, 3, 4), good,
+         "The term was exported to " + good + ".\nWeekly class meetings: 1\nReminders: 2"},
     };
     for (const auto &r : rows) {
-        const TermCalendar term = BuildTermCalendar(r.student, r.end);
-        EXPECT_EQ(term.error, r.error);
-        EXPECT_EQ(term.meetings, r.meetings) << r.error;
-        EXPECT_EQ(term.text.isEmpty(), *r.error != 0);
-    }
-}
-
-TEST(TermFile, FailureLeavesNoFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/term.ics"));
-    const ExportResult r = WriteTermCalendar(Term(), path, std::nullopt);
-    EXPECT_TRUE(r.error.startsWith(QStringLiteral("The term was not exported: ") +
-                                   QDir::toNativeSeparators(path) +
-                                   QStringLiteral(" cannot be written (")))
-        << r.error.toStdString();
-    EXPECT_TRUE(r.written.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
-}
-
-TEST(Card, EscapesTextAndFoldsWithoutSplittingACharacter)
-{
-    const struct {
-        const char *in, *out;
-    } texts[] = {
-        {"a,b;c\\d", "a\\,b\\;c\\\\d"},
-        {"one\r\ntwo\nthree\rfour", "one\\ntwo\\nthree\\nfour"},
-        {"Zoë 李", "Zoë 李"},
-    };
-    for (const auto &t : texts)
-        EXPECT_EQ(EscapeCardText(QString::fromUtf8(t.in)), QString::fromUtf8(t.out));
-
-    const QByteArray pieces[] = {"a", "\xC3\xA9", "\xE6\x97\xA5", "\xF0\x9F\x98\x80"};
-    for (int n = 1; n < 120; ++n) {
-        QByteArray line = "NOTE:";
-        for (int i = 0; i < n; ++i)
-            line += pieces[(i * 7 + n) % 4];
-        const QByteArray folded = FoldLine(line);
-        ASSERT_TRUE(LinesFit(folded + "\r\n")) << n;
-        for (const QByteArray &part : folded.split('\n'))
-            ASSERT_EQ(QString::fromUtf8(part).toUtf8(), part) << n; // whole characters only
-        ASSERT_EQ(QByteArray(folded).replace("\r\n ", ""), line) << n;
-    }
-}
-
-TEST(Card, InstructorCardBytes)
-{
-    CTeacher t;
-    t.m_strFirstName = QStringLiteral("Ada");
-    t.m_strLastName = QStringLiteral("Okafor, Jr.");
-    t.m_strPhone = QStringLiteral("555-0100");
-    t.m_strWebsite = QStringLiteral("https://example.org/a,b");
-    t.m_strOffice = QStringLiteral("Science Hall 204; 2nd floor");
-    t.m_strEmail = QStringLiteral("ada@example.org");
-    const QByteArray common = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u-1\r\n"
-                              "N:Okafor\\, Jr.;Ada;;;\r\nFN:Ada Okafor\\, Jr.\r\n"
-                              "SORT-STRING:Okafor\\, Jr.\r\n";
-    const QByteArray rest = "TEL;TYPE=WORK,VOICE:555-0100\r\nTITLE:Teacher\r\n"
-                            "URL:https://example.org/a,b\r\n"
-                            "ADR;TYPE=WORK:;Science Hall 204\\; 2nd floor;;;;;\r\n"
-                            "EMAIL;TYPE=INTERNET,WORK:ada@example.org\r\nEND:VCARD\r\n";
-    EXPECT_EQ(InstructorCard(t, QString(), QStringLiteral("u-1")), common + rest);
-    EXPECT_EQ(InstructorCard(t, QStringLiteral("Lincoln High"), QStringLiteral("u-1")),
-              common + "ORG:Lincoln High\r\n" + rest);
-
-    CTeacher bare;
-    bare.m_strLastName = QStringLiteral("Li");
-    EXPECT_EQ(InstructorCard(bare, QString(), QStringLiteral("u-2")),
-              "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u-2\r\nN:Li;;;;\r\nFN:Li\r\n"
-              "SORT-STRING:Li\r\nTITLE:Teacher\r\nEND:VCARD\r\n");
-}
-
-TEST(Headless, ExportIcsExitsWithTwoForMistakesAndOneForFailures)
-{
-    QTemporaryDir data, empty, out;
-    SetDataDir(data.path());
-    ASSERT_TRUE(SaveData(Term(), CTeacherArray()).ok());
-    SetDataDir(QString());
-    const QString ics = out.filePath(QStringLiteral("term.ics"));
-    const QString dataDir = data.path(), emptyDir = empty.path();
-
-    const struct {
-        QStringList args;
-        int exit;
-        const char *stderrHas;
-        bool written;
-    } rows[] = {
-        {{"--export-ics", ics, "--data-dir", dataDir, "--term-end", "2024-05-01"}, 0, "", true},
-        {{"--export-ics", ics, "--data-dir", emptyDir}, 1, "studentdef.stn does not exist", false},
-        {{"--export-ics", out.filePath("no/term.ics"), "--data-dir", dataDir}, 1,
-         "The term was not exported", false},
-        {{"--term-end", "2024-05-01"}, 2, "--term-end works only with --export-ics", false},
-        {{"--export-ics", ics, "--term-end", "May 1"}, 2, "--term-end wants YYYY-MM-DD", false},
-        {{"--export-ics", ics, "--render", ics}, 2, "cannot be used together", false},
-        {{"--export-ics", ics, "--data-dir", out.filePath("none")}, 2, "does not exist", false},
-    };
-    for (const auto &r : rows) {
-        QFile::remove(ics);
-        QProcess p;
-        p.start(QStringLiteral(QUILLBOX_BIN), r.args);
-        ASSERT_TRUE(p.waitForFinished(30000));
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        EXPECT_EQ(p.exitCode(), r.exit) << err.toStdString();
-        EXPECT_TRUE(err.contains(QString::fromUtf8(r.stderrHas))) << err.toStdString();
-        EXPECT_EQ(QFileInfo::exists(ics), r.written) << r.args.join(' ').toStdString();
-        if (r.written) {
-            EXPECT_EQ(Ics(ReadBytes(ics)).items(ICAL_VEVENT_COMPONENT).size(), 3u);
-        }
+        QFile::remove(good);
+        ScriptedPrompter p;
+        const bool exported = ExportTerm(r.student, r.path, r.end, p);
+        EXPECT_EQ(exported, QFileInfo::exists(good));
+        ASSERT_EQ(p.shown.size(), 1u);
+        EXPECT_TRUE(p.shown[0].text.startsWith(r.message)) << p.shown[0].text.toStdString();
     }
 }
 
