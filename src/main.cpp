@@ -1,6 +1,8 @@
 // Quillbox: a student planner.
 
+#include "export/pimstore.h"
 #include "model/clock.h"
+#include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/datalock.h"
 #include "ui/filetype.h"
@@ -12,11 +14,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -61,12 +65,13 @@ int Fail(const QString &text)
     return 2;
 }
 
-// Rendering, --help and --version need no display.
+// Rendering, exporting, --help and --version need no display.
 bool NeedsNoDisplay(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char *a = argv[i];
         if (std::strcmp(a, "--render") == 0 || std::strncmp(a, "--render=", 9) == 0 ||
+            std::strcmp(a, "--export-ics") == 0 || std::strncmp(a, "--export-ics=", 13) == 0 ||
             std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0 ||
             std::strcmp(a, "--help-all") == 0 || std::strcmp(a, "--version") == 0 ||
             std::strcmp(a, "-v") == 0)
@@ -112,6 +117,32 @@ int Render(CQuillboxView &view, const QString &out, int mode, const RenderSelect
     const QImage image = view.grab().toImage();
     if (!image.save(out, "PNG"))
         return Fail(QStringLiteral("cannot write %1").arg(out));
+    return 0;
+}
+
+// The whole term into one .ics file, without a window; the data files are only read.
+int ExportIcs(const QString &out, std::optional<QDate> termEnd)
+{
+    CStudent student;
+    CTeacherArray teachers;
+    const LoadReport report = LoadData(student, teachers, /*readOnly=*/true);
+    const FileReadResult &file = report.student;
+    if (file.status == FileReadResult::Missing || file.status == FileReadResult::Unreadable) {
+        std::fprintf(stderr, "quillbox: no term to export: %s %s\n",
+                     qPrintable(QDir::toNativeSeparators(file.path)),
+                     file.status == FileReadResult::Missing ? "does not exist"
+                                                            : qPrintable(file.error));
+        return 1;
+    }
+    if (file.status == FileReadResult::Damaged)
+        std::fprintf(stderr, "quillbox: %s\n", qPrintable(report.message()));
+    const ExportResult r = WriteTermCalendar(student, out, termEnd);
+    if (!r.ok()) {
+        std::fprintf(stderr, "quillbox: %s\n", qPrintable(r.error));
+        return 1;
+    }
+    std::printf("quillbox: exported the term to %s (weekly class meetings: %d, reminders: %d)\n",
+                qPrintable(QDir::toNativeSeparators(out)), r.meetings, r.reminders);
     return 0;
 }
 
@@ -163,7 +194,23 @@ int main(int argc, char *argv[])
     const QCommandLineOption dayOpt(QStringLiteral("day"),
                                     QStringLiteral("With --render: the day the Day view shows."),
                                     QStringLiteral("YYYY-MM-DD"));
-    parser.addOptions({dataDir, docsDir, renderOpt, viewOpt, nowOpt, classOpt, reminderOpt, dayOpt});
+    const QCommandLineOption pimDir(
+        QStringLiteral("pim-dir"),
+        QStringLiteral("Keep transferred tasks, appointments and contacts in DIR "
+                       "(default: the folder pim in the data folder)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption exportOpt(
+        QStringLiteral("export-ics"),
+        QStringLiteral("Write the whole term to the iCalendar file OUT and quit; writes no data "
+                       "or setting."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption termEndOpt(
+        QStringLiteral("term-end"),
+        QStringLiteral("With --export-ics: the last day of the term (default: the day of the "
+                       "last reminder)."),
+        QStringLiteral("YYYY-MM-DD"));
+    parser.addOptions({dataDir, docsDir, renderOpt, viewOpt, nowOpt, classOpt, reminderOpt, dayOpt,
+                       pimDir, exportOpt, termEndOpt});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A student file (accepted; the term is always "
                                                 "the one in the data folder)."),
@@ -179,6 +226,21 @@ int main(int argc, char *argv[])
         return 0;
     }
     const bool render = parser.isSet(renderOpt);
+    const bool exportIcs = parser.isSet(exportOpt);
+    if (render && exportIcs)
+        return Fail(QStringLiteral("--render and --export-ics cannot be used together"));
+    std::optional<QDate> termEnd;
+    if (parser.isSet(termEndOpt)) {
+        if (!exportIcs)
+            return Fail(QStringLiteral("--term-end works only with --export-ics"));
+        const QDate d = QDate::fromString(parser.value(termEndOpt), Qt::ISODate);
+        if (!d.isValid())
+            return Fail(QStringLiteral("--term-end wants YYYY-MM-DD, not \"%1\"")
+                            .arg(parser.value(termEndOpt)));
+        termEnd = d;
+    }
+    if (exportIcs && parser.value(exportOpt).isEmpty())
+        return Fail(QStringLiteral("--export-ics wants the name of the file to write"));
     if (parser.positionalArguments().size() > 1)
         return Fail(QStringLiteral("only one file can be named"));
 
@@ -187,12 +249,18 @@ int main(int argc, char *argv[])
         const QFileInfo info(dir);
         if (info.exists() && (!info.isDir() || !info.isReadable()))
             return Fail(QStringLiteral("%1 is not a readable folder").arg(dir));
-        if (render && !info.exists())
+        if ((render || exportIcs) && !info.exists())
             return Fail(QStringLiteral("%1 does not exist").arg(dir));
         SetDataDir(dir);
     }
     if (parser.isSet(docsDir))
         SetDocumentsDir(parser.value(docsDir));
+    if (parser.isSet(pimDir)) {
+        const QFileInfo info(parser.value(pimDir));
+        if (info.exists() && !info.isDir())
+            return Fail(QStringLiteral("%1 is not a folder").arg(parser.value(pimDir)));
+        SetPimFolder(parser.value(pimDir));
+    }
     if (parser.isSet(nowOpt)) {
         CTime now;
         if (!ParseNow(parser.value(nowOpt), now))
@@ -228,6 +296,9 @@ int main(int argc, char *argv[])
     if (!render && (parser.isSet(viewOpt) || parser.isSet(classOpt) || parser.isSet(reminderOpt) ||
                     parser.isSet(dayOpt)))
         return Fail(QStringLiteral("--view, --class, --reminder and --day work only with --render"));
+
+    if (exportIcs)
+        return ExportIcs(parser.value(exportOpt), termEnd);
 
     if (render) {
         CQuillboxView::Options options;
