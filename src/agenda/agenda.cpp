@@ -1,0 +1,425 @@
+#include "agenda/agenda.h"
+
+#include "storage/datafiles.h"
+#include "storage/datafolder.h"
+#include "ui/settings.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <numeric>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: quillbox agenda [options]\n"
+    "Prints the reminders day by day, as the Dates view shows them.\n"
+    "\n"
+    "  --from YYYY-MM-DD         the first day (default: today)\n"
+    "  --days N                  how many days, 1 to 100000 (default: 32)\n"
+    "  --class NAME              only the reminders of this class\n"
+    "  --undone                  only the reminders not done\n"
+    "  --hide-empty-days         leave out the days without reminders\n"
+    "  --show-empty-days         show every day, \"Nothing...\" under an empty one\n"
+    "                            (default: the setting \"Hide Days with No Reminders\")\n"
+    "  --json                    a JSON array, one object per reminder\n"
+    "  --data-dir DIR            the data folder (default: ~/.local/share/Larkware/Quillbox)\n"
+    "  --now \"YYYY-MM-DD hh:mm\"  take this as the current time\n"
+    "  -h, --help                this text\n"
+    "\n"
+    "Exit status: 0 printed; 1 the term file could not be read whole (what was read is\n"
+    "printed); 2 a mistake on the command line.\n";
+
+constexpr int kMaxDays = 100000;
+
+// The Settings table's reading of one integer, without the widget library that holds it.
+int ReadIntSetting(const char *name)
+{
+    int def = 0;
+    for (const Settings::Entry &e : Settings::kTable)
+        if (std::strcmp(e.name, name) == 0)
+            def = e.intDefault;
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                          QStringLiteral("Larkware"), QStringLiteral("Quillbox"));
+    bool ok = false;
+    const int v = store.value(QStringLiteral("Settings/") + QLatin1String(name)).toInt(&ok);
+    return ok ? v : def;
+}
+
+QString MonthName(int month)
+{
+    static const char *const kMonths[12] = {"January", "February", "March",     "April",
+                                            "May",     "June",     "July",      "August",
+                                            "September", "October", "November", "December"};
+    return QString::fromLatin1(kMonths[month - 1]);
+}
+
+// "%s, %s %d, %d": weekday, month, day, year.
+QString LongDate(QDate d)
+{
+    CClassTime weekday; // counts from 1 = Sunday; QDate from 1 = Monday
+    weekday.m_nDay = d.dayOfWeek() % 7 + 1;
+    return QStringLiteral("%1, %2 %3, %4")
+        .arg(weekday.GetDayName(), MonthName(d.month()))
+        .arg(d.day())
+        .arg(d.year());
+}
+
+// A name on one line: a line break or tab typed into a name would break the agenda's lines.
+QString OneLine(QString s)
+{
+    for (QChar &c : s)
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    return s;
+}
+
+bool ParseNow(const QString &text, CTime &out)
+{
+    const QDateTime dt = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm"));
+    if (!dt.isValid())
+        return false;
+    out = CTime::FromLocal(dt.date().year(), dt.date().month(), dt.date().day(), dt.time().hour(),
+                           dt.time().minute(), 0);
+    return true;
+}
+
+void JsonString(QString &out, const QString &s)
+{
+    out += QLatin1Char('"');
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u == '"' || u == '\\') {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (u == '\n') {
+            out += QLatin1String("\\n");
+        } else if (u == '\t') {
+            out += QLatin1String("\\t");
+        } else if (u < 0x20) {
+            out += QString::asprintf("\\u%04x", unsigned(u));
+        } else {
+            out += c;
+        }
+    }
+    out += QLatin1Char('"');
+}
+
+void JsonNumber(QString &out, double d)
+{
+    if (!std::isfinite(d)) {
+        out += QLatin1String("null");
+        return;
+    }
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, d).ptr;
+    out += QLatin1String(buf, int(end - buf));
+}
+
+// ISO 8601 local date and time with the zone's offset: 2003-10-15T09:00:00-04:00.
+QString IsoWithOffset(CTime t)
+{
+    const CTime::Fields f = t.GetLocal();
+    const int64_t localSecs = (QDate(f.year, f.month, f.day).toJulianDay() - 2440588) * 86400 +
+                              f.hour * 3600 + f.minute * 60 + f.second;
+    const int64_t offset = localSecs - t.GetTime();
+    const int64_t a = offset < 0 ? -offset : offset;
+    QString s = QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", f.year, f.month,
+                                  f.day, f.hour, f.minute, f.second, offset < 0 ? '-' : '+',
+                                  int(a / 3600), int(a / 60 % 60));
+    if (a % 60) // zones before standard time kept seconds
+        s += QString::asprintf(":%02d", int(a % 60));
+    return s;
+}
+
+QString Bool(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+
+} // namespace
+
+bool ParseAgendaArgs(const QStringList &args, AgendaOptions &o, QString &error)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        QString value;
+        bool inlineValue = false;
+        if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
+            const qsizetype eq = arg.indexOf(QLatin1Char('='));
+            value = arg.mid(eq + 1);
+            arg.truncate(eq);
+            inlineValue = true;
+        }
+        static const QStringList kWithValue = {
+            QStringLiteral("--from"), QStringLiteral("--days"), QStringLiteral("--class"),
+            QStringLiteral("--data-dir"), QStringLiteral("--now")};
+        if (kWithValue.contains(arg)) {
+            if (!inlineValue) {
+                if (i + 1 >= args.size()) {
+                    error = QStringLiteral("%1 needs a value").arg(arg);
+                    return false;
+                }
+                value = args[++i];
+            }
+        } else if (inlineValue) {
+            error = QStringLiteral("%1 takes no value").arg(arg);
+            return false;
+        }
+
+        if (arg == QLatin1String("--from")) {
+            o.from = QDate::fromString(value, Qt::ISODate);
+            if (!o.from.isValid()) {
+                error = QStringLiteral("--from wants YYYY-MM-DD, not \"%1\"").arg(value);
+                return false;
+            }
+        } else if (arg == QLatin1String("--days")) {
+            bool ok = false;
+            o.days = value.toInt(&ok);
+            if (!ok || o.days < 1 || o.days > kMaxDays) {
+                error = QStringLiteral("--days wants a number from 1 to %1, not \"%2\"")
+                            .arg(kMaxDays)
+                            .arg(value);
+                return false;
+            }
+        } else if (arg == QLatin1String("--class")) {
+            if (value.isEmpty()) {
+                error = QStringLiteral("--class wants a class name");
+                return false;
+            }
+            o.className = value;
+        } else if (arg == QLatin1String("--data-dir")) {
+            if (value.isEmpty()) {
+                error = QStringLiteral("--data-dir wants a folder");
+                return false;
+            }
+            o.dataDir = value;
+        } else if (arg == QLatin1String("--now")) {
+            CTime now;
+            if (!ParseNow(value, now)) {
+                error = QStringLiteral("--now wants \"YYYY-MM-DD hh:mm\", not \"%1\"").arg(value);
+                return false;
+            }
+            o.now = now;
+        } else if (arg == QLatin1String("--undone")) {
+            o.undoneOnly = true;
+        } else if (arg == QLatin1String("--json")) {
+            o.json = true;
+        } else if (arg == QLatin1String("--hide-empty-days")) {
+            o.emptyDays = AgendaOptions::EmptyDays::Hide;
+        } else if (arg == QLatin1String("--show-empty-days")) {
+            o.emptyDays = AgendaOptions::EmptyDays::Show;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            o.help = true;
+        } else if (arg.startsWith(QLatin1Char('-'))) {
+            error = QStringLiteral("unknown option \"%1\" (see quillbox agenda --help)").arg(arg);
+            return false;
+        } else {
+            error = QStringLiteral("unexpected \"%1\" (see quillbox agenda --help)").arg(arg);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<AgendaDay> CollectAgenda(const CStudent &term, QDate from, int days,
+                                     const QString &className, bool undoneOnly)
+{
+    std::vector<AgendaDay> agenda(size_t(std::max(days, 0)));
+    for (int i = 0; i < days; ++i)
+        agenda[size_t(i)].date = from.addDays(i);
+    if (agenda.empty())
+        return agenda;
+
+    std::vector<int> order(size_t(term.m_classes.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&term](int a, int b) {
+        return term.m_classes[a].m_strName.compare(term.m_classes[b].m_strName,
+                                                   Qt::CaseInsensitive) < 0;
+    });
+
+    // Only instants near the range can fall on one of its days; two days to spare cover any
+    // change of the zone's offset. The rest need no local-time conversion at all.
+    const QDate end = from.addDays(days);
+    const CTime lo = CTime::FromLocal(from.year(), from.month(), from.day(), 0, 0, 0) - 2 * 86400;
+    const CTime hi = CTime::FromLocal(end.year(), end.month(), end.day(), 0, 0, 0) + 2 * 86400;
+    const qint64 first = from.toJulianDay();
+
+    for (const int c : order) {
+        const CClass &cls = term.m_classes[c];
+        if (!className.isEmpty() && cls.m_strName.compare(className, Qt::CaseInsensitive) != 0)
+            continue;
+        for (int r = 0; r < cls.m_reminders.size(); ++r) {
+            const CAssignment &rem = cls.m_reminders[r];
+            if ((undoneOnly && rem.m_bDone) || rem.m_timeDue < lo || rem.m_timeDue >= hi)
+                continue;
+            const CTime::Fields f = rem.m_timeDue.GetLocal();
+            const qint64 i = QDate(f.year, f.month, f.day).toJulianDay() - first;
+            if (i >= 0 && i < days)
+                agenda[size_t(i)].items.push_back({c, r});
+        }
+    }
+    return agenda;
+}
+
+QString AgendaText(const CStudent &term, const std::vector<AgendaDay> &days, bool hideEmptyDays)
+{
+    QString out;
+    bool anyDay = false;
+    for (const AgendaDay &day : days) {
+        if (day.items.empty()) {
+            if (!hideEmptyDays)
+                out += LongDate(day.date) + QLatin1String("\n  Nothing...\n");
+            continue;
+        }
+        anyDay = true;
+        out += LongDate(day.date) + QLatin1Char('\n');
+        for (size_t i = 0; i < day.items.size(); ++i) {
+            const AgendaItem item = day.items[i];
+            // A class's further reminders that day follow its first: they only add "and more...".
+            size_t next = i + 1;
+            while (next < day.items.size() && day.items[next].cls == item.cls)
+                ++next;
+            const CClass &cls = term.m_classes[item.cls];
+            const CAssignment &rem = cls.m_reminders[item.rem];
+            out += QLatin1String("  ") + OneLine(cls.m_strName) + QLatin1String(" - ") +
+                   OneLine(rem.m_strName) + QLatin1String("  ") + rem.GetDueTimeText();
+            QStringList marks;
+            if (rem.m_bDone)
+                marks << QStringLiteral("[done]");
+            if (rem.m_bHighPriority)
+                marks << QStringLiteral("[high priority]");
+            if (rem.m_bDropped)
+                marks << QStringLiteral("[dropped]");
+            if (!marks.isEmpty())
+                out += QLatin1String("  ") + marks.join(QLatin1Char(' '));
+            if (next > i + 1)
+                out += QLatin1String("  and more...");
+            out += QLatin1Char('\n');
+            i = next - 1;
+        }
+    }
+    if (hideEmptyDays && !anyDay)
+        out += QLatin1String("No Dates found with Reminders ...\n");
+    return out;
+}
+
+QByteArray AgendaJson(const CStudent &term, const std::vector<AgendaDay> &days)
+{
+    QString out = QStringLiteral("[");
+    bool first = true;
+    for (const AgendaDay &day : days) {
+        for (const AgendaItem item : day.items) {
+            const CClass &cls = term.m_classes[item.cls];
+            const CAssignment &rem = cls.m_reminders[item.rem];
+            out += first ? QLatin1String("\n{\"class\":") : QLatin1String(",\n{\"class\":");
+            first = false;
+            JsonString(out, cls.m_strName);
+            out += QLatin1String(",\"name\":");
+            JsonString(out, rem.m_strName);
+            out += QLatin1String(",\"type\":");
+            JsonString(out, rem.GetTypeText());
+            out += QLatin1String(",\"due\":\"") + IsoWithOffset(rem.m_timeDue) +
+                   QLatin1String("\",\"done\":") + Bool(rem.m_bDone) +
+                   QLatin1String(",\"dropped\":") + Bool(rem.m_bDropped) +
+                   QLatin1String(",\"high_priority\":") + Bool(rem.m_bHighPriority) +
+                   QLatin1String(",\"points\":{\"earned\":");
+            JsonNumber(out, rem.m_dPointsEarned);
+            out += QLatin1String(",\"possible\":");
+            JsonNumber(out, rem.m_dPointsPossible);
+            out += QLatin1String("}}");
+        }
+    }
+    out += first ? QLatin1String("]\n") : QLatin1String("\n]\n");
+    return out.toUtf8();
+}
+
+int RunAgenda(const QStringList &args, QByteArray &out, QByteArray &err)
+{
+    const auto fail = [&err](const QString &reason) {
+        err += "quillbox agenda: " + reason.toUtf8() + '\n';
+    };
+    AgendaOptions o;
+    QString error;
+    if (!ParseAgendaArgs(args, o, error)) {
+        fail(error);
+        return 2;
+    }
+    if (o.help) {
+        out += kUsage;
+        return 0;
+    }
+    if (!o.dataDir.isEmpty()) {
+        const QFileInfo info(o.dataDir);
+        if (!info.exists()) {
+            fail(QStringLiteral("the data folder %1 does not exist").arg(o.dataDir));
+            return 2;
+        }
+        if (!info.isDir() || !info.isReadable()) {
+            fail(QStringLiteral("%1 is not a readable folder").arg(o.dataDir));
+            return 2;
+        }
+    }
+    SetDataDir(o.dataDir);
+
+    int status = 0;
+    CStudent term;
+    const FileReadResult read = ReadStudentFile(DataFilePath(kStudentFile), term);
+    if (read.status == FileReadResult::Unreadable) {
+        fail(QStringLiteral("cannot read %1: %2").arg(read.path, read.error));
+        status = 1;
+    } else if (read.status == FileReadResult::Damaged) {
+        const QString count = read.expected > 0
+                                  ? QStringLiteral("%1 of its %2 classes").arg(read.recovered).arg(read.expected)
+                                  : QStringLiteral("%1 classes").arg(read.recovered);
+        fail(QStringLiteral("%1 is damaged; %2 were read (%3)").arg(read.path, count, read.error));
+        status = 1;
+    }
+
+    if (!o.className.isEmpty() &&
+        std::none_of(term.m_classes.cbegin(), term.m_classes.cend(), [&o](const CClass &c) {
+            return c.m_strName.compare(o.className, Qt::CaseInsensitive) == 0;
+        })) {
+        fail(QStringLiteral("no class is named \"%1\"").arg(o.className));
+        return status ? status : 2;
+    }
+
+    const CTime now = o.now ? *o.now : Clock::Now();
+    QDate from = o.from;
+    if (!from.isValid()) {
+        const CTime::Fields f = now.GetLocal();
+        from = QDate(f.year, f.month, f.day);
+    }
+    const std::vector<AgendaDay> days =
+        CollectAgenda(term, from, o.days, o.className, o.undoneOnly);
+    if (o.json) {
+        out += AgendaJson(term, days);
+    } else {
+        const bool hide = o.emptyDays == AgendaOptions::EmptyDays::Setting
+                              ? ReadIntSetting("HIDENODAYS") != 0
+                              : o.emptyDays == AgendaOptions::EmptyDays::Hide;
+        out += AgendaText(term, days, hide).toUtf8();
+    }
+    return status;
+}
+
+int AgendaMain(int argc, char **argv, int first)
+{
+    QStringList args;
+    for (int i = first; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QByteArray out, err;
+    int status = RunAgenda(args, out, err);
+    if (!out.isEmpty() &&
+        (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size()) ||
+         std::fflush(stdout) != 0)) {
+        err += "quillbox agenda: the agenda could not be written: " +
+               QByteArray(std::strerror(errno)) + '\n';
+        status = 1;
+    }
+    std::fwrite(err.constData(), 1, size_t(err.size()), stderr);
+    return status;
+}
