@@ -118,7 +118,7 @@ QString CArchive::ReadString(const char *field)
     qint64 len = 0;
     for (;;) {
         need(1, field);
-        len = static_cast<unsigned char>(m_buf[m_pos++]);
+        len = static_cast<unsigned char>(m_buf.at(m_pos++));
         if (len != 0xFF)
             break;
         len = ReadWord(field);

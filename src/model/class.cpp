@@ -119,6 +119,8 @@ void ReadList(CArchive &ar, List &list, const char *countField)
 {
     list.clear();
     const int32_t n = ar.ReadCount(countField, T::kMinBytes);
+    if (n > 0) // the count was checked against the bytes left: no huge allocation
+        list.reserve(n);
     for (int32_t i = 0; i < n; ++i) {
         T item;
         item.Serialize(ar);
