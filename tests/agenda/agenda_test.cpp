@@ -17,13 +17,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
-// QSettings finds its folder once per process: point it at a scratch one before any test.
+// QSettings finds its folder once per process: point it at a scratch one before any test. The
+// zone is set here too, because ctest's environment for these tests does not reach them.
 class ScratchConfig : public ::testing::Environment {
 public:
-    void SetUp() override { qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8()); }
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
+        qputenv("TZ", "America/New_York");
+        tzset();
+    }
     QTemporaryDir m_dir;
 };
 const auto *const g_config = ::testing::AddGlobalTestEnvironment(new ScratchConfig);
