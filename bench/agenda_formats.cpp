@@ -6,8 +6,9 @@
 //
 //   quillbox_agenda_formats DIR CLASSES REMINDERS_PER_CLASS
 //
-// A reminder is an instant: an appointment (calcurse) that starts and ends at its due time, an
-// event (khal) with a start and no end; local times (run it under the TZ the programs will use).
+// A reminder is an instant: an appointment (calcurse) or an event (khal) that starts and ends at
+// its due time; local times (run it under the TZ the programs will use). khal takes an event whose
+// DTEND equals its start as an hour long, so the events say DURATION:PT0S instead.
 
 #include "bench_term.h"
 
@@ -55,7 +56,7 @@ QByteArray Event(const CClass &c, const CAssignment &r, int ci, int ri)
            "BEGIN:VEVENT\r\nUID:" +
            QByteArray::number(ci) + '-' + QByteArray::number(ri) +
            "@bench.quillbox\r\nDTSTAMP:20240101T000000Z\r\nDTSTART:" + at +
-           "\r\nSUMMARY:" + c.m_strName.toUtf8() + " - " + r.m_strName.toUtf8() +
+           "\r\nDURATION:PT0S\r\nSUMMARY:" + c.m_strName.toUtf8() + " - " + r.m_strName.toUtf8() +
            "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
