@@ -24,7 +24,7 @@ DAYS=32
 for tool in calcurse khal; do
     command -v "$tool" > /dev/null || { echo "needs $tool (apt-get install $tool)" >&2; exit 1; }
 done
-for exe in "$GEN" "$BUILD/quillbox-agenda" "$BUILD/quillbox"; do
+for exe in "$GEN" "$BUILD/quillbox"; do
     [ -x "$exe" ] || { echo "build $exe first" >&2; exit 1; }
 done
 
@@ -55,11 +55,9 @@ for size in "${SIZES[@]}"; do
     echo "== $classes classes x $per reminders ($((classes * per)) in all), $DAYS days from $FROM"
     "$GEN" "$D" "$classes" "$per"
 
-    OURS=("$BUILD/quillbox-agenda" --data-dir "$D/quillbox" --from "$FROM" --days "$DAYS"
+    OURS=("$BUILD/quillbox" agenda --data-dir "$D/quillbox" --from "$FROM" --days "$DAYS"
         --show-empty-days)
     OURS_JSON=("${OURS[@]}" --json)
-    OURS_MAIN=("$BUILD/quillbox" agenda --data-dir "$D/quillbox" --from "$FROM" --days "$DAYS"
-        --show-empty-days)
     CALCURSE=(calcurse -D "$D/calcurse" --read-only -Q --filter-type cal --input-datefmt 4
         --from "$FROM" --days "$DAYS")
     KHAL=(khal -c "$D/khal/config" list "$FROM" "${DAYS}d")
@@ -81,9 +79,8 @@ for size in "${SIZES[@]}"; do
         slow_runs=10
         [ $((classes * per)) -gt 20000 ] && slow_runs=3
         hyperfine -N --warmup 3 --min-runs 30 --style basic \
-            -n quillbox-agenda "$(printf '%q ' "${OURS[@]}")" \
-            -n "quillbox-agenda --json" "$(printf '%q ' "${OURS_JSON[@]}")" \
-            -n "quillbox agenda" "$(printf '%q ' "${OURS_MAIN[@]}")" \
+            -n "quillbox agenda" "$(printf '%q ' "${OURS[@]}")" \
+            -n "quillbox agenda --json" "$(printf '%q ' "${OURS_JSON[@]}")" \
             --export-markdown "$WORK/fast.md" 2>&1 | grep -E '^(Benchmark|  Time|  Range)'
         hyperfine -N --warmup 1 --runs "$slow_runs" --style basic \
             -n calcurse "$(printf '%q ' "${CALCURSE[@]}")" \
@@ -92,9 +89,8 @@ for size in "${SIZES[@]}"; do
         cat "$WORK/fast.md"
         tail -n +3 "$WORK/slow.md"
     else
-        echo "quillbox-agenda:        $(best_of 30 "${OURS[@]}")"
-        echo "quillbox-agenda --json: $(best_of 30 "${OURS_JSON[@]}")"
-        echo "quillbox agenda:        $(best_of 30 "${OURS_MAIN[@]}")"
+        echo "quillbox agenda:        $(best_of 30 "${OURS[@]}")"
+        echo "quillbox agenda --json: $(best_of 30 "${OURS_JSON[@]}")"
         echo "calcurse:               $(best_of 5 "${CALCURSE[@]}")"
         echo "khal:                   $(best_of 3 "${KHAL[@]}")"
     fi

@@ -1,6 +1,5 @@
 // Quillbox: a student planner.
 
-#include "agenda/agenda.h"
 #include "model/clock.h"
 #include "storage/datafolder.h"
 #include "storage/datalock.h"
@@ -84,10 +83,6 @@ int Render(CQuillboxView &view, const QString &out, int mode, const RenderSelect
 
 int main(int argc, char *argv[])
 {
-    // The agenda needs no application object, display or fonts.
-    if (argc > 1 && std::strcmp(argv[1], "agenda") == 0)
-        return AgendaMain(argc, argv, 2);
-
     if (NeedsNoDisplay(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

@@ -59,6 +59,5 @@ QByteArray AgendaJson(const CStudent &term, const std::vector<AgendaDay> &days);
 // one-line reasons to `err`. Returns 0, 1 (the data could not be read whole) or 2 (usage).
 int RunAgenda(const QStringList &args, QByteArray &out, QByteArray &err);
 
-// For main(): RunAgenda over argv after the word "agenda" (or after the program name), then the
-// output written to stdout and stderr.
+// For main(): RunAgenda over argv[first] onwards, its output written to stdout and stderr.
 int AgendaMain(int argc, char **argv, int first);
