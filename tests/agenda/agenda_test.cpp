@@ -11,6 +11,7 @@
 #include "support/termbuilder.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -191,6 +192,19 @@ TEST_F(AgendaTest, smallTerm_jsonHasEveryReminderWithItsOffset)
               "]\n");
 }
 
+// Before standard time New York kept its local mean time, 4:56:02 behind UTC.
+TEST_F(AgendaTest, json_offsetWithSeconds)
+{
+    CStudent term;
+    term.m_classes = {Class("History", {Rem("Almanac", At(1880, 3, 1, 12, 0), 12)})};
+    Save(term);
+    const Result r = Run({QStringLiteral("--from=1880-03-01"), QStringLiteral("--days=1"),
+                          QStringLiteral("--json")});
+    EXPECT_EQ(r.out, "[\n{\"class\":\"History\",\"name\":\"Almanac\",\"type\":\"Reading\","
+                     "\"due\":\"1880-03-01T12:00:00-04:56:02\",\"done\":false,\"dropped\":false,"
+                     "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}}\n]\n");
+}
+
 // The days are calendar days: a midnight-to-midnight day of 23 or 25 hours is still one day.
 TEST_F(AgendaTest, emptyTerm_everyCalendarDayOnceAcrossDaylightSaving)
 {
@@ -245,6 +259,7 @@ TEST_F(AgendaTest, mistakes_oneLineAndStatus)
         {L({"--days=100001"}), 2, "--days wants a number from 1 to 100000, not \"100001\""},
         {L({"--now", "2003-10-25"}), 2, "--now wants \"YYYY-MM-DD hh:mm\", not \"2003-10-25\""},
         {L({"--class", ""}), 2, "--class wants a class name"},
+        {L({"--data-dir="}), 2, "--data-dir wants a folder"},
         {L({"--class", "Physics"}), 2, "no class is named \"Physics\""},
     };
     for (const Case &c : cases) {
@@ -258,6 +273,17 @@ TEST_F(AgendaTest, mistakes_oneLineAndStatus)
 
 TEST_F(AgendaTest, dataFolder_missingIsAMistakeEmptyIsAnEmptyTerm)
 {
+    QDir(m_data.path()).mkdir(QString::fromLatin1(kStudentFile)); // a term that cannot be read
+    const Result unreadable = Run({QStringLiteral("--json")});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_EQ(unreadable.out, "[]\n");
+    EXPECT_EQ(unreadable.err.rfind("quillbox agenda: cannot read " +
+                                       m_data.filePath(QString::fromLatin1(kStudentFile)).toStdString() + ": ",
+                                   0),
+              0u)
+        << unreadable.err;
+    QDir(m_data.path()).rmdir(QString::fromLatin1(kStudentFile));
+
     QByteArray out, err;
     const QString gone = m_data.filePath(QStringLiteral("gone"));
     EXPECT_EQ(RunAgenda({QStringLiteral("--data-dir"), gone}, out, err), 2);
@@ -289,6 +315,31 @@ TEST_F(AgendaTest, damagedFile_printsTheClassesReadAndFails)
     // Read-only: the file stays as it was and nothing is copied aside.
     EXPECT_EQ(ReadBytes(m_data.filePath(QString::fromLatin1(kStudentFile))), cut);
     EXPECT_EQ(QDir(m_data.path()).entryList(QDir::Files).size(), 1);
+}
+
+// The program as a shell runs it: quillbox runs the agenda itself, and says so when its output
+// cannot be written (a full disk) instead of ending as if all was printed.
+TEST_F(AgendaTest, program_printsOrSaysWhyNot)
+{
+    Save(SmallTerm());
+    for (const bool full : {false, true}) {
+        QProcess p;
+        if (full)
+            p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(QUILLBOX_PROGRAM),
+                {QStringLiteral("agenda"), QStringLiteral("--data-dir"), m_data.path(),
+                 QStringLiteral("--from=2003-10-26"), QStringLiteral("--days=1")});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const std::string err = p.readAllStandardError().toStdString();
+        if (full) {
+            EXPECT_EQ(p.exitCode(), 1);
+            EXPECT_EQ(err, "quillbox agenda: the agenda could not be written: No space left on device\n");
+        } else {
+            EXPECT_EQ(p.exitCode(), 0) << err;
+            EXPECT_EQ(p.readAllStandardOutput().toStdString(),
+                      "Sunday, October 26, 2003\n  chem - Midterm  10:00 AM\n");
+        }
+    }
 }
 
 } // namespace
