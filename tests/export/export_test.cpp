@@ -6,6 +6,7 @@
 #include "export/pimstore.h"
 #include "export/vcard.h"
 #include "support/files.h"
+#include "support/pinnedclock.h"
 #include "support/scripteddialogs.h"
 
 #include <libical/ical.h>
