@@ -2,6 +2,8 @@
 #include "model/sorting.h"
 #include "commands/startday.h"
 
+#include "commands/transfer.h"
+#include "export/pimstore.h"
 #include "storage/datafiles.h"
 #include "ui/aboutdlg.h"
 #include "ui/calendardlg.h"
@@ -386,8 +388,18 @@ void CQuillboxView::RunCommand(Command c)
     case Command::SelectMonth:
         SelectMonth();
         break;
+    case Command::Transfer:
+        if (m_state.m_nViewType == ViewMode::ReminderDetail)
+            TransferReminder(m_student, m_state.m_nSelClass, m_state.m_nSelReminder,
+                             Settings::ReadInt(Settings::Key::AssignTask),
+                             Settings::ReadInt(Settings::Key::AssignAppt), PimFolder(), m_dialogs);
+        else if (m_state.m_nViewType == ViewMode::InstructorDetail)
+            TransferInstructor(m_student, m_state.m_nSelClass,
+                               Settings::ReadText(Settings::Key::SchoolName), PimFolder(),
+                               m_dialogs);
+        break;
     default:
-        // Edit, Add, Remove, Transfer and Select month arrive with their dialogs.
+        // Edit, Add and Remove arrive with their dialogs.
         break;
     }
 }
