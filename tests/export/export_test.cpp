@@ -296,6 +296,7 @@ TEST(TermCalendar, UidsStayTheSameWhenTheTermChanges)
     s.m_classes[0].m_classTimes << s.m_classes[0].m_classTimes[0]; // the same meeting twice
     const QStringList first = Uids(s);
     EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), 6);
+    EXPECT_EQ(first[3], QString(first[0]).replace("@", "-2@"));
 
     PinnedClock later(Local(2030, 1, 1, 0, 0));
     s.m_classes[0].m_reminders[0].m_timeDue = Local(2024, 3, 6, 10, 0);
