@@ -49,3 +49,8 @@ bool RealDialogs::SelectMonth(QWidget *parent, int &year, int &month)
 }
 
 void RealDialogs::ExecMenu(QMenu *menu, QPoint at) { menu->exec(at); }
+
+bool RealDialogs::EditReminder(ReminderForm &) { return false; }
+bool RealDialogs::ChooseClass(const CClassArray &, int &) { return false; }
+bool RealDialogs::EditInstructor(CTeacher &) { return false; }
+bool RealDialogs::EditClass(ClassForm &) { return false; }

@@ -2,7 +2,7 @@
 // Every modal interaction of the main window: message boxes, the dialogs the view opens and the
 // pop-up menu. The view is handed one of these, so tests answer them without a modal loop.
 
-#include "commands/prompter.h"
+#include "commands/editing.h"
 #include "model/clock.h"
 
 #include <QPoint>
@@ -10,7 +10,7 @@
 class QMenu;
 class QWidget;
 
-class Dialogs : public Prompter {
+class Dialogs : public EditDialogs {
 public:
     virtual void RunWelcome(QWidget *parent) = 0;
     // The date picker; false on Cancel.
@@ -29,4 +29,8 @@ public:
     bool PickDate(QWidget *parent, CTime initial, CTime &picked) override;
     bool SelectMonth(QWidget *parent, int &year, int &month) override;
     void ExecMenu(QMenu *menu, QPoint at) override;
+    bool EditReminder(ReminderForm &form) override;
+    bool ChooseClass(const CClassArray &classes, int &index) override;
+    bool EditInstructor(CTeacher &teacher) override;
+    bool EditClass(ClassForm &form) override;
 };

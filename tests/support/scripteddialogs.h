@@ -56,9 +56,28 @@ public:
             execMenu(menu, at);
     }
 
+    bool EditReminder(ReminderForm &form) override
+    {
+        return editReminder ? editReminder(form) : false;
+    }
+    bool ChooseClass(const CClassArray &classes, int &index) override
+    {
+        return chooseClass ? chooseClass(classes, index) : false;
+    }
+    bool EditInstructor(CTeacher &teacher) override
+    {
+        return editInstructor ? editInstructor(teacher) : false;
+    }
+    bool EditClass(ClassForm &form) override { return editClass ? editClass(form) : false; }
+
     ScriptedPrompter prompter;
     int welcomeRuns = 0;
     std::function<bool(CTime, CTime &)> pickDate;
     std::function<bool(int &, int &)> selectMonth;
     std::function<void(QMenu *, QPoint)> execMenu;
+    // Editors: the test fills the form and answers OK (true) or Cancel (false).
+    std::function<bool(ReminderForm &)> editReminder;
+    std::function<bool(const CClassArray &, int &)> chooseClass;
+    std::function<bool(CTeacher &)> editInstructor;
+    std::function<bool(ClassForm &)> editClass;
 };
