@@ -127,6 +127,8 @@ public:
     static QString NoReminderSelected();
     static QString RemoveReminderQuestion(const QString &name);
     static QString InstructorLastNameRequired();
+    static QString NoClassSelected();
+    static QString RemoveClassQuestion(const QString &name);
 
 private:
     bool ValidClass(int c) const { return c >= 0 && c < m_student.m_classes.size(); }

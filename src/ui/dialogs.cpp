@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include "ui/calendardlg.h"
+#include "ui/classdlg.h"
 #include "ui/selectmonthdlg.h"
 #include "ui/welcomedlg.h"
 
@@ -53,4 +54,11 @@ void RealDialogs::ExecMenu(QMenu *menu, QPoint at) { menu->exec(at); }
 bool RealDialogs::EditReminder(ReminderForm &) { return false; }
 bool RealDialogs::ChooseClass(const CClassArray &, int &) { return false; }
 bool RealDialogs::EditInstructor(CTeacher &) { return false; }
-bool RealDialogs::EditClass(ClassForm &) { return false; }
+bool RealDialogs::EditClass(ClassForm &form)
+{
+    CClassDlg dlg(QApplication::activeWindow(), form, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    form = dlg.Form();
+    return true;
+}
