@@ -5,7 +5,9 @@
 PointsSpinBox::PointsSpinBox(QWidget *parent) : QDoubleSpinBox(parent)
 {
     setDecimals(2);
-    setRange(0.0, 1e6);
+    setRange(0.0, 9999.99);
+    // Narrow enough for two of them on one line of a 240-pixel dialog.
+    setMinimumWidth(64);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
