@@ -50,7 +50,7 @@ void ClassTimesEditor::ShowTime(const CClassTime &t)
 
 void ClassTimesEditor::Commit()
 {
-    if (m_nSel < 0 || m_nSel >= m_times.size())
+    if (m_nSel < 0) // m_nSel is -1 or a valid index
         return;
     CClassTime &t = m_times[m_nSel];
     t.m_nHour = start.hour;

@@ -31,7 +31,7 @@ QStringList GradeListEditor::Row(int i) const
 
 void GradeListEditor::Store()
 {
-    if (m_nSelected >= 0 && m_nSelected < m_chart.size())
+    if (m_nSelected >= 0) // m_nSelected is -1 or a valid index
         m_chart[m_nSelected] = CGradeType(edit.letter, edit.points, edit.percent);
 }
 
@@ -55,7 +55,7 @@ void GradeListEditor::Tap(int row)
 
 void GradeListEditor::Plus(Prompter &prompter)
 {
-    if (m_nSelected < 0 || m_nSelected >= m_chart.size())
+    if (m_nSelected < 0)
         return;
     Store();
     const CGradeType blank;
@@ -70,7 +70,7 @@ void GradeListEditor::Plus(Prompter &prompter)
 
 void GradeListEditor::Minus()
 {
-    if (m_nSelected < 0 || m_nSelected >= m_chart.size())
+    if (m_nSelected < 0)
         return;
     m_chart.removeAt(m_nSelected);
     m_nSelected = -1;

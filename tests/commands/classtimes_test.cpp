@@ -150,6 +150,11 @@ TEST(ClassTimesTest, selectionChange_commitsIntoThePreviousTimeFirst)
     EXPECT_EQ(e.Caption(), "Wednesday");
     EXPECT_EQ(e.start.hour, 10);
     EXPECT_EQ(e.end.minute, 50);
+    e.SelectionChanged(2); // no such line: nothing selected, nothing committed later
+    EXPECT_EQ(e.Selected(), -1);
+    e.start = {3, 0};
+    e.Plus();
+    EXPECT_EQ(e.Times()[1], Time(4, 10, 0, 50));
 }
 
 TEST(ClassTimesTest, minusAndOk_removeSelectedThenSortStable)

@@ -110,6 +110,11 @@ TEST(GradeListTest, taps_anotherRowKeepsTheEditEmptyAreaLosesIt)
     EXPECT_EQ(e.edit.percent, 71.0); // the boxes keep it, no row does
     e.Tap(3);
     EXPECT_EQ(e.Chart()[2].m_dMinPercent, 70.0);
+    e.Tap(0);
+    EXPECT_EQ(e.Selected(), 0);
+    EXPECT_EQ(e.Caption(), "Grade(A+)");
+    e.Tap(4); // past the last row: like the empty area
+    EXPECT_EQ(e.Selected(), -1);
 }
 
 TEST(GradeListTest, minus_removesSelectedAndKeepsItsValuesInTheBoxes)

@@ -28,6 +28,8 @@ TEST(TextbooksTest, pricesAndTotal)
     EXPECT_FALSE(e.Remove(-1));
     EXPECT_TRUE(e.Replace(1, Book("Songs", 0.005)));
     EXPECT_EQ(e.Row(1), QStringList({"Songs", "", "0.01"}));
+    EXPECT_TRUE(e.Replace(0, Book("Algebra II", 12.5)));
+    EXPECT_EQ(e.Row(0)[0], "Algebra II");
     EXPECT_TRUE(e.Remove(0));
     EXPECT_EQ(e.Books(), CTextBookArray({Book("Songs", 0.005)}));
     EXPECT_EQ(e.Total(), "0.01");
