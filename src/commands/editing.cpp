@@ -213,8 +213,6 @@ void Editor::AddReminder()
     m_host.Save();
     if (m_v.m_nViewType == ViewMode::ReminderDetail) {
         m_v.m_nViewType = ViewMode::ClassDetail;
-        m_v.m_nSelReminder = -1; // the list selects reminders there
-        m_v.m_nMarkerY = -1;
         m_host.ShowReminderList(true);
     }
     m_host.Repaint();

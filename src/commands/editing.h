@@ -19,6 +19,7 @@ enum class MenuCommand : int {
     AddReminder = 32780,
     About = 57664,
     Exit = 57665,
+    ExportTerm = 32790, // the whole term as one iCalendar file
 };
 
 // What the Reminder editor shows and gives back.

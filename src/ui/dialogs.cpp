@@ -7,6 +7,7 @@
 #include "ui/welcomedlg.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -51,6 +52,13 @@ bool RealDialogs::SelectMonth(QWidget *parent, int &year, int &month)
 }
 
 void RealDialogs::ExecMenu(QMenu *menu, QPoint at) { menu->exec(at); }
+
+bool RealDialogs::PickSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                               const QString &filter, QString &path)
+{
+    path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    return !path.isEmpty();
+}
 
 bool RealDialogs::EditReminder(ReminderForm &form)
 {

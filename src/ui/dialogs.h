@@ -18,6 +18,9 @@ public:
     // Select Month from (year, month); false on Cancel.
     virtual bool SelectMonth(QWidget *parent, int &year, int &month) = 0;
     virtual void ExecMenu(QMenu *menu, QPoint at) = 0;
+    // A file to write, starting from suggested; false on Cancel.
+    virtual bool PickSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                              const QString &filter, QString &path) = 0;
 };
 
 // The real message boxes and dialogs, over the active window.
@@ -29,6 +32,8 @@ public:
     bool PickDate(QWidget *parent, CTime initial, CTime &picked) override;
     bool SelectMonth(QWidget *parent, int &year, int &month) override;
     void ExecMenu(QMenu *menu, QPoint at) override;
+    bool PickSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                      const QString &filter, QString &path) override;
     bool EditReminder(ReminderForm &form) override;
     bool ChooseClass(const CClassArray &classes, int &index) override;
     bool EditInstructor(CTeacher &teacher) override;

@@ -5,6 +5,7 @@
 #include "commands/transfer.h"
 #include "export/pimstore.h"
 #include "storage/datafiles.h"
+#include "storage/datafolder.h"
 #include "ui/aboutdlg.h"
 #include "ui/calendardlg.h"
 #include "view/calendarview.h"
@@ -329,6 +330,7 @@ QMenu *CQuillboxView::BuildMenu()
         [this] { m_editor.RemoveReminder(); });
     menu->addSeparator();
     later(tr("Configuration"), id(MenuCommand::Configuration));
+    add(tr("Export Term..."), id(MenuCommand::ExportTerm), [this] { ExportTermCommand(); });
     menu->addSeparator();
     add(tr("Exit"), id(MenuCommand::Exit), [this] { Exit(); });
     return menu;
@@ -385,6 +387,15 @@ void CQuillboxView::SetReminderImage(int row, bool done)
 ViewMode CQuillboxView::SelectorMode()
 {
     return MainModeFromIndex(m_comboView ? m_comboView->currentIndex() : 0);
+}
+
+void CQuillboxView::ExportTermCommand()
+{
+    const QString suggested = QDir(DocumentsDir()).filePath(QStringLiteral("Quillbox term.ics"));
+    QString path;
+    if (m_dialogs.PickSaveFile(this, tr("Export Term"), suggested, tr("iCalendar files (*.ics)"),
+                               path))
+        ExportTerm(m_student, path, std::nullopt, m_dialogs);
 }
 
 void CQuillboxView::DataChanged()

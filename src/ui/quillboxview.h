@@ -62,6 +62,8 @@ public:
     bool SaveCommand();
     // Flips the done flag of a reminder of the selected class (the list's image column, Done).
     void ToggleDone(int reminder);
+    // Export Term: the whole term into an .ics file the student picks.
+    void ExportTermCommand();
     // Something the calendar shows changed.
     void DataChanged();
     // Shows a mode directly (headless rendering): the class detail with its reminder list.

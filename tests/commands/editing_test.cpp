@@ -107,6 +107,8 @@ TEST(ReminderRulesTest, defaultDue_nextMeetingAfterToday)
          At(2003, 10, 20, 9)},
         {"two times that day: the later in the list", At(2003, 10, 13, 8),
          {Meets(4, 14, 0), Meets(4, 9, 15)}, At(2003, 10, 15, 9, 15)},
+        {"Monday with a Tuesday time: tomorrow", At(2003, 10, 13, 8), {Meets(3, 9, 0)},
+         At(2003, 10, 14, 9)},
         {"over a month's end", At(2003, 10, 31, 8), {Meets(2, 9, 0)}, At(2003, 11, 3, 9)},
         // 00:30 on the day clocks fall back: 24 hours later is still that Sunday.
         {"never today across a clock change", At(2003, 10, 26, 0, 30), {Meets(1, 10, 0)},
@@ -254,14 +256,16 @@ TEST_F(EditingTest, addFromMenu_choosesClassWhenNeeded)
         EXPECT_EQ(chooserRan, c.chooserRuns);
         EXPECT_EQ(student.m_classes[c.addedTo].m_reminders.size(), 1);
         EXPECT_EQ(v.m_nSelClass, c.addedTo);
-        if (c.chooserRuns)
-            EXPECT_EQ(v.m_nSelReminder, -1); // the marked reminder was of another class
+        if (c.chooserRuns) { // the marked reminder was of another class
+            EXPECT_EQ(v.m_nSelReminder, -1);
+            EXPECT_EQ(v.m_nMarkerY, -1);
+        }
         if (c.mode == ViewMode::ReminderDetail) {
             EXPECT_EQ(v.m_nViewType, ViewMode::ClassDetail);
             EXPECT_TRUE(host.listShown);
         }
     }
-    dialogs.chooseClass = [](const CClassArray &, int &) { return false; };
+    dialogs.chooseClass = [](const CClassArray &, int &k) { return k = 0, false; };
     Select(ViewMode::Classes, -1, -1);
     editor.AddReminderFromMenu();
     EXPECT_EQ(host.saves, 4);
@@ -286,7 +290,7 @@ TEST_F(EditingTest, editTarget_byViewAndSelection)
         {ViewMode::Day, 0, -1, 40, -1, false, false, Editor::Target::Class},
         {ViewMode::Day, 0, 0, 40, -1, false, false, Editor::Target::Reminder},
         {ViewMode::Day, 0, 0, -1, -1, false, false, Editor::Target::None},
-        {ViewMode::ClassDetail, 0, -1, -1, 1, true, false, Editor::Target::Reminder},
+        {ViewMode::ClassDetail, 0, -1, -1, 0, true, false, Editor::Target::Reminder},
         {ViewMode::ClassDetail, 0, -1, 60, -1, true, false, Editor::Target::Instructor},
         {ViewMode::ClassDetail, 0, -1, -1, -1, false, false, Editor::Target::Class},
         {ViewMode::ReminderDetail, 0, 1, -1, -1, false, false, Editor::Target::Reminder},
@@ -360,17 +364,19 @@ TEST_F(EditingTest, remove_asksByNameDoesNotSave_andLeavesTheDetailView)
     ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
     EXPECT_EQ(dialogs.prompter.shown[0].text, "No Reminder Currently Selected.");
 
-    host.listRow = 1;
+    host.listRow = 0;
     dialogs.prompter.answers = {Prompter::No};
     editor.Remove();
     EXPECT_EQ(dialogs.prompter.shown.back().text,
-              "Are you sure you want to remove the reminder 'Quiz'?");
+              "Are you sure you want to remove the reminder 'Lab'?");
     EXPECT_EQ(Bio().m_reminders.size(), 2);
 
+    v.m_nMarkerY = 40;
     dialogs.prompter.answers = {Prompter::Yes};
     editor.Remove();
-    EXPECT_EQ(Names(Bio()), QStringList{"Lab"});
+    EXPECT_EQ(Names(Bio()), QStringList{"Quiz"});
     EXPECT_EQ(v.m_nSelReminder, -1);
+    EXPECT_EQ(v.m_nMarkerY, -1);
     EXPECT_EQ(host.backs, 0);
 
     Select(ViewMode::ReminderDetail, 0, 0, -1);
@@ -387,10 +393,11 @@ TEST_F(EditingTest, doneToggles_flipWithoutSortOrSave)
     Select(ViewMode::ReminderDetail, 0, 1);
     editor.ToggleDoneShown();
     EXPECT_EQ(Bio().m_reminders[1].m_bDone, 1);
-    editor.ToggleDoneInList(1);
+    for (int i = 0; i < 2; ++i)
+        editor.ToggleDoneInList(1);
     editor.ToggleDoneInList(7); // no such row
-    EXPECT_EQ(Bio().m_reminders[1].m_bDone, 0);
-    EXPECT_EQ(host.images, (std::vector<std::pair<int, bool>>{{1, false}}));
+    EXPECT_EQ(Bio().m_reminders[1].m_bDone, 1);
+    EXPECT_EQ(host.images, (std::vector<std::pair<int, bool>>{{1, false}, {1, true}}));
     EXPECT_EQ(Names(Bio()), (QStringList{"Lab", "Quiz"}));
     EXPECT_EQ(host.saves, 0);
 }

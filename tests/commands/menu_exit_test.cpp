@@ -4,6 +4,8 @@
 #include "support/view_fixture.h"
 
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace viewtest;
 
@@ -51,10 +53,10 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
     ASSERT_EQ(menusShown, 1);
     EXPECT_EQ(menuAt, V().mapToGlobal(QPoint(58, V().height() - 25)));
     EXPECT_EQ(items, (std::vector<std::string>{
-                         "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773 (off)",
-                         "Remove Class... 32774 (off)", "-", "Add Reminder... 32780 (off)",
-                         "Remove Reminder 32778 (off)", "-", "Configuration 32775 (off)", "-",
-                         "Exit 57665"}));
+                         "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773",
+                         "Remove Class... 32774", "-", "Add Reminder... 32780",
+                         "Remove Reminder 32778", "-", "Configuration 32775 (off)",
+                         "Export Term... 32790", "-", "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 
     // First in the class and reminder details, second again in the Calendar.
@@ -73,6 +75,25 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
     TapSlot(1);
     EXPECT_EQ(welcomeRuns, atStart + 1);
     EXPECT_EQ(S().m_nViewType, ViewMode::Calendar);
+}
+
+TEST_F(MenuExitTest, exportTerm_writesThePickedFileAndSaysSo)
+{
+    Open(SmallTerm());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("term.ics");
+    dialogs.pickSaveFile = [&](const QString &suggested, QString &picked) {
+        EXPECT_TRUE(suggested.endsWith(".ics"));
+        picked = path;
+        return true;
+    };
+    ChooseFromMenu(32790);
+    TapSlot(1);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("BEGIN:VCALENDAR"));
+    ASSERT_FALSE(dialogs.prompter.shown.empty());
+    EXPECT_TRUE(dialogs.prompter.shown.back().text.startsWith("The term was exported to"));
 }
 
 TEST_F(MenuExitTest, exitInGrades_leavesTheStoredViewTypeAndDayLayout)

@@ -56,6 +56,11 @@ public:
             execMenu(menu, at);
     }
 
+    bool PickSaveFile(QWidget *, const QString &, const QString &suggested, const QString &,
+                      QString &path) override
+    {
+        return pickSaveFile ? pickSaveFile(suggested, path) : false;
+    }
     bool EditReminder(ReminderForm &form) override
     {
         return editReminder ? editReminder(form) : false;
@@ -76,6 +81,7 @@ public:
     std::function<bool(int &, int &)> selectMonth;
     std::function<void(QMenu *, QPoint)> execMenu;
     // Editors: the test fills the form and answers OK (true) or Cancel (false).
+    std::function<bool(const QString &, QString &)> pickSaveFile;
     std::function<bool(ReminderForm &)> editReminder;
     std::function<bool(const CClassArray &, int &)> chooseClass;
     std::function<bool(CTeacher &)> editInstructor;
