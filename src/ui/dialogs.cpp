@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include "ui/calendardlg.h"
+#include "ui/instructordlg.h"
 #include "ui/classdlg.h"
 #include "ui/reminderdlg.h"
 #include "ui/selectmonthdlg.h"
@@ -78,7 +79,17 @@ bool RealDialogs::ChooseClass(const CClassArray &classes, int &index)
     index = dlg.Chosen();
     return true;
 }
-bool RealDialogs::EditInstructor(CTeacher &) { return false; }
+
+bool RealDialogs::EditInstructor(CTeacher &teacher)
+{
+    CInstructorDlg dlg(QApplication::activeWindow(), this);
+    dlg.Load(teacher);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    teacher = dlg.Teacher();
+    return true;
+}
+
 bool RealDialogs::EditClass(ClassForm &form)
 {
     CClassDlg dlg(QApplication::activeWindow(), form, this);

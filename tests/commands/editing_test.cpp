@@ -379,6 +379,12 @@ TEST_F(EditingTest, remove_asksByNameDoesNotSave_andLeavesTheDetailView)
     EXPECT_EQ(v.m_nMarkerY, -1);
     EXPECT_EQ(host.backs, 0);
 
+    // With no reminder selected outside the class detail, Remove means the class.
+    Select(ViewMode::Classes, 1, -1);
+    editor.Remove();
+    EXPECT_EQ(dialogs.prompter.shown.back().text,
+              "Are you sure you want to remove the class 'Chemistry'?");
+
     Select(ViewMode::ReminderDetail, 0, 0, -1);
     dialogs.prompter.answers = {Prompter::Yes};
     editor.Remove();
