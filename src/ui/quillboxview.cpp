@@ -7,6 +7,7 @@
 #include "storage/datafiles.h"
 #include "ui/aboutdlg.h"
 #include "ui/calendardlg.h"
+#include "ui/configsheet.h"
 #include "view/calendarview.h"
 #include "view/colorschemes.h"
 #include "commands/prompter.h"
@@ -325,7 +326,7 @@ QMenu *CQuillboxView::BuildMenu()
     later(tr("Add Reminder..."), 32780);
     later(tr("Remove Reminder"), 32778);
     menu->addSeparator();
-    later(tr("Configuration"), 32775);
+    add(tr("Configuration"), static_cast<int>(MenuCommand::Configuration), [this] { Configure(); });
     menu->addSeparator();
     add(tr("Exit"), 57665, [this] { Exit(); });
     return menu;
@@ -447,4 +448,33 @@ void CQuillboxView::EnterMode(ViewMode mode)
     m_state.m_nViewType = mode;
     ShowReminderList(mode == ViewMode::ClassDetail);
     Repaint();
+}
+
+void CQuillboxView::Configure()
+{
+    CConfigSheet sheet(ViewOptions::FromView(m_state), m_dialogs, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    // What the work after OK does to the window.
+    struct Host : ConfigHost {
+        CQuillboxView &v;
+        explicit Host(CQuillboxView &view) : v(view) {}
+        void RecreateFonts() override { v.CreateFonts(true); }
+        void SetListRowColor(int scheme) override
+        {
+            if (!v.m_listReminders)
+                return;
+            v.m_listReminders->SetOddRowColor(Scheme(scheme).row);
+            v.m_listReminders->viewport()->repaint();
+        }
+        void ShowReminderList(bool show) override { v.ShowReminderList(show); }
+        void Back() override { v.m_nav.Back(); }
+        ViewMode SelectorMode() override
+        {
+            return MainModeFromIndex(v.m_comboView ? v.m_comboView->currentIndex() : 0);
+        }
+        void Repaint() override { v.Repaint(); }
+    } host(*this);
+    Configuration(m_state, m_student, m_teachers, host, m_dialogs)
+        .Apply(sheet.ViewPage(), sheet.Requests(), Clock::Now());
 }

@@ -53,7 +53,7 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
     EXPECT_EQ(items, (std::vector<std::string>{
                          "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773 (off)",
                          "Remove Class... 32774 (off)", "-", "Add Reminder... 32780 (off)",
-                         "Remove Reminder 32778 (off)", "-", "Configuration 32775 (off)", "-",
+                         "Remove Reminder 32778 (off)", "-", "Configuration 32775", "-",
                          "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 
