@@ -7,6 +7,7 @@
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/settings.h"
+#include "storage/terms.h"
 #include "support/files.h"
 #include "support/pinnedclock.h"
 #include "support/scripteddialogs.h"
@@ -156,7 +157,7 @@ TEST_F(ConfigurationTest, requests_runCleanupThenBackupThenRestoreInsteadOfNewTe
     const QString chosen = m_dir.filePath(QStringLiteral("earlier.stn"));
     WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1, 5)));
     CStudent cleaned = term;
-    cleaned.m_classes[0].m_reminders.removeLast();
+    ASSERT_GT(CleanupOldReminders(cleaned, Clock::Now()), 0);
     v.m_nViewType = ViewMode::Classes;
     v.m_nSelClass = 2;
 
