@@ -105,7 +105,7 @@ public:
 
     enum class Target { None, Class, Reminder, Instructor };
     // What Edit edits with the current selection.
-    Target EditTarget() const;
+    Target EditTarget();
     void Edit();
     // The strip's Add: a class in the Classes view, else a reminder of the selected class.
     void Add();
@@ -127,6 +127,8 @@ public:
     static QString NoReminderSelected();
     static QString RemoveReminderQuestion(const QString &name);
     static QString InstructorLastNameRequired();
+    static QString NoClassSelected();
+    static QString RemoveClassQuestion(const QString &name);
 
 private:
     bool ValidClass(int c) const { return c >= 0 && c < m_student.m_classes.size(); }
@@ -134,10 +136,8 @@ private:
     {
         return ValidClass(c) && r >= 0 && r < m_student.m_classes[c].m_reminders.size();
     }
-    // The reminder Edit works on in the current view, -1 when none.
-    int ReminderToEdit() const;
-    void Changed() { m_v.m_bCalendarValid = false; }
-    void FlipDone(int row);
+    // Stores a changed copy of the selected class back; the calendar is drawn afresh.
+    void StoreClass(int c, const CClass &copy);
 
     ViewState &m_v;
     CStudent &m_student;

@@ -1,6 +1,7 @@
 #include "ui/configsheet.h"
 
 #include "model/clock.h"
+#include "ui/gradelistdlg.h"
 #include "ui/selectfiledlg.h"
 #include "ui_configschoolprop.h"
 #include "ui_configviewprop.h"
@@ -152,7 +153,9 @@ CConfigSheet::CConfigSheet(const ViewOptions &fromView, Prompter &prompter, QWid
 {
     setWindowTitle(tr("Configuration"));
     if (!editChart)
-        editChart = [this](CGradeTypeArray &chart) { return RunGradeListDlg(this, chart); };
+        editChart = [this, &prompter](CGradeTypeArray &chart) {
+            return RunGradeListDlg(this, prompter, chart);
+        };
     if (!pick)
         pick = [this, &prompter](QString &file) { return PickStudentFile(prompter, this, file); };
     m_view = new CConfigViewProp(fromView);
@@ -184,11 +187,12 @@ void CConfigSheet::accept()
     QDialog::accept();
 }
 
-// TODO(grade list): the Grade List dialog arrives with the class editing; until it is merged the
-// default chart cannot be edited here and the button changes nothing.
-bool RunGradeListDlg(QWidget *parent, CGradeTypeArray &chart)
+bool RunGradeListDlg(QWidget *parent, Prompter &prompter, CGradeTypeArray &chart)
 {
-    Q_UNUSED(parent);
-    Q_UNUSED(chart);
-    return false;
+    CGradeListDlg dlg(parent, &prompter);
+    dlg.SetChart(chart);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    chart = dlg.Chart();
+    return true;
 }

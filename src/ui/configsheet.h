@@ -107,4 +107,4 @@ private:
 };
 
 // The Grade List dialog on a chart: true with the edited chart on OK.
-bool RunGradeListDlg(QWidget *parent, CGradeTypeArray &chart);
+bool RunGradeListDlg(QWidget *parent, Prompter &prompter, CGradeTypeArray &chart);

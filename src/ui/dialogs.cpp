@@ -1,6 +1,8 @@
 #include "ui/dialogs.h"
 
 #include "ui/calendardlg.h"
+#include "ui/classdlg.h"
+#include "ui/reminderdlg.h"
 #include "ui/selectmonthdlg.h"
 #include "ui/welcomedlg.h"
 
@@ -50,7 +52,30 @@ bool RealDialogs::SelectMonth(QWidget *parent, int &year, int &month)
 
 void RealDialogs::ExecMenu(QMenu *menu, QPoint at) { menu->exec(at); }
 
-bool RealDialogs::EditReminder(ReminderForm &) { return false; }
-bool RealDialogs::ChooseClass(const CClassArray &, int &) { return false; }
+bool RealDialogs::EditReminder(ReminderForm &form)
+{
+    CReminderDlg dlg(*this, QApplication::activeWindow());
+    dlg.Load(form);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    form = dlg.Form();
+    return true;
+}
+
+bool RealDialogs::ChooseClass(const CClassArray &classes, int &index)
+{
+    CChooseClassDlg dlg(classes, *this, QApplication::activeWindow());
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    index = dlg.Chosen();
+    return true;
+}
 bool RealDialogs::EditInstructor(CTeacher &) { return false; }
-bool RealDialogs::EditClass(ClassForm &) { return false; }
+bool RealDialogs::EditClass(ClassForm &form)
+{
+    CClassDlg dlg(QApplication::activeWindow(), form, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    form = dlg.Form();
+    return true;
+}

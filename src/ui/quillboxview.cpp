@@ -311,24 +311,21 @@ QMenu *CQuillboxView::BuildMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    auto later = [&](const QString &text, int id) {
-        // Commands that arrive with the editing dialogs: shown, but not yet available.
-        QAction *a = menu->addAction(text);
-        a->setData(id);
-        a->setEnabled(false);
-    };
-    add(tr("About ..."), 57664, [this] { ShowAbout(this); });
-    add(tr("Show Welcome"), 32779, [this] { m_dialogs.RunWelcome(this); });
+    auto id = [](MenuCommand c) { return static_cast<int>(c); };
+    add(tr("About ..."), id(MenuCommand::About), [this] { ShowAbout(this); });
+    add(tr("Show Welcome"), id(MenuCommand::ShowWelcome), [this] { m_dialogs.RunWelcome(this); });
     menu->addSeparator();
-    later(tr("Add Class..."), 32773);
-    later(tr("Remove Class..."), 32774);
+    add(tr("Add Class..."), id(MenuCommand::AddClass), [this] { m_editor.AddClass(); });
+    add(tr("Remove Class..."), id(MenuCommand::RemoveClass), [this] { m_editor.RemoveClass(); });
     menu->addSeparator();
-    later(tr("Add Reminder..."), 32780);
-    later(tr("Remove Reminder"), 32778);
+    add(tr("Add Reminder..."), id(MenuCommand::AddReminder),
+        [this] { m_editor.AddReminderFromMenu(); });
+    add(tr("Remove Reminder"), id(MenuCommand::RemoveReminder),
+        [this] { m_editor.RemoveReminder(); });
     menu->addSeparator();
-    add(tr("Configuration"), static_cast<int>(MenuCommand::Configuration), [this] { Configure(); });
+    add(tr("Configuration"), id(MenuCommand::Configuration), [this] { Configure(); });
     menu->addSeparator();
-    add(tr("Exit"), 57665, [this] { Exit(); });
+    add(tr("Exit"), id(MenuCommand::Exit), [this] { Exit(); });
     return menu;
 }
 
@@ -359,18 +356,30 @@ bool CQuillboxView::SaveCommand()
     return saved.ok();
 }
 
-void CQuillboxView::ToggleDone(int reminder)
+void CQuillboxView::ToggleDone(int reminder) { m_editor.ToggleDoneInList(reminder); }
+
+void CQuillboxView::RefillReminderList()
 {
-    const int c = m_state.m_nSelClass;
-    if (c < 0 || c >= m_student.m_classes.size())
-        return;
-    CAssignmentArray &rems = m_student.m_classes[c].m_reminders;
-    if (reminder < 0 || reminder >= rems.size())
-        return;
-    rems[reminder].m_bDone = rems[reminder].m_bDone ? 0 : 1;
-    if (m_listReminders && m_listReminders->isVisible())
-        m_listReminders->SetRowImage(reminder, rems[reminder].m_bDone ? 1 : 0);
-    DataChanged();
+    if (m_listReminders && !m_listReminders->isHidden() && m_state.m_nSelClass >= 0 &&
+        m_state.m_nSelClass < m_student.m_classes.size())
+        m_listReminders->Fill(m_student.m_classes[m_state.m_nSelClass]);
+}
+
+void CQuillboxView::ClearReminderListSelection()
+{
+    if (m_listReminders)
+        m_listReminders->clearSelection();
+}
+
+void CQuillboxView::SetReminderImage(int row, bool done)
+{
+    if (m_listReminders && !m_listReminders->isHidden())
+        m_listReminders->SetRowImage(row, done ? 1 : 0);
+}
+
+ViewMode CQuillboxView::SelectorMode()
+{
+    return MainModeFromIndex(m_comboView ? m_comboView->currentIndex() : 0);
 }
 
 void CQuillboxView::DataChanged()
@@ -384,8 +393,11 @@ void CQuillboxView::RunCommand(Command c)
     switch (c) {
     case Command::Done:
         if (m_state.m_nViewType == ViewMode::ReminderDetail)
-            ToggleDone(m_state.m_nSelReminder);
+            m_editor.ToggleDoneShown();
         break;
+    case Command::Edit: m_editor.Edit(); break;
+    case Command::Add: m_editor.Add(); break;
+    case Command::Remove: m_editor.Remove(); break;
     case Command::SelectMonth:
         SelectMonth();
         break;
@@ -399,9 +411,7 @@ void CQuillboxView::RunCommand(Command c)
                                Settings::ReadText(Settings::Key::SchoolName), PimFolder(),
                                m_dialogs);
         break;
-    default:
-        // Edit, Add and Remove arrive with their dialogs.
-        break;
+    default: break;
     }
 }
 

@@ -2,6 +2,7 @@
 // The main view: holds the term and the view state, paints the current mode off-screen and copies
 // it in one block.
 
+#include "commands/editing.h"
 #include "commands/navigation.h"
 #include "ui/dialogs.h"
 #include "model/student.h"
@@ -20,7 +21,7 @@ class QComboBox;
 class QMenu;
 class CListColorCtrl;
 
-class CQuillboxView : public QWidget, private NavigationHost {
+class CQuillboxView : public QWidget, private NavigationHost, private EditHost {
     Q_OBJECT
 public:
     struct Options {
@@ -54,6 +55,7 @@ public:
     const ViewRows &Rows() const { return m_rows; }
 
     Navigator &Nav() { return m_nav; }
+    Editor &Edits() { return m_editor; }
     // The pop-up menu of the Menu button, its actions carrying their command numbers as data.
     QMenu *BuildMenu();
     // Command 32776: saves the term, telling the user when that fails.
@@ -92,6 +94,13 @@ private:
     void Inform(const QString &text) override;
     void RunCommand(Command c) override;
     void CalendarTap(int x, int y) override;
+    // EditHost (ShowReminderList, ReminderListSelection and Repaint are shared)
+    void RefillReminderList() override;
+    void ClearReminderListSelection() override;
+    void SetReminderImage(int row, bool done) override;
+    bool Save() override { return SaveCommand(); }
+    ViewMode SelectorMode() override;
+    void Back() override { m_nav.Back(); }
 
     Rect ClientRect() const { return Rect{0, 0, width(), height()}; }
     void PlaceChildren();
@@ -110,7 +119,8 @@ private:
     QComboBox *m_comboView = nullptr;
     CListColorCtrl *m_listReminders = nullptr;
     ViewRows m_rows;
-    Navigator m_nav{m_state, m_student, *this};
+    Navigator m_nav{m_state, m_student, static_cast<NavigationHost &>(*this)};
+    Editor m_editor{m_state, m_student, m_teachers, static_cast<EditHost &>(*this), m_dialogs};
     std::optional<PeekBox> m_peek;
     QImage m_calendarCache; // the finished calendar, copied back until what it shows changes
     int m_calendarToday = 0; // the day the cached calendar marked as today

@@ -43,7 +43,7 @@ protected:
     std::vector<std::string> items;
 };
 
-TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstInDetails)
+TEST_F(MenuExitTest, menu_itsItemsInOrder_secondSlotOrFirstInDetails)
 {
     Open(SmallTerm());
     ChooseFromMenu(0);
@@ -51,9 +51,9 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
     ASSERT_EQ(menusShown, 1);
     EXPECT_EQ(menuAt, V().mapToGlobal(QPoint(58, V().height() - 25)));
     EXPECT_EQ(items, (std::vector<std::string>{
-                         "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773 (off)",
-                         "Remove Class... 32774 (off)", "-", "Add Reminder... 32780 (off)",
-                         "Remove Reminder 32778 (off)", "-", "Configuration 32775", "-",
+                         "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773",
+                         "Remove Class... 32774", "-", "Add Reminder... 32780",
+                         "Remove Reminder 32778", "-", "Configuration 32775", "-",
                          "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 
