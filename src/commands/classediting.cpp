@@ -47,7 +47,7 @@ void Editor::AddClass()
         return;
     m_student.AddClass(form.cls);
     SortClassesByName(m_student);
-    Changed();
+    m_v.m_bCalendarValid = false;
     m_host.Save();
     if (ShowsOneItem(m_v.m_nViewType)) {
         m_v.m_nViewType = m_host.SelectorMode();
@@ -75,7 +75,7 @@ void Editor::EditClass()
     // onto that one.
     const int place = PlaceAfterSort(m_student.m_classes, sel);
     SortClassesByName(m_student);
-    Changed();
+    m_v.m_bCalendarValid = false;
     m_host.Save();
     switch (m_v.m_nViewType) {
     case ViewMode::Classes:
@@ -108,7 +108,7 @@ void Editor::RemoveClass()
     if (m_dialogs.Ask(RemoveClassQuestion(name), Tr("Quillbox")) != Prompter::Yes)
         return;
     m_student.RemoveClass(m_v.m_nSelClass);
-    Changed();
+    m_v.m_bCalendarValid = false;
     m_v.m_nSelClass = -1;
     m_v.m_nMarkerY = -1;
     if (mode == ViewMode::ClassDetail || mode == ViewMode::ReminderDetail) {
