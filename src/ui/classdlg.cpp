@@ -34,6 +34,7 @@ CClassDlg::CClassDlg(QWidget *parent, const ClassForm &form, Prompter *prompter)
 
     connect(m_ui->graded, &QCheckBox::toggled, this, &CClassDlg::GradedChanged);
     connect(m_ui->newInstructor, &QPushButton::clicked, this, &CClassDlg::NewInstructor);
+    NarrowButtons(m_ui->buttons);
     connect(m_ui->buttons, &QDialogButtonBox::accepted, this, &CClassDlg::accept);
     connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

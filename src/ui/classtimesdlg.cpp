@@ -27,6 +27,7 @@ CClassTimesDlg::CClassTimesDlg(QWidget *parent, Prompter *prompter)
         m_editor.SelectionChanged(row);
         Refresh();
     });
+    NarrowButtons(m_ui->buttons);
     connect(m_ui->buttons, &QDialogButtonBox::accepted, this, &CClassTimesDlg::accept);
     connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Refresh();

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -33,6 +35,12 @@ int CommandBarSlotAt(const QRect &client, const QPoint &pt, int count)
         if (SlotRect(Client(client), i).contains(pt.x(), pt.y()))
             return i;
     return -1;
+}
+
+void NarrowButtons(QDialogButtonBox *box)
+{
+    for (QAbstractButton *b : box->buttons())
+        b->setMaximumWidth(60);
 }
 
 Prompter &PrompterOr(Prompter *prompter)

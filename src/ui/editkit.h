@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 class Prompter;
+class QDialogButtonBox;
 class QPainter;
 class QRect;
 class QPoint;
@@ -15,6 +16,9 @@ class QPoint;
 void PaintCommandBar(QPainter &p, const QRect &client, const QList<int> &icons);
 // The slot under a point among the first `count`, -1 for none.
 int CommandBarSlotAt(const QRect &client, const QPoint &pt, int count);
+
+// OK and Cancel narrow enough to share the bottom row with the command bar.
+void NarrowButtons(QDialogButtonBox *box);
 
 // The given prompter, or real message boxes.
 Prompter &PrompterOr(Prompter *prompter);

@@ -1,6 +1,7 @@
 #include "ui/instructordlg.h"
 
-#include "ui/dialogs.h"
+#include "commands/editing.h"
+#include "ui/editkit.h"
 #include "ui_instructordlg.h"
 
 CInstructorDlg::CInstructorDlg(QWidget *parent, Prompter *prompter)
@@ -37,17 +38,10 @@ CTeacher CInstructorDlg::Teacher() const
     return t;
 }
 
-QString CInstructorDlg::LastNameRequired()
-{
-    return tr("Instructor's Last Name Required.");
-}
-
 void CInstructorDlg::accept()
 {
     if (m_ui->lastName->text().isEmpty()) {
-        RealDialogs real;
-        (m_prompter ? *m_prompter : static_cast<Prompter &>(real))
-            .Inform(LastNameRequired(), tr("Quillbox"));
+        PrompterOr(m_prompter).Inform(Editor::InstructorLastNameRequired(), tr("Quillbox"));
         m_ui->lastName->setFocus();
         return;
     }

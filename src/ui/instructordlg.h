@@ -23,8 +23,6 @@ public:
     void Load(const CTeacher &t);
     CTeacher Teacher() const;
 
-    static QString LastNameRequired();
-
     void accept() override;
 
 private:

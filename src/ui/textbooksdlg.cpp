@@ -62,6 +62,7 @@ CTextbooksDlg::CTextbooksDlg(QWidget *parent)
     header->resizeSection(0, 65);
     header->resizeSection(1, 50);
     header->resizeSection(2, 45);
+    NarrowButtons(m_ui->buttons);
     connect(m_ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Fill();

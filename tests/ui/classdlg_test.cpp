@@ -70,11 +70,11 @@ TEST(ClassDlgTest, wiring_okRefusalsNewInstructorAndCommandBar)
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "A Class with this name already exists.");
     name->setText("Physics");
-    credits->lineEdit()->setText("101");
+    credits->findChild<QLineEdit *>()->setText("101");
     ok->click();
     ASSERT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.shown[1].text, "Credits: Please enter an integer between 0 and 100.");
-    EXPECT_EQ(dlg.focusWidget(), credits->lineEdit());
+    EXPECT_EQ(dlg.focusWidget(), credits);
     EXPECT_NE(dlg.result(), QDialog::Accepted);
 
     // New: an instructor from Setup Instructor, selected at once.
@@ -103,7 +103,7 @@ TEST(ClassDlgTest, wiring_okRefusalsNewInstructorAndCommandBar)
                               w->close();
                           }));
 
-    credits->lineEdit()->setText("25");
+    credits->findChild<QLineEdit *>()->setText("25");
     ok->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     const CClass &c = dlg.Form().cls;

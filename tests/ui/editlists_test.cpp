@@ -43,6 +43,7 @@ TEST(ClassTimesDlgTest, wiring_statesPickersListAndOk)
     dlg.SetTimes({wed});
     dlg.show();
     auto *list = Child<QListWidget>(dlg, "list");
+    EXPECT_LE(dlg.width(), 240);
     auto *box = Child<QGroupBox>(dlg, "dayBox");
     auto *start = Child<QTimeEdit>(dlg, "start");
     auto *day = Child<QComboBox>(dlg, "day");
@@ -152,6 +153,7 @@ TEST(GradeListDlgTest, wiring_rowsPresetsTapsAndOrderCheck)
     auto *list = Child<QTreeWidget>(dlg, "list");
     auto *box = Child<QGroupBox>(dlg, "gradeBox");
     auto *percent = Child<QLineEdit>(dlg, "percent");
+    EXPECT_LE(dlg.width(), 240);
     EXPECT_EQ(list->topLevelItemCount(), 4);
     EXPECT_EQ(list->topLevelItem(1)->text(1), "80.00");
     EXPECT_EQ(box->title(), "Grade(A)");
