@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -86,13 +87,15 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
         int scheme;
         bool selectionKept, calendarKept;
         int dayOffset;
+        bool flip; // every flag takes both values over the cases
         std::vector<std::string> log;
     } cases[] = {
-        {"Dates, hide-days and scheme changed", ViewMode::Dates, true, 2, false, false, 3,
+        {"Dates, hide-days and scheme changed", ViewMode::Dates, true, 2, false, false, 3, false,
          {"fonts", "rows 2", "repaint"}},
-        {"Classes, hide-days changed", ViewMode::Classes, true, 0, true, true, 5,
+        {"Classes, hide-days changed", ViewMode::Classes, true, 0, true, true, 5, false,
          {"fonts", "repaint"}},
-        {"Dates, nothing changed", ViewMode::Dates, false, 0, true, true, 5, {"fonts", "repaint"}},
+        {"Dates, nothing changed", ViewMode::Dates, false, 0, true, true, 5, true,
+         {"fonts", "repaint"}},
     };
     // The first day with a reminder is three days on.
     term = CStudent{};
@@ -109,8 +112,9 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
         ViewOptions page = ViewOptions::FromView(v);
         page.hideNoDays = c.hideDays;
         page.colorScheme = c.scheme;
-        page.titleBars = false, page.gradient = true, page.horzGradient = false;
-        page.thinBar = true, page.quickView = true, page.timeFirst = true, page.clearType = false;
+        const bool f = c.flip;
+        page.titleBars = f, page.gradient = !f, page.horzGradient = f;
+        page.thinBar = !f, page.quickView = !f, page.timeFirst = !f, page.clearType = f;
         Apply(page);
 
         EXPECT_EQ(host.log, c.log);
@@ -122,7 +126,7 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
         EXPECT_EQ(v.m_nColorScheme, c.scheme);
         EXPECT_EQ(std::vector<bool>({v.m_bTitleBars, v.m_bGradient, v.m_bHorzGradient,
                                      v.m_bThinBar, v.m_bQuickView, v.m_bTimeFirst, v.m_bClearType}),
-                  std::vector<bool>({false, true, false, true, true, true, false}));
+                  std::vector<bool>({f, !f, f, !f, !f, !f, f}));
         EXPECT_EQ(std::vector<int>({Settings::ReadInt(Key::ColorScheme),
                                     Settings::ReadInt(Key::TitleBars),
                                     Settings::ReadInt(Key::GradientOn),
@@ -131,11 +135,38 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
                                     Settings::ReadInt(Key::QuickView),
                                     Settings::ReadInt(Key::TimeFirst),
                                     Settings::ReadInt(Key::ClearType)}),
-                  std::vector<int>({c.scheme, 0, 1, 0, 1, 1, 1, 0}));
+                  std::vector<int>({c.scheme, f, !f, f, !f, !f, !f, f}));
     }
     // Hide-days is the View page's own to write.
     EXPECT_FALSE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox")
                      .contains(QStringLiteral("Settings/HIDENODAYS")));
+}
+
+// The School page's and the View page's own values: defaults, and both values of every flag.
+TEST_F(ConfigurationTest, pageValues_readOnOpeningAsLastAccepted)
+{
+    SchoolOptions school;
+    school.Open();
+    EXPECT_EQ(std::tuple(school.assignTask, school.assignAppt, school.schoolName),
+              std::tuple(true, false, QString()));
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        SchoolOptions accepted;
+        accepted.assignTask = !on, accepted.assignAppt = on;
+        accepted.schoolName = on ? QStringLiteral("Lakeside") : QString();
+        accepted.Accept();
+        ViewOptions view;
+        view.hideNoDays = on;
+        view.Accept();
+        SchoolOptions read;
+        read.Open();
+        EXPECT_EQ(std::tuple(read.assignTask, read.assignAppt, read.schoolName),
+                  std::tuple(!on, on, accepted.schoolName));
+        ViewOptions viewRead;
+        viewRead.hideNoDays = !on;
+        viewRead.Open();
+        EXPECT_EQ(viewRead.hideNoDays, on);
+    }
 }
 
 TEST_F(ConfigurationTest, hideDaysTurnedOff_startsTheDatesViewToday)
@@ -235,6 +266,7 @@ TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
         v = ViewState{};
         v.m_nViewType = c.mode;
         v.m_nSelClass = 1, v.m_nSelReminder = 2;
+        v.m_nSavedClass = 1, v.m_nSavedReminder = 1;
         host.backTo = c.backTo;
         host.log.clear();
         MaintenanceRequests r;
@@ -245,7 +277,10 @@ TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
         EXPECT_EQ(host.log, c.log);
         EXPECT_EQ(v.m_nViewType, c.after);
         EXPECT_EQ(v.m_nSelReminder, -1);
-        EXPECT_EQ(v.m_nSelClass, c.newTerm || c.after == ViewMode::Dates ? -1 : 1);
+        const bool reset = c.newTerm || c.after == ViewMode::Dates;
+        EXPECT_EQ(v.m_nSelClass, reset ? -1 : 1);
+        EXPECT_EQ(v.m_nSavedClass, reset ? -1 : 1);
+        EXPECT_EQ(v.m_nSavedReminder, -1);
         EXPECT_EQ(term.m_classes.size(), c.newTerm ? 0 : 3);
     }
     EXPECT_TRUE(prompter.shown.empty());

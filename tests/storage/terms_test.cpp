@@ -231,6 +231,31 @@ TEST_F(TermsTest, failedSaveFirst_stopsEveryOperation)
     }
 }
 
+TEST_F(TermsTest, setAsideThatCannotCopy_leavesTheTermInPlace_andSaysWhy)
+{
+    const QByteArray saved = save(MakeTerm(3, 10));
+    TermReport r;
+    {
+        FileSizeLimit limit(saved.size() / 2);
+        r = SetTermAside(Pin(At(2004, 2, 1, 9, 15)));
+    }
+    EXPECT_FALSE(r.done);
+    EXPECT_TRUE(r.path.isEmpty());
+    EXPECT_EQ(ReadBytes(studentPath), saved);
+    EXPECT_EQ(QDir(DataDir()).entryList(QDir::Files).size(), 2);
+    const QString aside = QDir::toNativeSeparators(DataFilePath("SDBackupEnd-2-1-2004-915"));
+    EXPECT_TRUE(r.message.startsWith("The current term could not be kept as " + aside + " ("))
+        << r.message.toStdString();
+    EXPECT_TRUE(r.message.endsWith("). Your classes and reminders are as they were."))
+        << r.message.toStdString();
+
+    ASSERT_TRUE(QFile::remove(studentPath));
+    r = SetTermAside(Pin(At(2004, 2, 1, 9, 16)));
+    EXPECT_FALSE(r.done);
+    EXPECT_EQ(r.message.toStdString(),
+              "There is no saved term to set aside. Your classes and reminders are as they were.");
+}
+
 TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileUnchanged)
 {
     CStudent term = MakeTerm(2, 2, 1);
