@@ -17,18 +17,11 @@ QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
 bool CopyTerm(const QString &dir, const QString &stem, const QString &ext, QString &copy,
               QString &why)
 {
-    // Another program may take the name between the test and the copy: try the next one then.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        copy = FreeName(dir, stem, ext);
-        QFile source(DataFilePath(kStudentFile));
-        if (source.copy(copy))
-            return true;
-        if (!QFileInfo::exists(copy)) {
-            why = source.errorString();
-            return false;
-        }
-    }
-    why = Tr("the name is taken");
+    copy = FreeName(dir, stem, ext);
+    QFile source(DataFilePath(kStudentFile));
+    if (source.copy(copy)) // never over a file another program made in the meantime
+        return true;
+    why = source.errorString();
     return false;
 }
 
