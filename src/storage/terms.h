@@ -1,6 +1,10 @@
 #pragma once
 // Terms and backups: cleaning up old reminders, the synchronising copy, setting a term aside for a
 // new one, and restoring an earlier term. The instructor list takes no part in any of them.
+//
+// Nothing is lost: the file operations save the term first, so the copy holds what the student
+// sees; a stamped name that is taken gets "-2", "-3", ...; and an operation that cannot finish
+// says why in plain words and leaves the term in memory and on disk as it was.
 
 #include "model/clock.h"
 #include "model/student.h"
@@ -12,26 +16,38 @@
 // Removes reminders with no points possible due more than seven days before now. Returns how many.
 int CleanupOldReminders(CStudent &student, CTime now);
 
-// Copies the saved term to DocumentsDir()/QuillboxStudent-STAMP.stn, never over an existing file.
-// Returns the copy's path, or an empty string when no copy was made.
-QString BackupTerm(CTime now);
-
-// Copies the saved term to DataDir()/SDBackupEnd-STAMP (never over an existing file), then
-// deletes the saved term. True only when both succeed; on false nothing else has changed.
-bool SetTermAside(CTime now, QString *asideName = nullptr);
-
-// Sets the term aside and empties the classes (owner name and instructors stay). Nothing is saved.
-bool StartNewTerm(CStudent &student, CTime now);
-
-struct RestoreReport {
-    bool setAside = false;  // false: nothing happened at all
-    FileReadResult read;    // the chosen file
-    SaveReport save;        // the save that follows a read
-    bool saved = false;
-    QString message() const; // damaged file or failed save, in plain words; else empty
+// What a file operation on the term did.
+struct TermReport {
+    bool done = false;
+    QString path;    // the copy or set-aside file it made
+    QString message; // why it did not run, for the user; empty when done
 };
 
-// Sets the term aside, empties the classes, reads the chosen file in their place and saves.
-// The chosen file itself is never changed.
+// The path dir/stem + ext, or dir/stem-2 + ext, -3, ... : the first that no file holds.
+QString FreeName(const QString &dir, const QString &stem, const QString &ext);
+
+// Saves the term, then copies it to DocumentsDir()/QuillboxStudent-STAMP.stn (a free name; the
+// folder is made when missing).
+TermReport BackupTerm(const CStudent &student, const CTeacherArray &teachers, CTime now);
+
+// Copies the saved term to DataDir()/SDBackupEnd-STAMP (a free name), then deletes the saved term.
+// Done only when both succeed; otherwise the saved term is still in place.
+TermReport SetTermAside(CTime now);
+
+// Saves, sets the term aside and empties the classes (owner name and instructors stay).
+TermReport StartNewTerm(CStudent &student, const CTeacherArray &teachers, CTime now);
+
+struct RestoreReport {
+    bool setAside = false;  // false: the term in memory and on disk is as it was
+    QString asidePath;      // where the current term was set aside
+    QString failure;        // why nothing happened, in plain words
+    FileReadResult read;    // the chosen file
+    SaveReport save;        // the save of the restored term
+    bool saved = false;
+    QString message() const; // a failure, a damaged file or a failed save; else empty
+};
+
+// Saves, reads the chosen file, and only when it could be read sets the current term aside and
+// puts the chosen term in its place and saves. The chosen file itself is never changed.
 RestoreReport RestoreTerm(const QString &path, CStudent &student, const CTeacherArray &teachers,
                           CTime now);

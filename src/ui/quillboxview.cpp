@@ -8,6 +8,7 @@
 #include "storage/datafolder.h"
 #include "ui/aboutdlg.h"
 #include "ui/calendardlg.h"
+#include "ui/configsheet.h"
 #include "view/calendarview.h"
 #include "view/colorschemes.h"
 #include "commands/prompter.h"
@@ -311,12 +312,6 @@ QMenu *CQuillboxView::BuildMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    auto later = [&](const QString &text, int id) {
-        // Commands that arrive with the editing dialogs: shown, but not yet available.
-        QAction *a = menu->addAction(text);
-        a->setData(id);
-        a->setEnabled(false);
-    };
     auto id = [](MenuCommand c) { return static_cast<int>(c); };
     add(tr("About ..."), id(MenuCommand::About), [this] { ShowAbout(this); });
     add(tr("Show Welcome"), id(MenuCommand::ShowWelcome), [this] { m_dialogs.RunWelcome(this); });
@@ -329,7 +324,7 @@ QMenu *CQuillboxView::BuildMenu()
     add(tr("Remove Reminder"), id(MenuCommand::RemoveReminder),
         [this] { m_editor.RemoveReminder(); });
     menu->addSeparator();
-    later(tr("Configuration"), id(MenuCommand::Configuration));
+    add(tr("Configuration"), id(MenuCommand::Configuration), [this] { Configure(); });
     add(tr("Export Term..."), id(MenuCommand::ExportTerm), [this] { ExportTermCommand(); });
     menu->addSeparator();
     add(tr("Exit"), id(MenuCommand::Exit), [this] { Exit(); });
@@ -474,4 +469,33 @@ void CQuillboxView::EnterMode(ViewMode mode)
     m_state.m_nViewType = mode;
     ShowReminderList(mode == ViewMode::ClassDetail);
     Repaint();
+}
+
+void CQuillboxView::Configure()
+{
+    CConfigSheet sheet(ViewOptions::FromView(m_state), m_dialogs, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    // What the work after OK does to the window.
+    struct Host : ConfigHost {
+        CQuillboxView &v;
+        explicit Host(CQuillboxView &view) : v(view) {}
+        void RecreateFonts() override { v.CreateFonts(true); }
+        void SetListRowColor(int scheme) override
+        {
+            if (!v.m_listReminders)
+                return;
+            v.m_listReminders->SetOddRowColor(Scheme(scheme).row);
+            v.m_listReminders->viewport()->repaint();
+        }
+        void ShowReminderList(bool show) override { v.ShowReminderList(show); }
+        void Back() override { v.m_nav.Back(); }
+        ViewMode SelectorMode() override
+        {
+            return MainModeFromIndex(v.m_comboView ? v.m_comboView->currentIndex() : 0);
+        }
+        void Repaint() override { v.Repaint(); }
+    } host(*this);
+    Configuration(m_state, m_student, m_teachers, host, m_dialogs)
+        .Apply(sheet.ViewPage(), sheet.Requests(), Clock::Now());
 }

@@ -70,6 +70,8 @@ public:
     void EnterMode(ViewMode mode);
     // Select month: the month and year dialog of the Calendar view.
     void SelectMonth();
+    // The Configuration sheet, and on OK its settings and maintenance requests.
+    void Configure();
     // The peek box shown while the stylus is down on a day letter.
     const std::optional<PeekBox> &Peek() const { return m_peek; }
 

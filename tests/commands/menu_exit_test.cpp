@@ -45,7 +45,7 @@ protected:
     std::vector<std::string> items;
 };
 
-TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstInDetails)
+TEST_F(MenuExitTest, menu_itsItemsInOrder_secondSlotOrFirstInDetails)
 {
     Open(SmallTerm());
     ChooseFromMenu(0);
@@ -55,7 +55,7 @@ TEST_F(MenuExitTest, menu_itsItemsInOrderWithLaterCommandsOff_secondSlotOrFirstI
     EXPECT_EQ(items, (std::vector<std::string>{
                          "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773",
                          "Remove Class... 32774", "-", "Add Reminder... 32780",
-                         "Remove Reminder 32778", "-", "Configuration 32775 (off)",
+                         "Remove Reminder 32778", "-", "Configuration 32775",
                          "Export Term... 32790", "-", "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 

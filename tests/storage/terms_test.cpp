@@ -63,7 +63,7 @@ TEST(TimeStamp, isMonthDayYearHourMinuteWithoutPadding)
     EXPECT_EQ(TimeStamp(At(2004, 12, 31, 0, 0, 59)), QStringLiteral("12-31-2004-00"));
 }
 
-TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_notTwiceInOneMinute)
+TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_secondInSameMinuteGetsFreeName)
 {
     CStudent term = MakeTerm(3, 4);
     term.m_strName = QStringLiteral("Owner");
@@ -71,7 +71,10 @@ TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_notTwiceInOneMi
     const QByteArray teachers = teachersFile();
     const QString aside = DataFilePath(QStringLiteral("SDBackupEnd-3-3-2004-147"));
 
-    ASSERT_TRUE(StartNewTerm(term, Pin(At(2004, 3, 3, 14, 7, 5))));
+    const TermReport report = StartNewTerm(term, m_teachers, Pin(At(2004, 3, 3, 14, 7, 5)));
+    ASSERT_TRUE(report.done) << qPrintable(report.message);
+    EXPECT_EQ(report.path, aside);
+    EXPECT_TRUE(report.message.isEmpty());
     EXPECT_EQ(ReadBytes(aside), first);
     EXPECT_TRUE(term.m_classes.isEmpty());
     EXPECT_EQ(term.m_strName, QStringLiteral("Owner"));
@@ -79,13 +82,41 @@ TEST_F(TermsTest, newTerm_setsFileAsideUnderStamp_emptiesClasses_notTwiceInOneMi
     EXPECT_EQ(QDir(DataDir()).entryList(QDir::Files),
               QStringList({QFileInfo(aside).fileName(), QString::fromLatin1(kTeachersFile)}));
 
-    // A term saved again in the same minute collides with the first copy and stays.
+    // Again in the same minute: the stamped name is taken, so the next free one is used.
     CStudent next = MakeTerm(3, 1, 2);
     const QByteArray second = save(next);
-    EXPECT_FALSE(StartNewTerm(next, Pin(At(2004, 3, 3, 14, 7, 55))));
-    EXPECT_EQ(next, MakeTerm(3, 1, 2));
-    EXPECT_EQ(ReadBytes(studentPath), second);
+    const TermReport again = StartNewTerm(next, m_teachers, Pin(At(2004, 3, 3, 14, 7, 55)));
+    ASSERT_TRUE(again.done) << qPrintable(again.message);
+    EXPECT_EQ(again.path, aside + QStringLiteral("-2"));
+    EXPECT_EQ(ReadBytes(again.path), second);
     EXPECT_EQ(ReadBytes(aside), first);
+    EXPECT_FALSE(QFile::exists(studentPath));
+}
+
+// Done toggles and removals are only in memory until the next save: setting the term aside
+// saves first, so they are in the set-aside file (also when nothing was ever saved).
+TEST_F(TermsTest, newTermAndRestore_saveUnsavedChangesIntoTheSetAsideFile)
+{
+    const QString chosen = DocumentsDir() + QStringLiteral("/old.stn");
+    WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1, 7)));
+    for (const bool restore : {false, true}) {
+        SCOPED_TRACE(restore ? "restore" : "new term");
+        QDir(DataDir()).removeRecursively();
+        CStudent term = MakeTerm(2, 3);
+        if (restore)
+            save(term); // and then changed without a save
+        term.m_classes[0].m_reminders[1].m_bDone = !term.m_classes[0].m_reminders[1].m_bDone;
+        term.m_classes[1].m_reminders.removeFirst();
+        const CStudent shown = term;
+        const CTime now = Pin(At(2004, 3, 3, 14, 7));
+        const QString aside =
+            restore ? RestoreTerm(chosen, term, m_teachers, now).asidePath
+                    : StartNewTerm(term, m_teachers, now).path;
+        ASSERT_FALSE(aside.isEmpty());
+        CStudent kept;
+        EXPECT_EQ(ReadStudentFile(aside, kept).status, FileReadResult::Whole);
+        EXPECT_EQ(kept, shown);
+    }
 }
 
 TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm)
@@ -93,7 +124,7 @@ TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm)
     const CStudent oldTerm = MakeTerm(3, 3, 1);
     CStudent term = oldTerm;
     const QByteArray oldBytes = save(term);
-    ASSERT_TRUE(StartNewTerm(term, Pin(At(2003, 12, 20, 10, 0))));
+    ASSERT_TRUE(StartNewTerm(term, m_teachers, Pin(At(2003, 12, 20, 10, 0))).done);
     const QString chosen = DataFilePath(QStringLiteral("SDBackupEnd-12-20-2003-100"));
 
     term = MakeTerm(2, 2, 2);
@@ -111,37 +142,118 @@ TEST_F(TermsTest, restoreSetAsideFile_setsCurrentAside_loadsAndSavesChosenTerm)
     EXPECT_EQ(ReadBytes(studentPath), oldBytes);
     EXPECT_EQ(teachersFile(), EncodeTeachers(teachersNow));
     EXPECT_EQ(ReadBytes(chosen), oldBytes);
-    EXPECT_EQ(ReadBytes(DataFilePath(QStringLiteral("SDBackupEnd-1-12-2004-830"))), newBytes);
+    EXPECT_EQ(report.asidePath, DataFilePath(QStringLiteral("SDBackupEnd-1-12-2004-830")));
+    EXPECT_EQ(ReadBytes(report.asidePath), newBytes);
 }
 
-// The term is set aside before the chosen file is read: choosing the student file itself, or a
-// file that cannot be opened, leaves an empty term and saves nothing.
-TEST_F(TermsTest, restoreOfStudentFileItselfOrOfUnreadableFile_leavesTermEmpty_savesNothing)
+// A chosen file that cannot be read is found out before anything is set aside: the term stays
+// in memory and on disk, and the user is told why.
+TEST_F(TermsTest, restoreOfMissingOrUnreadableFile_changesNothing_andSaysWhy)
 {
     const QString folder = m_dir.filePath(QStringLiteral("folder.stn")); // cannot be opened
     ASSERT_TRUE(QDir().mkdir(folder));
     const struct {
         QString chosen;
         FileReadResult::Status read;
-        int minute;
-    } cases[] = {{studentPath, FileReadResult::Missing, 15},
-                 {folder, FileReadResult::Unreadable, 16}};
+        const char *told;
+    } cases[] = {{m_dir.filePath(QStringLiteral("gone.stn")), FileReadResult::Missing,
+                  "could not be found"},
+                 {folder, FileReadResult::Unreadable, "could not be read"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.chosen.toStdString());
         CStudent term = MakeTerm(2, 2);
         const QByteArray saved = save(term);
-        const QByteArray teachers = teachersFile();
         const RestoreReport report =
-            RestoreTerm(c.chosen, term, MakeTeachers(5), Pin(At(2004, 2, 1, 9, c.minute)));
-        EXPECT_TRUE(report.setAside);
+            RestoreTerm(c.chosen, term, m_teachers, Pin(At(2004, 2, 1, 9, 15)));
+        EXPECT_FALSE(report.setAside);
         EXPECT_EQ(report.read.status, c.read);
         EXPECT_FALSE(report.saved);
-        EXPECT_TRUE(term.m_classes.isEmpty());
-        EXPECT_FALSE(QFile::exists(studentPath));
-        EXPECT_EQ(teachersFile(), teachers);
-        EXPECT_EQ(ReadBytes(DataFilePath(QString("SDBackupEnd-2-1-2004-9%1").arg(c.minute))),
-                  saved);
+        EXPECT_EQ(term, MakeTerm(2, 2));
+        EXPECT_EQ(ReadBytes(studentPath), saved);
+        EXPECT_EQ(QDir(DataDir()).entryList(QDir::Files).size(), 2);
+        const std::string told = report.message().toStdString();
+        EXPECT_NE(told.find(c.told), std::string::npos) << told;
+        EXPECT_NE(told.find("The earlier term was not restored. Your classes and reminders are as "
+                            "they were."),
+                  std::string::npos)
+            << told;
     }
+}
+
+// Choosing the term file itself restores the term as it is, with a copy set aside.
+TEST_F(TermsTest, restoreOfTheTermFileItself_keepsTheTerm)
+{
+    CStudent term = MakeTerm(2, 2);
+    const QByteArray saved = save(term);
+    const RestoreReport report =
+        RestoreTerm(studentPath, term, m_teachers, Pin(At(2004, 2, 1, 9, 15)));
+    EXPECT_TRUE(report.setAside);
+    EXPECT_TRUE(report.message().isEmpty());
+    EXPECT_EQ(term, MakeTerm(2, 2));
+    EXPECT_EQ(ReadBytes(studentPath), saved);
+    EXPECT_EQ(ReadBytes(report.asidePath), saved);
+}
+
+// When the term cannot be saved first, no operation goes on: the term in memory and the file on
+// disk stay as they were, and the user is told.
+TEST_F(TermsTest, failedSaveFirst_stopsEveryOperation)
+{
+    const QString chosen = DocumentsDir() + QStringLiteral("/old.stn");
+    WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1)));
+    CStudent term = MakeTerm(1, 1);
+    const QByteArray saved = save(term);
+    term = MakeTerm(6, 30); // far larger than the limit below
+    const CTime now = Pin(At(2004, 2, 1, 9, 15));
+    QString told[3];
+    {
+        FileSizeLimit limit(saved.size() + 100);
+        const TermReport backup = BackupTerm(term, m_teachers, now);
+        EXPECT_FALSE(backup.done);
+        told[0] = backup.message;
+        const TermReport newTerm = StartNewTerm(term, m_teachers, now);
+        EXPECT_FALSE(newTerm.done);
+        told[1] = newTerm.message;
+        const RestoreReport restore = RestoreTerm(chosen, term, m_teachers, now);
+        EXPECT_FALSE(restore.setAside);
+        told[2] = restore.message();
+    }
+    EXPECT_EQ(term, MakeTerm(6, 30));
+    EXPECT_EQ(ReadBytes(studentPath), saved);
+    EXPECT_EQ(QDir(DataDir()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(QDir(DocumentsDir()).entryList({QStringLiteral("Quillbox*")}).isEmpty());
+    const char *const tails[] = {"No backup copy was made.",
+                                 "The new term was not started, so that nothing is lost.",
+                                 "The earlier term was not restored."};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(told[i].startsWith(QStringLiteral("Your changes could not be saved.")))
+            << told[i].toStdString();
+        EXPECT_TRUE(told[i].contains(QLatin1String(tails[i]))) << told[i].toStdString();
+    }
+}
+
+TEST_F(TermsTest, setAsideThatCannotCopy_leavesTheTermInPlace_andSaysWhy)
+{
+    const QByteArray saved = save(MakeTerm(3, 10));
+    TermReport r;
+    {
+        FileSizeLimit limit(saved.size() / 2);
+        r = SetTermAside(Pin(At(2004, 2, 1, 9, 15)));
+    }
+    EXPECT_FALSE(r.done);
+    EXPECT_TRUE(r.path.isEmpty());
+    EXPECT_EQ(ReadBytes(studentPath), saved);
+    EXPECT_EQ(QDir(DataDir()).entryList(QDir::Files).size(), 2);
+    const QString aside = QDir::toNativeSeparators(DataFilePath("SDBackupEnd-2-1-2004-915"));
+    EXPECT_TRUE(r.message.startsWith("The current term could not be kept as " + aside + " ("))
+        << r.message.toStdString();
+    EXPECT_TRUE(r.message.endsWith("). Your classes and reminders are as they were."))
+        << r.message.toStdString();
+
+    ASSERT_TRUE(QFile::remove(studentPath));
+    r = SetTermAside(Pin(At(2004, 2, 1, 9, 16)));
+    EXPECT_FALSE(r.done);
+    EXPECT_EQ(r.message.toStdString(),
+              "There is no saved term to set aside. Your classes and reminders are as they were.");
 }
 
 TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileUnchanged)
@@ -171,38 +283,37 @@ TEST_F(TermsTest, restoreOfDamagedFile_salvagesWholeClasses_andLeavesChosenFileU
     EXPECT_NE(message.find("The file itself was left as it was."), std::string::npos) << message;
 }
 
-TEST_F(TermsTest, withNoSavedTerm_neitherNewTermNorRestoreRuns)
+TEST_F(TermsTest, backup_savesAndCopiesTheTerm_underAFreeName_makingTheFolder)
 {
-    const QString chosen = DocumentsDir() + QStringLiteral("/old.stn");
-    WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1)));
-    ASSERT_TRUE(EnsureDataDir());
-    CStudent term = MakeTerm(2, 2);
-    const CTime now = Pin(At(2004, 2, 1, 9, 15));
-    EXPECT_FALSE(StartNewTerm(term, now));
-    const RestoreReport report = RestoreTerm(chosen, term, m_teachers, now);
-    EXPECT_FALSE(report.setAside);
-    EXPECT_FALSE(report.saved);
-    EXPECT_EQ(term, MakeTerm(2, 2));
-    EXPECT_TRUE(QDir(DataDir()).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(TermsTest, backup_copiesSavedTermOncePerMinute_andNotIntoAMissingFolder)
-{
-    const QByteArray saved = save(MakeTerm(2, 3));
+    CStudent term = MakeTerm(2, 3);
     const CTime now = Pin(At(2003, 7, 9, 21, 40));
-    const QString copy = BackupTerm(now);
-    EXPECT_EQ(copy, DocumentsDir() + QStringLiteral("/QuillboxStudent-7-9-2003-2140.stn"));
-    EXPECT_EQ(ReadBytes(copy), saved);
+    const TermReport first = BackupTerm(term, m_teachers, now);
+    ASSERT_TRUE(first.done) << qPrintable(first.message);
+    EXPECT_EQ(first.path, DocumentsDir() + QStringLiteral("/QuillboxStudent-7-9-2003-2140.stn"));
+    EXPECT_EQ(ReadBytes(first.path), EncodeStudent(term));
+    EXPECT_EQ(ReadBytes(studentPath), EncodeStudent(term));
 
-    save(MakeTerm(1, 1));
-    EXPECT_TRUE(BackupTerm(now).isEmpty());
-    EXPECT_EQ(ReadBytes(copy), saved);
-    EXPECT_EQ(QDir(DocumentsDir()).entryList(QDir::Files).size(), 1);
+    term = MakeTerm(1, 1);
+    const TermReport second = BackupTerm(term, m_teachers, now);
+    EXPECT_EQ(second.path,
+              DocumentsDir() + QStringLiteral("/QuillboxStudent-7-9-2003-2140-2.stn"));
+    EXPECT_EQ(ReadBytes(second.path), EncodeStudent(term));
+    EXPECT_EQ(ReadBytes(first.path), EncodeStudent(MakeTerm(2, 3)));
 
     SetDocumentsDir(m_dir.filePath(QStringLiteral("No Documents")));
-    EXPECT_TRUE(BackupTerm(Pin(At(2003, 7, 9, 21, 41))).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(DocumentsDir()));
-    EXPECT_EQ(QDir(DataDir()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(BackupTerm(term, m_teachers, now).done);
+    EXPECT_EQ(QDir(DocumentsDir()).entryList(QDir::Files).size(), 1);
+
+    // A file where the folder should be: no copy, and the user is told.
+    const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
+    WriteBytes(blocked, "x");
+    SetDocumentsDir(blocked + QStringLiteral("/Documents"));
+    const TermReport failed = BackupTerm(term, m_teachers, now);
+    EXPECT_FALSE(failed.done);
+    EXPECT_TRUE(failed.path.isEmpty());
+    EXPECT_EQ(failed.message.toStdString(),
+              "No backup copy was made: the folder " + DocumentsDir().toStdString() +
+                  " could not be made.");
 }
 
 TEST(CleanupOldReminders, removesUngradedRemindersDueMoreThanSevenDaysAgo)

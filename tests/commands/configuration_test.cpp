@@ -1,0 +1,404 @@
+// The Configuration sheet's rules without widgets: the View page's values after OK, the
+// Maintenance page's requests, their order after OK, the default grading, and the file picker's
+// listing.
+
+#include "commands/configuration.h"
+#include "commands/filepicker.h"
+#include "storage/datafiles.h"
+#include "storage/datafolder.h"
+#include "storage/settings.h"
+#include "storage/terms.h"
+#include "support/files.h"
+#include "support/pinnedclock.h"
+#include "support/scripteddialogs.h"
+#include "support/termbuilder.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Settings::Key;
+
+CTime At(int year, int month, int day, int hour, int minute)
+{
+    return CTime::FromLocal(year, month, day, hour, minute, 0);
+}
+
+struct RecordingHost : ConfigHost {
+    void RecreateFonts() override { log.push_back("fonts"); }
+    void SetListRowColor(int scheme) override { log.push_back("rows " + std::to_string(scheme)); }
+    void ShowReminderList(bool show) override { log.push_back(show ? "list" : "no list"); }
+    void Back() override
+    {
+        log.push_back("back");
+        if (backTo != ViewMode::None)
+            v->m_nViewType = backTo;
+    }
+    ViewMode SelectorMode() override { return ViewMode::Dates; }
+    void Repaint() override { log.push_back("repaint"); }
+    std::vector<std::string> log;
+    ViewState *v = nullptr;
+    ViewMode backTo = ViewMode::None;
+};
+
+class ConfigurationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        SetDataDir(m_dir.filePath(QStringLiteral("data")));
+        SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
+        host.v = &v;
+    }
+    void TearDown() override
+    {
+        SetDataDir(QString());
+        SetDocumentsDir(QString());
+    }
+    void Apply(const ViewOptions &page, const MaintenanceRequests &requests = {})
+    {
+        Configuration(v, term, teachers, host, prompter).Apply(page, requests, Clock::Now());
+    }
+
+    QTemporaryDir m_dir;
+    PinnedClock clock{At(2003, 10, 15, 10, 0)};
+    ViewState v;
+    CStudent term = MakeTerm(3, 2);
+    CTeacherArray teachers = MakeTeachers(2);
+    RecordingHost host;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColourAndRepaint)
+{
+    struct Case {
+        const char *name;
+        ViewMode mode;
+        bool hideDays;
+        int scheme;
+        bool selectionKept, calendarKept;
+        int dayOffset;
+        bool flip; // every flag takes both values over the cases
+        std::vector<std::string> log;
+    } cases[] = {
+        {"Dates, hide-days and scheme changed", ViewMode::Dates, true, 2, false, false, 3, false,
+         {"fonts", "rows 2", "repaint"}},
+        {"Classes, hide-days changed", ViewMode::Classes, true, 0, true, true, 5, false,
+         {"fonts", "repaint"}},
+        {"Dates, nothing changed", ViewMode::Dates, false, 0, true, true, 5, true,
+         {"fonts", "repaint"}},
+    };
+    // The first day with a reminder is three days on.
+    term = CStudent{};
+    term.m_classes = {CClass{}};
+    term.m_classes[0].m_reminders = {MakeReminder("quiz", At(2003, 10, 18, 9, 0))};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        v = ViewState{};
+        v.m_nViewType = c.mode;
+        v.m_nSelClass = 1, v.m_nSelReminder = 0, v.m_nMarkerY = 30;
+        v.m_nDayOffset = 5;
+        v.m_bCalendarValid = true;
+        host.log.clear();
+        ViewOptions page = ViewOptions::FromView(v);
+        page.hideNoDays = c.hideDays;
+        page.colorScheme = c.scheme;
+        const bool f = c.flip;
+        page.titleBars = f, page.gradient = !f, page.horzGradient = f;
+        page.thinBar = !f, page.quickView = !f, page.timeFirst = !f, page.clearType = f;
+        Apply(page);
+
+        EXPECT_EQ(host.log, c.log);
+        EXPECT_EQ(v.m_nSelClass, c.selectionKept ? 1 : -1);
+        EXPECT_EQ(v.m_nMarkerY, c.selectionKept ? 30 : -1);
+        EXPECT_EQ(v.m_bCalendarValid, c.calendarKept);
+        EXPECT_EQ(v.m_nDayOffset, c.dayOffset);
+        EXPECT_EQ(v.m_bHideNoDays, c.hideDays);
+        EXPECT_EQ(v.m_nColorScheme, c.scheme);
+        EXPECT_EQ(std::vector<bool>({v.m_bTitleBars, v.m_bGradient, v.m_bHorzGradient,
+                                     v.m_bThinBar, v.m_bQuickView, v.m_bTimeFirst, v.m_bClearType}),
+                  std::vector<bool>({f, !f, f, !f, !f, !f, f}));
+        EXPECT_EQ(std::vector<int>({Settings::ReadInt(Key::ColorScheme),
+                                    Settings::ReadInt(Key::TitleBars),
+                                    Settings::ReadInt(Key::GradientOn),
+                                    Settings::ReadInt(Key::HorzGradient),
+                                    Settings::ReadInt(Key::ThinBar),
+                                    Settings::ReadInt(Key::QuickView),
+                                    Settings::ReadInt(Key::TimeFirst),
+                                    Settings::ReadInt(Key::ClearType)}),
+                  std::vector<int>({c.scheme, f, !f, f, !f, !f, !f, f}));
+    }
+    // Hide-days is the View page's own to write.
+    EXPECT_FALSE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox")
+                     .contains(QStringLiteral("Settings/HIDENODAYS")));
+}
+
+// The School page's and the View page's own values: defaults, and both values of every flag.
+TEST_F(ConfigurationTest, pageValues_readOnOpeningAsLastAccepted)
+{
+    SchoolOptions school;
+    school.Open();
+    EXPECT_EQ(std::tuple(school.assignTask, school.assignAppt, school.schoolName),
+              std::tuple(true, false, QString()));
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        SchoolOptions accepted;
+        accepted.assignTask = !on, accepted.assignAppt = on;
+        accepted.schoolName = on ? QStringLiteral("Lakeside") : QString();
+        accepted.Accept();
+        ViewOptions view;
+        view.hideNoDays = on;
+        view.Accept();
+        SchoolOptions read;
+        read.Open();
+        EXPECT_EQ(std::tuple(read.assignTask, read.assignAppt, read.schoolName),
+                  std::tuple(!on, on, accepted.schoolName));
+        ViewOptions viewRead;
+        viewRead.hideNoDays = !on;
+        viewRead.Open();
+        EXPECT_EQ(viewRead.hideNoDays, on);
+    }
+}
+
+TEST_F(ConfigurationTest, hideDaysTurnedOff_startsTheDatesViewToday)
+{
+    v.m_nViewType = ViewMode::Dates;
+    v.m_bHideNoDays = true;
+    v.m_nDayOffset = 4;
+    ViewOptions page = ViewOptions::FromView(v);
+    page.hideNoDays = false;
+    Apply(page);
+    EXPECT_EQ(v.m_nDayOffset, 0);
+}
+
+// Clean-up runs first (the backup holds the term without the old reminder), the backup before
+// the restore (it holds the term the restore replaced), and a restore instead of a new term.
+TEST_F(ConfigurationTest, requests_runCleanupThenBackupThenRestoreInsteadOfNewTerm)
+{
+    term.m_classes[0].m_reminders.append(MakeReminder("old", At(2003, 10, 1, 9, 0)));
+    const QString chosen = m_dir.filePath(QStringLiteral("earlier.stn"));
+    WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1, 5)));
+    CStudent cleaned = term;
+    ASSERT_GT(CleanupOldReminders(cleaned, Clock::Now()), 0);
+    v.m_nViewType = ViewMode::Classes;
+    v.m_nSelClass = 2;
+
+    MaintenanceRequests r;
+    r.cleanup = r.backup = r.newTerm = r.restore = true;
+    r.restoreFile = chosen;
+    r.backupName = QStringLiteral("QuillboxStudent-10-15-2003-100.stn");
+    Apply(ViewOptions::FromView(v), r);
+
+    EXPECT_EQ(ReadBytes(DocumentsDir() + QStringLiteral("/") + r.backupName),
+              EncodeStudent(cleaned));
+    EXPECT_EQ(term, MakeTerm(1, 1, 5));
+    EXPECT_EQ(ReadBytes(DataFilePath(kStudentFile)), EncodeStudent(term));
+    EXPECT_EQ(QDir(DataDir()).entryList({QStringLiteral("SDBackupEnd-*")}),
+              QStringList({QStringLiteral("SDBackupEnd-10-15-2003-100")}));
+    EXPECT_EQ(ReadBytes(DataFilePath(QStringLiteral("SDBackupEnd-10-15-2003-100"))),
+              EncodeStudent(cleaned));
+    EXPECT_EQ(v.m_nSelClass, -1);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ConfigurationTest, newTerm_failureIsTold_backupUnderAnotherNameIsTold)
+{
+    // The copy was announced a minute before OK, so it is made under another name.
+    MaintenanceRequests r;
+    r.backup = true;
+    r.backupName = QStringLiteral("QuillboxStudent-10-15-2003-99.stn"); // told a minute before
+    r.newTerm = true;
+    Apply(ViewOptions::FromView(v), r);
+    EXPECT_TRUE(term.m_classes.isEmpty());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "The backup copy was made as \"" +
+                  QDir::toNativeSeparators(DocumentsDir() +
+                                           QStringLiteral("/QuillboxStudent-10-15-2003-100.stn")) +
+                  "\".");
+
+    // A data folder that cannot be written: the term is not saved, so nothing goes on.
+    term = MakeTerm(1, 1);
+    const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
+    WriteBytes(blocked, "x");
+    SetDataDir(blocked + QStringLiteral("/data"));
+    r = MaintenanceRequests{};
+    r.newTerm = true;
+    Apply(ViewOptions::FromView(v), r);
+    EXPECT_EQ(term, MakeTerm(1, 1));
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_TRUE(prompter.shown[1].text.startsWith(QStringLiteral("Your changes could not be saved.")));
+    EXPECT_EQ(prompter.shown[1].caption, QStringLiteral("Quillbox"));
+}
+
+TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
+{
+    term.m_classes[1].m_reminders.append(MakeReminder("old", At(2003, 10, 1, 9, 0)));
+    struct Case {
+        const char *name;
+        ViewMode mode, backTo;
+        bool newTerm;
+        ViewMode after;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"cleanup in reminder detail", ViewMode::ReminderDetail, ViewMode::ClassDetail, false,
+         ViewMode::ClassDetail, {"fonts", "back", "repaint"}},
+        {"cleanup in reminder detail, nowhere back", ViewMode::ReminderDetail, ViewMode::None,
+         false, ViewMode::Dates, {"fonts", "back", "no list", "repaint"}},
+        {"cleanup in class detail", ViewMode::ClassDetail, ViewMode::None, false,
+         ViewMode::ClassDetail, {"fonts", "list", "repaint"}},
+        {"new term in class detail", ViewMode::ClassDetail, ViewMode::None, true, ViewMode::Dates,
+         {"fonts", "no list", "repaint"}},
+    };
+    int minute = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        PinnedClock later(At(2003, 10, 15, 11, minute++));
+        v = ViewState{};
+        v.m_nViewType = c.mode;
+        v.m_nSelClass = 1, v.m_nSelReminder = 2;
+        v.m_nSavedClass = 1, v.m_nSavedReminder = 1;
+        host.backTo = c.backTo;
+        host.log.clear();
+        MaintenanceRequests r;
+        r.cleanup = !c.newTerm;
+        r.newTerm = c.newTerm;
+        ViewOptions page = ViewOptions::FromView(v);
+        Configuration(v, term, teachers, host, prompter).Apply(page, r, Clock::Now());
+        EXPECT_EQ(host.log, c.log);
+        EXPECT_EQ(v.m_nViewType, c.after);
+        EXPECT_EQ(v.m_nSelReminder, -1);
+        const bool reset = c.newTerm || c.after == ViewMode::Dates;
+        EXPECT_EQ(v.m_nSelClass, reset ? -1 : 1);
+        EXPECT_EQ(v.m_nSavedClass, reset ? -1 : 1);
+        EXPECT_EQ(v.m_nSavedReminder, -1);
+        EXPECT_EQ(term.m_classes.size(), c.newTerm ? 0 : 3);
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ConfigurationTest, maintenancePage_questionsRequestsAndDisabledButtons)
+{
+    using B = MaintenancePage;
+    MaintenancePage page(prompter);
+    int picks = 0;
+    const auto picker = [&](QString pick, bool ok) {
+        return [&picks, pick, ok](QString &file) {
+            ++picks;
+            file = pick;
+            return ok;
+        };
+    };
+    page.PressCleanup();
+    prompter.answers = {Prompter::No, Prompter::No, Prompter::Yes, Prompter::Yes};
+    page.PressNewTerm();                         // No
+    page.PressRestore(picker("/x.stn", true));   // No: the picker does not open
+    page.PressRestore(picker("/x.stn", false));  // Yes, then Cancel in the picker
+    EXPECT_EQ(picks, 1);
+    EXPECT_FALSE(page.Requests().newTerm || page.Requests().restore);
+    EXPECT_EQ(std::vector<bool>({page.Enabled(B::Cleanup), page.Enabled(B::NewTerm),
+                                 page.Enabled(B::Restore), page.Enabled(B::Backup)}),
+              std::vector<bool>({false, true, true, true}));
+    page.PressNewTerm(); // Yes
+    EXPECT_TRUE(page.Requests().newTerm);
+    EXPECT_FALSE(page.Enabled(B::NewTerm));
+
+    page.PressBackup(At(2003, 7, 9, 21, 40));
+    EXPECT_TRUE(page.Requests().backup);
+    EXPECT_EQ(page.Requests().backupName, QStringLiteral("QuillboxStudent-7-9-2003-2140.stn"));
+    ASSERT_EQ(prompter.shown.size(), 5u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(prompter.shown[i].text, MaintenancePage::NewTermQuestion());
+    EXPECT_EQ(prompter.shown[4].text,
+              "A file by the name of \"QuillboxStudent-7-9-2003-2140.stn\" will be created in the \"" +
+                  QDir::toNativeSeparators(DocumentsDir()) + "\" directory for synching.");
+    EXPECT_FALSE(prompter.shown[4].question);
+
+    prompter.answers = {Prompter::Yes};
+    MaintenancePage restore(prompter);
+    restore.PressCleanup();
+    restore.PressRestore(picker("/home/s/SDBackupEnd-1-2-2003-95", true));
+    EXPECT_TRUE(restore.Requests().restore && restore.Requests().cleanup);
+    EXPECT_EQ(restore.Requests().restoreFile, QStringLiteral("/home/s/SDBackupEnd-1-2-2003-95"));
+    for (B::Button b : {B::Cleanup, B::NewTerm, B::Restore, B::Backup})
+        EXPECT_FALSE(restore.Enabled(b)) << b;
+}
+
+TEST_F(ConfigurationTest, defaultGrading_editsTheSavedChart_savesOnlyOnOk)
+{
+    CGradeTypeArray saved = MakeTerm(1, 0).m_classes[0].m_gradeChart;
+    ASSERT_TRUE(WriteGradeChartFile(saved));
+    CGradeTypeArray edited = saved;
+    edited.removeLast();
+    CGradeTypeArray seen;
+    EXPECT_FALSE(EditDefaultGradeChart(
+        [&](CGradeTypeArray &chart) {
+            seen = chart;
+            chart = edited;
+            return false;
+        },
+        prompter));
+    EXPECT_EQ(seen, saved);
+    EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(saved));
+    EXPECT_TRUE(EditDefaultGradeChart(
+        [&](CGradeTypeArray &chart) {
+            chart = edited;
+            return true;
+        },
+        prompter));
+    EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(edited));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ConfigurationTest, filePicker_listsStudentFilesAndFolders_withSizes)
+{
+    const QDir dir(m_dir.filePath(QStringLiteral("pick")));
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("Backup")) && dir.mkpath(QStringLiteral("my.files")));
+    WriteBytes(dir.filePath(QStringLiteral("term1.stn")), QByteArray(900, 'x'));
+    WriteBytes(dir.filePath(QStringLiteral("big.stn")), QByteArray(3000, 'x'));
+    WriteBytes(dir.filePath(QStringLiteral("SDBackupEnd-7-9-2003-2140")), QByteArray(2048, 'x'));
+    WriteBytes(dir.filePath(QStringLiteral("notes.txt")), "x");
+    WriteBytes(dir.filePath(QStringLiteral("term.STN")), "x");
+    QStringList shown;
+    for (const FilePicker::Row &r : FilePicker::List(dir.path())) {
+        shown << r.name + QLatin1Char('|') + r.size + QLatin1Char('|') +
+                     (r.folder ? QStringLiteral("folder") : QStringLiteral("file"));
+        EXPECT_EQ(r.path, dir.filePath(r.name));
+        EXPECT_FALSE(r.modified.isEmpty());
+    }
+    EXPECT_EQ(shown, QStringList({"Backup| |folder", "big.stn|2 K|file",
+                                  "SDBackupEnd-7-9-2003-2140|2 K|file", "term1.stn| |file"}));
+    EXPECT_TRUE(FilePicker::List(dir.filePath(QStringLiteral("none"))).isEmpty());
+}
+
+TEST(FilePicker, upStopsAtTheHomeFolderAndAtTheTop_shortcutsReachBothCopies)
+{
+    const QString home = FilePicker::Root();
+    EXPECT_EQ(home, QDir::cleanPath(QDir::homePath()));
+    EXPECT_EQ(FilePicker::Parent(home), home);
+    EXPECT_EQ(FilePicker::Parent(home + QStringLiteral("/Documents")), home);
+    EXPECT_EQ(FilePicker::Parent(QStringLiteral("/srv/terms")), QStringLiteral("/srv"));
+    EXPECT_EQ(FilePicker::Parent(QStringLiteral("/srv")), QStringLiteral("/"));
+    EXPECT_EQ(FilePicker::Parent(QStringLiteral("/")), QStringLiteral("/"));
+    SetDataDir(QStringLiteral("/srv/quillbox"));
+    SetDocumentsDir(QStringLiteral("/srv/docs"));
+    EXPECT_EQ(FilePicker::Shortcuts(),
+              QStringList({home, QStringLiteral("/srv/quillbox"), QStringLiteral("/srv/docs")}));
+    SetDataDir(QString());
+    SetDocumentsDir(QString());
+    EXPECT_EQ(FilePicker::FullPath(QStringLiteral("/"), QStringLiteral("a.stn")),
+              QStringLiteral("/a.stn"));
+    EXPECT_EQ(FilePicker::FullPath(QStringLiteral("/srv"), QStringLiteral("a.stn")),
+              QStringLiteral("/srv/a.stn"));
+}
+
+} // namespace
