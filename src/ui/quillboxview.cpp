@@ -324,8 +324,8 @@ QMenu *CQuillboxView::BuildMenu()
     add(tr("Remove Reminder"), id(MenuCommand::RemoveReminder),
         [this] { m_editor.RemoveReminder(); });
     menu->addSeparator();
-    add(tr("Configuration"), id(MenuCommand::Configuration), [this] { Configure(); });
     add(tr("Export Term..."), id(MenuCommand::ExportTerm), [this] { ExportTermCommand(); });
+    add(tr("Configuration"), id(MenuCommand::Configuration), [this] { Configure(); });
     menu->addSeparator();
     add(tr("Exit"), id(MenuCommand::Exit), [this] { Exit(); });
     return menu;

@@ -55,8 +55,8 @@ TEST_F(MenuExitTest, menu_itsItemsInOrder_secondSlotOrFirstInDetails)
     EXPECT_EQ(items, (std::vector<std::string>{
                          "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773",
                          "Remove Class... 32774", "-", "Add Reminder... 32780",
-                         "Remove Reminder 32778", "-", "Configuration 32775",
-                         "Export Term... 32790", "-", "Exit 57665"}));
+                         "Remove Reminder 32778", "-", "Export Term... 32790",
+                         "Configuration 32775", "-", "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 
     // First in the class and reminder details, second again in the Calendar.
