@@ -8,6 +8,7 @@
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "support/files.h"
+#include "support/pinnedclock.h"
 #include "support/termbuilder.h"
 
 #include <QDir>
@@ -42,8 +43,6 @@ void SetHideDays(int value)
               QStringLiteral("Quillbox"))
         .setValue(QStringLiteral("Settings/HIDENODAYS"), value);
 }
-
-CTime At(int y, int mo, int d, int h, int mi) { return CTime::FromLocal(y, mo, d, h, mi, 0); }
 
 CAssignment Rem(const char *name, CTime due, int type, int flags = 0, double earned = 0,
                 double possible = 0)

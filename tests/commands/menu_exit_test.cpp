@@ -1,6 +1,7 @@
 // The Menu button's pop-up menu and Exit: what the menu holds, where it opens, and what Exit
 // stores and saves.
 
+#include "support/files.h"
 #include "support/view_fixture.h"
 
 #include <QAction>
@@ -147,6 +148,26 @@ TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewTypeOfTheSelect
             if (a.m_strName == QStringLiteral("Homework 5"))
                 done += a.m_bDone ? 1 : 100;
     EXPECT_EQ(done, 1);
+}
+
+TEST_F(MenuExitTest, exitAfterAFailedSave_asksAndStaysOnNo)
+{
+    Open(SmallTerm());
+    QTemporaryDir dir; // a data folder under a regular file can never be created
+    WriteBytes(dir.filePath("blocker"), {});
+    SetDataDir(dir.filePath("blocker/data"));
+    V().ViewCombo()->setCurrentIndex(1);
+
+    prompter.answers = {Prompter::No};
+    EXPECT_FALSE(V().ExitPath());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].question);
+    EXPECT_TRUE(prompter.shown[0].text.contains("could not be saved"));
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 0) << "staying stores nothing";
+
+    prompter.answers = {Prompter::Yes};
+    EXPECT_TRUE(V().ExitPath());
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(TransitionTest, reminderDetailLines_openTheClassOrTheDay_backRestoresTheS
     ASSERT_TRUE(S().m_bDateRowSel);
     TapView();
     EXPECT_EQ(Where(), "Day < ReminderDetail: / @-1");
-    EXPECT_EQ(S().m_timeDay, At(10, 20, 9));
+    EXPECT_EQ(S().m_timeDay, At(2003, 10, 20, 9));
     EXPECT_FALSE(S().m_bDateRowSel);
     EXPECT_EQ(S().m_nFirstDayClass, 0);
     EXPECT_EQ(S().m_nSavedClass, algebra);
@@ -178,7 +178,7 @@ TEST_F(TransitionTest, viewTypeSelector_clearsSelectionHistoryAndList_startsDate
 
     // With hide-days on, on the first day with reminders.
     CStudent term;
-    term.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", At(10, 19, 9))}));
+    term.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", At(2003, 10, 19, 9))}));
     Settings::WriteInt(Settings::Key::HideNoDays, 1);
     Open(term);
     PickView(int(ViewMode::Dates));
@@ -198,7 +198,7 @@ TEST_F(TransitionTest, goToDate_pickedDate_opensDayView_cancelChangesNothing)
     dialogs.pickDate = [&](CTime start, CTime &picked) {
         ++asked;
         initial = start;
-        picked = At(11, 3, 0);
+        picked = At(2003, 11, 3, 0);
         return accept;
     };
     TapFirst(K::Reminder);
@@ -213,7 +213,7 @@ TEST_F(TransitionTest, goToDate_pickedDate_opensDayView_cancelChangesNothing)
     TapSlot(4);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(Where(), "Day < Dates: / @-1");
-    EXPECT_EQ(S().m_timeDay, At(11, 3, 0));
+    EXPECT_EQ(S().m_timeDay, At(2003, 11, 3, 0));
     EXPECT_EQ(S().m_nFirstPeriod, 0);
     TapBack();
     EXPECT_EQ(S().m_nViewType, ViewMode::Dates);
@@ -235,6 +235,9 @@ TEST_F(TransitionTest, remove_withNothingSelected_saysSelectAnItem)
     TapSlot(5);
     OpenClassDetail("Algebra");
     TapSlot(4);
+    TapListRow(0); // in the class detail the list's row is the reminder to remove
+    TapSlot(4);
+    EXPECT_EQ(S().m_nSelReminder, 0);
     for (size_t i = 1; i < prompter.shown.size(); ++i)
         EXPECT_NE(prompter.shown[i].text, message);
 }

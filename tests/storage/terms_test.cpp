@@ -15,11 +15,6 @@
 
 namespace {
 
-CTime At(int year, int month, int day, int hour, int minute, int second = 0)
-{
-    return CTime::FromLocal(year, month, day, hour, minute, second);
-}
-
 class TermsTest : public ::testing::Test {
 protected:
     void SetUp() override

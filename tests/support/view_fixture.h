@@ -18,7 +18,9 @@
 #include "support/recordingsurface.h"
 #include "support/scripteddialogs.h"
 #include "view/rows.h"
+#include "view/images.h"
 #include "view/viewpainter.h"
+#include "support/isolatedsettings.h"
 #include "support/pinnedclock.h"
 
 #include <QApplication>
@@ -64,21 +66,18 @@ inline const QColor kDarkRed(100, 0, 0), kGradeRed(150, 0, 0), kDarkBlue(0, 0, 1
 inline const QColor kLinkBlue(0, 0, 200), kBarFrame(0, 0, 110);
 inline const QColor kGreenRow(215, 230, 175); // scheme 0's row colour
 
-// Resource numbers of the images the views draw.
+// The images the views draw (their numbers are checked in images_test and drawing_test).
 enum Img : int {
-    kExit = 141, kMenu = 144, kEdit = 143, kView = 140, kAdd = 142, kRemove = 158, kDone = 146,
-    kTransfer = 147, kBack = 151, kGoToDate = 162, kCycleDay = 171,
-    kMarkRight = 145, kMarkLeft = 176, kTick = 177, kBang = 182, kArrowUp = 179, kArrowDown = 178,
-    kBannerClasses = 174, kBannerDates = 175, kBannerGrades = 172, kBannerDay = 173,
-    kBannerClass = 136, kBannerNoTitle = 188, kBannerReminder = 135, kBannerInstructor = 148,
-    kDetailTick = 139, kDetailBang = 183,
+    kBack = Res::Back, kMarkRight = Res::MarkerRight, kMarkLeft = Res::MarkerLeft,
+    kTick = Res::DoneMark, kBang = Res::PriorityMark, kArrowUp = Res::ArrowUp,
+    kArrowDown = Res::ArrowDown, kBannerClasses = Res::BannerClasses,
+    kBannerDates = Res::BannerDates, kBannerGrades = Res::BannerGrades, kBannerDay = Res::BannerDay,
+    kBannerClass = Res::BannerClass, kBannerNoTitle = Res::BannerNoTitle,
+    kBannerReminder = Res::BannerReminder, kBannerInstructor = Res::BannerInstructor,
+    kDetailTick = Res::DetailDoneMark, kDetailBang = Res::DetailPriorityMark,
 };
 
-inline CTime At(int month, int day, int hour = 12, int minute = 0)
-{
-    return CTime::FromLocal(2003, month, day, hour, minute, 0);
-}
-inline CTime Now() { return At(10, 15, 10, 0); }
+inline CTime Now() { return At(2003, 10, 15, 10, 0); }
 
 inline CAssignment Rem(const QString &name, CTime due, bool high = false, bool done = false)
 {
@@ -271,10 +270,10 @@ inline CStudent SmallTerm()
     CStudent s;
     s.AddClass(Course("Chemistry", "Curie", false, {Meets(6, 11)}));
     s.AddClass(Course("Biology", "Hooke", true, {Meets(4, 13)},
-                      {Rem("Lab report", At(10, 15, 14)), Rem("Essay", At(10, 17, 12))}));
+                      {Rem("Lab report", At(2003, 10, 15, 14)), Rem("Essay", At(2003, 10, 17, 12))}));
     s.AddClass(Course("Algebra", "Euler", true, {Meets(2, 9), Meets(4, 9)},
-                      {Rem("Homework 5", At(10, 16, 9)), Rem("Quiz 2", At(10, 20, 9), true),
-                       Rem("Old test", At(10, 1, 9))}));
+                      {Rem("Homework 5", At(2003, 10, 16, 9)), Rem("Quiz 2", At(2003, 10, 20, 9), true),
+                       Rem("Old test", At(2003, 10, 1, 9))}));
     return s;
 }
 
@@ -285,7 +284,7 @@ inline CStudent ManyClasses(int n)
     for (int i = 1; i <= n; ++i)
         s.AddClass(Course(QStringLiteral("Class %1").arg(i, 2, 10, QLatin1Char('0')), "Smith", true,
                           {Meets(4, 7 + i % 12)},
-                          {Rem(QStringLiteral("Task %1").arg(i), At(10, 15, 18))}));
+                          {Rem(QStringLiteral("Task %1").arg(i), At(2003, 10, 15, 18))}));
     return s;
 }
 
@@ -293,10 +292,8 @@ class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_config.isValid() && m_data.isValid());
-        // Settings go to a file of this test only, never to the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-        ASSERT_TRUE(Settings::StorePath().startsWith(m_config.path()));
+        ASSERT_TRUE(m_data.isValid());
+        ASSERT_TRUE(Settings::StorePath().startsWith(m_settings.path()));
         SetDataDir(m_data.path());
         SetDocumentsDir(m_data.path() + QStringLiteral("/documents"));
         dialogs.pickDate = [](CTime, CTime &) {
@@ -484,7 +481,8 @@ protected:
     PinnedClock m_clock{Now()};
 
 private:
-    QTemporaryDir m_config, m_data;
+    IsolatedSettings m_settings;
+    QTemporaryDir m_data;
     std::unique_ptr<CQuillboxView> m_view;
     std::unique_ptr<CMainFrame> m_frame;
     CQuillboxView *m_current = nullptr;

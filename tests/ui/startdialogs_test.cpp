@@ -97,24 +97,6 @@ TEST(WelcomeDialogTest, tutorial_eightButtonsInOrderBelowBannerAndHeading_nothin
     EXPECT_GE(start->width(), start->sizeHint().width());
 }
 
-TEST(WelcomeDialogTest, startUsingIt_closesTheModalDialogAccepted)
-{
-    CWelcomeDlg dlg;
-    int result = -1;
-    bool clicked = false;
-    EXPECT_FALSE(RunModal([&] { result = dlg.exec(); },
-                          [&](QWidget *modal) {
-                              if (QPushButton *start =
-                                      WithText<QPushButton>(*modal, "Start Using it")) {
-                                  clicked = true;
-                                  start->click();
-                              }
-                          }));
-    EXPECT_TRUE(clicked);
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_FALSE(dlg.isVisible());
-}
-
 TEST(AboutDialogTest, showAbout_iconAndVersionLine_closesOnOk)
 {
     QString title;

@@ -17,9 +17,9 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
 {
     ViewPaint p;
     p.student.m_classes = {
-        Cls("Biology", {Rem("Lab", At(10, 16, 9)), Rem("Quiz", At(10, 20, 13, 30)),
-                        Rem("Essay", At(10, 25, 8)), Rem("Old", At(10, 1, 9))}),
-        Cls("Chem", {Rem("Past", At(10, 14, 9))}),
+        Cls("Biology", {Rem("Lab", At(2003, 10, 16, 9)), Rem("Quiz", At(2003, 10, 20, 13, 30)),
+                        Rem("Essay", At(2003, 10, 25, 8)), Rem("Old", At(2003, 10, 1, 9))}),
+        Cls("Chem", {Rem("Past", At(2003, 10, 14, 9))}),
     };
     p.Paint(ViewMode::Classes);
     // Stored latest first: Essay 0, Quiz 1, Lab 2, Old 3.
@@ -34,9 +34,7 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
                               {HitRow::Class, {2, 76, 238, 91}, 78, 1}}));
     EXPECT_EQ(p.BarFrames(), (Rects{{2, 28, 238, 43}, {2, 76, 238, 91}}));
     EXPECT_EQ(p.Bands(), (Rects{{2, 60, 238, 75}})); // the second row of the group
-    EXPECT_EQ(p.Bitmaps(), (Images{{kBannerClasses, 0, 0}, {kExit, 8, 243}, {kMenu, 33, 243},
-                                   {kEdit, 58, 243}, {kView, 83, 243}, {kAdd, 108, 243},
-                                   {kRemove, 133, 243}}));
+    EXPECT_EQ(p.Bitmaps({kBannerClasses}), (Images{{kBannerClasses, 0, 0}}));
     EXPECT_FALSE(p.state.m_bMoreClasses);
 
     // A marked row: both arrows and the focus frame, drawn last.
@@ -68,9 +66,9 @@ TEST(ClassesView, reminderDueEarlierToday_listedFirstInGreyWithItsMark)
 {
     ViewPaint p;
     p.student.m_classes = {
-        Cls("Art", {Rem("Past", At(10, 14, 9)), Rem("Early", At(10, 15, 8), true),
-                    Rem("Later", At(10, 15, 11), true, true), Rem("Next", At(10, 17, 9))}),
-        Cls("Bio", {Rem("Read", At(10, 18, 9))}),
+        Cls("Art", {Rem("Past", At(2003, 10, 14, 9)), Rem("Early", At(2003, 10, 15, 8), true),
+                    Rem("Later", At(2003, 10, 15, 11), true, true), Rem("Next", At(2003, 10, 17, 9))}),
+        Cls("Bio", {Rem("Read", At(2003, 10, 18, 9))}),
     };
     p.Paint(ViewMode::Classes);
     const QColor g = kGrey, r = kDarkRed;
@@ -95,7 +93,7 @@ TEST(ClassesView, reminderDueEarlierToday_listedFirstInGreyWithItsMark)
 TEST(ClassesView, longReminderName_cutTo90_andTheRowsHitTheirEdgesExactly)
 {
     ViewPaint p;
-    p.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(10, 16, 9))})};
+    p.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
     p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comprehensive R...", 18, 46, F::Link}, {"-", 118, 46},
                                      {"10/16/2003 at 9:00 AM", 133, 46}}));
@@ -118,9 +116,9 @@ CStudent Term(int classes, int upcoming, int past = 0)
     for (int c = 0; c < classes; ++c) {
         CClass k = Cls(QStringLiteral("C%1").arg(c + 1));
         for (int r = 0; r < upcoming; ++r)
-            k.AddReminder(Rem(QStringLiteral("R%1").arg(r + 1), At(10, 16 + r, 9)));
+            k.AddReminder(Rem(QStringLiteral("R%1").arg(r + 1), At(2003, 10, 16 + r, 9)));
         for (int r = 0; r < past; ++r)
-            k.AddReminder(Rem(QStringLiteral("P%1").arg(r + 1), At(9, 1 + r, 9)));
+            k.AddReminder(Rem(QStringLiteral("P%1").arg(r + 1), At(2003, 9, 1 + r, 9)));
         k.SortReminders();
         s.m_classes.append(k);
     }
@@ -234,9 +232,7 @@ TEST(DatesView, hideDaysOff_noReminders_headingsAndNothingGreyBeforeToday)
     // Hide-days off: the arrow box always has both arrows; m_bMoreDates stays 0.
     EXPECT_FALSE(p.state.m_bMoreDates);
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 25}));
-    EXPECT_EQ(p.Bitmaps(), (Images{{kBannerDates, 0, 0}, {kExit, 8, 243}, {kMenu, 33, 243},
-                                   {kEdit, 58, 243}, {kView, 83, 243}, {kGoToDate, 108, 243},
-                                   {kArrowUp, 225, 4}, {kArrowDown, 225, 14}}));
+    EXPECT_EQ(p.Bitmaps({kBannerDates, kArrowUp, kArrowDown}), (Images{{kBannerDates, 0, 0}, {kArrowUp, 225, 4}, {kArrowDown, 225, 14}}));
 }
 
 TEST(DatesView, hideDaysOff_tallView_walksExactly32Days)
@@ -263,12 +259,12 @@ TEST(DatesView, hideDaysOff_tallView_walksExactly32Days)
 
 TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
 {
-    const CClass later = Cls("Bio", {Rem("Lab", At(10, 17, 9)), Rem("Quiz", At(10, 20, 14))});
+    const CClass later = Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))});
     // No class; a reminder in the past only; and from today, where the next walked day (Thursday
     // 10:00) comes before the earliest due time (Friday 9:00), so the walk ends after today. The
     // first day with a reminder (offset 2) is then not the start day: the up arrow alone.
     const struct { CClassArray classes; Rect box; } cases[] = {
-        {{}, {}}, {{Cls("Bio", {Rem("Old", At(9, 20, 9))})}, {}}, {{later}, {223, 0, 240, 14}}};
+        {{}, {}}, {{Cls("Bio", {Rem("Old", At(2003, 9, 20, 9))})}, {}}, {{later}, {223, 0, 240, 14}}};
     ViewPaint p;
     p.state.m_bHideNoDays = true;
     for (const auto &c : cases) {
@@ -282,10 +278,14 @@ TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
     }
     EXPECT_EQ(p.Bitmaps({kArrowUp, kArrowDown}), (Images{{kArrowUp, 225, 4}}));
     // A reminder due before the next walked day keeps the walk going.
-    p.student.m_classes[0].AddReminder(Rem("Old", At(10, 1, 9)));
+    p.student.m_classes[0].AddReminder(Rem("Old", At(2003, 10, 1, 9)));
     p.student.m_classes[0].SortReminders();
     p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts().front(), Heading("Friday, October 17, 2003", 30));
+    // Due exactly when the walk reaches the next day (Thursday 10:00): the walk goes on to it.
+    p.student.m_classes = {Cls("Bio", {Rem("Lab", At(2003, 10, 16, 10))})};
+    p.Paint(ViewMode::Dates);
+    EXPECT_EQ(p.Texts().front(), Heading("Thursday, October 16, 2003", 30));
 }
 
 TEST(DatesView, hideDaysOn_onlyDaysWithRemindersGetHeadings)
@@ -293,7 +293,7 @@ TEST(DatesView, hideDaysOn_onlyDaysWithRemindersGetHeadings)
     ViewPaint p;
     p.state.m_bHideNoDays = true;
     p.state.m_nDayOffset = 2; // where the start-day search puts it: Friday, October 17
-    p.student.m_classes = {Cls("Bio", {Rem("Lab", At(10, 17, 9)), Rem("Quiz", At(10, 20, 14))})};
+    p.student.m_classes = {Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))})};
     p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(), (Txts{Heading("Friday, October 17, 2003", 30), {"Bio", 18, 46, F::Bold},
                                {"-", 43, 46}, {"Lab", 53, 46}, {"-", 75, 46}, {"9:00 AM", 85, 46},
@@ -316,9 +316,9 @@ TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
     ViewPaint p;
     p.state.m_nDayOffset = 1; // Thursday, October 16
     p.student.m_classes = {
-        Cls("Bio", {Rem("Lab", At(10, 16, 8))}),
+        Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))}),
         Cls("Math",
-            {Rem("A1", At(10, 16, 9)), Rem("A2", At(10, 16, 11)), Rem("A3", At(10, 16, 14))}),
+            {Rem("A1", At(2003, 10, 16, 9)), Rem("A2", At(2003, 10, 16, 11)), Rem("A3", At(2003, 10, 16, 14))}),
     };
     p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(30, 79),
@@ -344,7 +344,7 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
 {
     ViewPaint p;
     p.student.m_classes = {
-        Cls("Art", {Rem("Early", At(10, 15, 8)), Rem("Late", At(10, 15, 14), true)})};
+        Cls("Art", {Rem("Early", At(2003, 10, 15, 8)), Rem("Late", At(2003, 10, 15, 14), true)})};
     p.Paint(ViewMode::Dates);
     const QColor r = kDarkRed;
     // The next day's heading is white again, its "Nothing..." black.
@@ -358,7 +358,7 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
 
     // Bold: 13 characters fit in 80; normal: 16.
     p.student.m_classes = {
-        Cls("Comparative Politics", {Rem("Reading Response Paper", At(10, 15, 14))})};
+        Cls("Comparative Politics", {Rem("Reading Response Paper", At(2003, 10, 15, 14))})};
     p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comparativ...", 18, 46, F::Bold}, {"-", 103, 46},
                                      {"Reading Respo...", 113, 46}, {"-", 200, 46},
@@ -371,7 +371,7 @@ TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
     p.state.m_bHideNoDays = true;
     for (int c = 0; c < 13; ++c)
         p.student.m_classes.append(
-            Cls(QStringLiteral("C%1").arg(c + 10), {Rem("R", At(10, 16, 9))}));
+            Cls(QStringLiteral("C%1").arg(c + 10), {Rem("R", At(2003, 10, 16, 9))}));
     p.Paint(ViewMode::Dates);
     // Heading at 30, lines at 46 ... 206; the line at 222 is not above the limit. A day cut off
     // there still counts as a day with reminders.
@@ -451,8 +451,8 @@ TEST(DatesView, andMore_aTapOnItSelectsNothing)
 {
     ViewPaint p;
     p.state.m_nDayOffset = 1; // Thursday, October 16
-    p.student.m_classes = {Cls("Math", {Rem("A1", At(10, 16, 9)), Rem("A3", At(10, 16, 14))}),
-                           Cls("Bio", {Rem("Lab", At(10, 16, 8))})};
+    p.student.m_classes = {Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A3", At(2003, 10, 16, 14))}),
+                           Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))})};
     p.Paint(ViewMode::Dates);
     const Op *more = p.Text("and more...");
     ASSERT_NE(more, nullptr);

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 
 #include <array>
 #include <string>
@@ -84,12 +83,6 @@ QImage Blank()
 
 QImage PaintBar(const ViewState &v, const Rect &bar)
 {
-    // QtSurface needs the font database of a GUI application.
-    static int argc = 1;
-    static char name[] = "drawing_test";
-    static char *argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QGuiApplication(argc, argv);
     static const FontSet fonts;
     QImage img = Blank();
     {
@@ -165,43 +158,6 @@ TEST(HeaderBarPixels, everySchemeStyleAndSize_matchesTheStepModel)
                                               ExpectedBar(scheme, r, style, thin)),
                               "");
                 }
-}
-
-TEST(HeaderBarPixels, greenRowBar_knownPixels)
-{
-    using S = Style;
-    const QRgb dark = qRgb(51, 153, 102);
-    // Left to right: (236 / 4) * 3 = 177 solid columns 3..179, then span 59 from x 180.
-    const QImage ltr = PaintBar(Bars(0, S::LeftToRight, false), kRowBar);
-    EXPECT_EQ(ltr.pixel(179, 41), dark);
-    EXPECT_EQ(ltr.pixel(180, 29), qRgb(52, 153, 102));
-    EXPECT_EQ(ltr.pixel(236, 35), qRgb(151, 208, 129)); // never quite the light colour
-    // Top to bottom: height 15, third 5: rows 29..32 solid, then span 11 from row 33.
-    const QImage ttb = PaintBar(Bars(0, S::TopToBottom, false), kRowBar);
-    EXPECT_EQ(ttb.pixel(236, 32), dark);
-    EXPECT_EQ(ttb.pixel(3, 33), qRgb(60, 158, 104));
-    EXPECT_EQ(ttb.pixel(120, 41), qRgb(136, 199, 124));
-    // Underline, left to right: solid x 3..120, then span 118 from x 121.
-    const QImage thinLtr = PaintBar(Bars(0, S::LeftToRight, true), kRowBar);
-    EXPECT_EQ(thinLtr.pixel(120, 41), dark);
-    EXPECT_EQ(thinLtr.pixel(236, 40), qRgb(153, 209, 129));
-    // Underline, top to bottom: the third is 1, so no solid row; span 5 over rows 39..41.
-    const QImage thinTtb = PaintBar(Bars(0, S::TopToBottom, true), kRowBar);
-    EXPECT_EQ(thinTtb.pixel(50, 39), qRgb(71, 164, 107));
-    EXPECT_EQ(thinTtb.pixel(50, 41), qRgb(113, 187, 118));
-
-    // The underline bar fills rows 39..41 of the bottom five (38..42) and frames nothing.
-    for (Style style : {S::Solid, S::LeftToRight, S::TopToBottom}) {
-        const QImage img = PaintBar(Bars(0, style, true), kRowBar);
-        int touched = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (img.pixel(x, y) != kBackground) {
-                    ++touched;
-                    EXPECT_TRUE(x >= 3 && x <= 236 && y >= 39 && y <= 41) << x << "," << y;
-                }
-        EXPECT_EQ(touched, 234 * 3) << int(style);
-    }
 }
 
 TEST(HeaderBarPixels, titleBarsOff_drawsNothingWhateverTheOtherSettings)

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 
 #include <functional>
 #include <utility>
@@ -19,12 +18,6 @@ using Pixels = std::vector<std::pair<int, int>>;
 
 const FontSet &Fonts()
 {
-    // Fonts and text need the font database of a GUI application.
-    static int argc = 1;
-    static char name[] = "surface_test";
-    static char *argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QGuiApplication(argc, argv);
     static const FontSet fonts;
     return fonts;
 }
@@ -122,8 +115,10 @@ TEST(QtSurface, drawBitmap_opaqueOrWhiteKeyed_wholeOrTopLeftPart)
         const QImage &src = Bitmap(c.id);
         ASSERT_FALSE(src.isNull());
         const int w = c.srcW < 0 ? src.width() : c.srcW, h = c.srcH < 0 ? src.height() : c.srcH;
-        const QImage img =
-            Paint([&](QtSurface &s) { s.DrawBitmap(4, 7, c.id, c.keyed, c.srcW, c.srcH); });
+        const QImage img = Paint([&](QtSurface &s) { // whole: with the default size arguments
+            c.srcW < 0 ? s.DrawBitmap(4, 7, c.id, c.keyed)
+                       : s.DrawBitmap(4, 7, c.id, c.keyed, c.srcW, c.srcH);
+        });
         int white = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) {
