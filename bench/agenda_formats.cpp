@@ -49,9 +49,9 @@ QByteArray Calcurse(const CStudent &term)
 QByteArray Event(const CClass &c, const CAssignment &r, int ci, int ri)
 {
     const CTime::Fields f = r.m_timeDue.GetLocal();
-    const QByteArray at = QString::asprintf("%04d%02d%02dT%02d%02d00", f.year, f.month, f.day,
-                                            f.hour, f.minute)
-                              .toLatin1();
+    const QByteArray at =
+        QString::asprintf("%04d%02d%02dT%02d%02d00", f.year, f.month, f.day, f.hour, f.minute)
+            .toLatin1();
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Quillbox//agenda bench//EN\r\n"
            "BEGIN:VEVENT\r\nUID:" +
            QByteArray::number(ci) + '-' + QByteArray::number(ri) +

@@ -8,17 +8,17 @@
 // Runs in America/New_York unless TZ is set; "now" is pinned to Wednesday, October 15, 2003,
 // 10:00 AM, in the middle of the terms' due dates (September to December 2003).
 
-#include "support/termbuilder.h"
-#include "model/sorting.h"
 #include "commands/startday.h"
+#include "model/sorting.h"
+#include "support/termbuilder.h"
 
 #include "model/clock.h"
+#include "model/duedays.h"
+#include "support/pinnedclock.h"
 #include "view/fonts.h"
 #include "view/qtsurface.h"
-#include "model/duedays.h"
 #include "view/textviews.h"
 #include "view/viewpainter.h"
-#include "support/pinnedclock.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -33,7 +33,10 @@
 
 namespace {
 
-CTime PinnedNow() { return CTime::FromLocal(2003, 10, 15, 10, 0, 0); }
+CTime PinnedNow()
+{
+    return CTime::FromLocal(2003, 10, 15, 10, 0, 0);
+}
 
 // The term as the program holds it: classes in name order, reminders latest first.
 const CStudent &Term(int classes, int reminders)

@@ -5,11 +5,11 @@
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/datalock.h"
-#include "ui/filetype.h"
 #include "ui/dialogs.h"
-#include "view/images.h"
+#include "ui/filetype.h"
 #include "ui/mainframe.h"
 #include "ui/quillboxview.h"
+#include "view/images.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -277,8 +277,8 @@ int main(int argc, char *argv[])
     }
 
     RenderSelection selection;
-    for (const auto &[opt, out] : {std::pair{&classOpt, &selection.cls},
-                                   std::pair{&reminderOpt, &selection.reminder}}) {
+    for (const auto &[opt, out] :
+         {std::pair{&classOpt, &selection.cls}, std::pair{&reminderOpt, &selection.reminder}}) {
         if (!parser.isSet(*opt))
             continue;
         bool ok = false;
@@ -289,13 +289,15 @@ int main(int argc, char *argv[])
     if (parser.isSet(dayOpt)) {
         const QDate d = QDate::fromString(parser.value(dayOpt), Qt::ISODate);
         if (!d.isValid())
-            return Fail(QStringLiteral("--day wants YYYY-MM-DD, not \"%1\"").arg(parser.value(dayOpt)));
+            return Fail(
+                QStringLiteral("--day wants YYYY-MM-DD, not \"%1\"").arg(parser.value(dayOpt)));
         selection.day = CTime::FromLocal(d.year(), d.month(), d.day(), 0, 0, 0);
         selection.hasDay = true;
     }
     if (!render && (parser.isSet(viewOpt) || parser.isSet(classOpt) || parser.isSet(reminderOpt) ||
                     parser.isSet(dayOpt)))
-        return Fail(QStringLiteral("--view, --class, --reminder and --day work only with --render"));
+        return Fail(
+            QStringLiteral("--view, --class, --reminder and --day work only with --render"));
 
     if (exportIcs)
         return ExportIcs(parser.value(exportOpt), termEnd);
@@ -310,8 +312,7 @@ int main(int argc, char *argv[])
     RealDialogs dialogs;
     DataLock lock;
     if (!lock.tryLock()) {
-        dialogs.Inform(QObject::tr("Quillbox is already running."),
-                       QObject::tr("Quillbox"));
+        dialogs.Inform(QObject::tr("Quillbox is already running."), QObject::tr("Quillbox"));
         return 1;
     }
 

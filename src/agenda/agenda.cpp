@@ -1,8 +1,8 @@
 #include "agenda/agenda.h"
 
+#include "model/dates.h"
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
-#include "model/dates.h"
 #include "storage/settings.h"
 
 #include <QDateTime>
@@ -125,7 +125,10 @@ void IsoWithOffset(QByteArray &out, CTime t)
     out.append(buf, n);
 }
 
-const char *Bool(bool b) { return b ? "true" : "false"; }
+const char *Bool(bool b)
+{
+    return b ? "true" : "false";
+}
 
 } // namespace
 
@@ -368,9 +371,10 @@ int RunAgenda(const QStringList &args, QByteArray &out, QByteArray &err)
         fail(QStringLiteral("cannot read %1: %2").arg(read.path, read.error));
         status = 1;
     } else if (read.status == FileReadResult::Damaged) {
-        const QString count = read.expected > 0
-                                  ? QStringLiteral("%1 of its %2 classes").arg(read.recovered).arg(read.expected)
-                                  : QStringLiteral("%1 classes").arg(read.recovered);
+        const QString count =
+            read.expected > 0
+                ? QStringLiteral("%1 of its %2 classes").arg(read.recovered).arg(read.expected)
+                : QStringLiteral("%1 classes").arg(read.recovered);
         fail(QStringLiteral("%1 is damaged; %2 were read (%3)").arg(read.path, count, read.error));
         status = 1;
     }

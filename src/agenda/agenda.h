@@ -44,8 +44,7 @@ struct AgendaDay {
 // with case ignored): classes in name order, case ignored, then each class's reminders in its
 // list order.
 std::vector<AgendaDay> CollectAgenda(const CStudent &term, QDate from, int days,
-                                     const QString &className = QString(),
-                                     bool undoneOnly = false);
+                                     const QString &className = QString(), bool undoneOnly = false);
 
 // As the Dates view shows it: each day's heading, then one line per class with a reminder that
 // day (its first reminder, "and more..." when it has others); "Nothing..." under an empty day, or

@@ -9,20 +9,38 @@
 namespace ClassDialog {
 
 namespace {
-QString Tr(const char *text) { return QCoreApplication::translate("CClassDlg", text); }
-QString Caption() { return Tr("Quillbox"); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("CClassDlg", text);
+}
+QString Caption()
+{
+    return Tr("Quillbox");
+}
 
 QString RangeMessage(const QString &label, int max)
 {
     return Tr("%1 Please enter an integer between 0 and %2.").arg(label).arg(max);
 }
 
-bool Within(int v, int max) { return v >= 0 && v <= max; }
+bool Within(int v, int max)
+{
+    return v >= 0 && v <= max;
+}
 } // namespace
 
-QString NameRequired() { return Tr("Class Name Required."); }
-QString NameTaken() { return Tr("A Class with this name already exists."); }
-QString TeacherTaken() { return Tr("A Teacher by that Name was already found."); }
+QString NameRequired()
+{
+    return Tr("Class Name Required.");
+}
+QString NameTaken()
+{
+    return Tr("A Class with this name already exists.");
+}
+QString TeacherTaken()
+{
+    return Tr("A Teacher by that Name was already found.");
+}
 
 void Prepare(ClassForm &form)
 {

@@ -7,9 +7,15 @@
 
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Editor", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Editor", text);
+}
 
-bool SameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool SameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // Where class i lands when the list is put in name order (the order keeps equal names as they are).
 int PlaceAfterSort(const CClassArray &classes, int i)
@@ -31,7 +37,10 @@ bool ShowsOneItem(ViewMode m)
 
 } // namespace
 
-QString Editor::NoClassSelected() { return Tr("No Class Currently Selected."); }
+QString Editor::NoClassSelected()
+{
+    return Tr("No Class Currently Selected.");
+}
 
 QString Editor::RemoveClassQuestion(const QString &name)
 {

@@ -3,10 +3,14 @@
 #include <QCoreApplication>
 
 namespace {
-QString Tr(const char *text) { return QCoreApplication::translate("CClassTimesDlg", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("CClassTimesDlg", text);
+}
 } // namespace
 
-ClassTimesEditor::ClassTimesEditor(const CClassTimeArray &times) : m_times(times), m_caption(Tr("Day"))
+ClassTimesEditor::ClassTimesEditor(const CClassTimeArray &times)
+    : m_times(times), m_caption(Tr("Day"))
 {
     if (m_times.isEmpty()) {
         start = {12, 0};
@@ -22,7 +26,10 @@ QString ClassTimesEditor::NoDayQuestion()
     return Tr("No day selected, continue to setup new class time?");
 }
 
-QString ClassTimesEditor::FinishNewTime() { return Tr("Please Finish New Time."); }
+QString ClassTimesEditor::FinishNewTime()
+{
+    return Tr("Please Finish New Time.");
+}
 
 int ClassTimesEditor::Length(HourMinute s, HourMinute e)
 {
@@ -91,7 +98,8 @@ void ClassTimesEditor::ConfirmDay(int day, Prompter &prompter)
         if (prompter.Ask(NoDayQuestion(), Tr("Quillbox")) == Prompter::Yes)
             return;
         m_bNewTime = false;
-        m_caption = m_nSel >= 0 && m_nSel < m_times.size() ? m_times[m_nSel].GetDayName() : Tr("Day");
+        m_caption =
+            m_nSel >= 0 && m_nSel < m_times.size() ? m_times[m_nSel].GetDayName() : Tr("Day");
         return;
     }
     m_bNewTime = false;

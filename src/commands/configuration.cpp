@@ -11,8 +11,14 @@
 #include <QFileInfo>
 
 namespace {
-QString Tr(const char *text) { return QCoreApplication::translate("Configuration", text); }
-QString Caption() { return Tr("Quillbox"); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Configuration", text);
+}
+QString Caption()
+{
+    return Tr("Quillbox");
+}
 using Settings::Key;
 } // namespace
 
@@ -32,9 +38,15 @@ ViewOptions ViewOptions::FromView(const ViewState &v)
     return o;
 }
 
-void ViewOptions::Open() { hideNoDays = Settings::ReadInt(Key::HideNoDays) != 0; }
+void ViewOptions::Open()
+{
+    hideNoDays = Settings::ReadInt(Key::HideNoDays) != 0;
+}
 
-void ViewOptions::Accept() const { Settings::WriteInt(Key::HideNoDays, hideNoDays ? 1 : 0); }
+void ViewOptions::Accept() const
+{
+    Settings::WriteInt(Key::HideNoDays, hideNoDays ? 1 : 0);
+}
 
 void SchoolOptions::Open()
 {
@@ -109,8 +121,8 @@ void MaintenancePage::PressBackup(CTime now)
 {
     m_requests.backup = true;
     m_enabled[Backup] = false;
-    m_requests.backupName = QStringLiteral("QuillboxStudent-") + TimeStamp(now) +
-                            QStringLiteral(".stn");
+    m_requests.backupName =
+        QStringLiteral("QuillboxStudent-") + TimeStamp(now) + QStringLiteral(".stn");
     m_prompter.Inform(BackupNotice(m_requests.backupName, DocumentsDir()), Caption());
 }
 

@@ -10,7 +10,10 @@
 
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Editor", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Editor", text);
+}
 
 bool SameName(const QString &a, const QString &b)
 {
@@ -63,8 +66,14 @@ void ReminderForm::ApplyTo(CAssignment &a) const
     a.m_timeDue = Due();
 }
 
-QString ReminderRules::NameRequired() { return Tr("Reminder Name Required."); }
-QString ReminderRules::NameTaken() { return Tr("A Reminder with this name already exists."); }
+QString ReminderRules::NameRequired()
+{
+    return Tr("Reminder Name Required.");
+}
+QString ReminderRules::NameTaken()
+{
+    return Tr("A Reminder with this name already exists.");
+}
 
 QString ReminderRules::CheckOk(const ReminderForm &f)
 {
@@ -79,14 +88,20 @@ QString ReminderRules::CheckOk(const ReminderForm &f)
     return {};
 }
 
-bool ReminderRules::ShowsPoints(const CClass *cls) { return !cls || cls->m_bGraded != 0; }
+bool ReminderRules::ShowsPoints(const CClass *cls)
+{
+    return !cls || cls->m_bGraded != 0;
+}
 
 int ReminderRules::PointsPossibleStepMax(const CClass *cls)
 {
     return cls ? StepBound(cls->m_dTotalPoints) : 500;
 }
 
-int ReminderRules::PointsEarnedStepMax(double pointsPossible) { return StepBound(pointsPossible); }
+int ReminderRules::PointsEarnedStepMax(double pointsPossible)
+{
+    return StepBound(pointsPossible);
+}
 
 CTime ReminderRules::DefaultDue(const CClass &c, CTime now)
 {
@@ -105,14 +120,20 @@ CTime ReminderRules::DefaultDue(const CClass &c, CTime now)
     return CTime::FromLocal(today.year, today.month, today.day, 12, 0, 0);
 }
 
-QString Editor::NoReminderSelected() { return Tr("No Reminder Currently Selected."); }
+QString Editor::NoReminderSelected()
+{
+    return Tr("No Reminder Currently Selected.");
+}
 
 QString Editor::RemoveReminderQuestion(const QString &name)
 {
     return Tr("Are you sure you want to remove the reminder '%1'?").arg(name);
 }
 
-QString Editor::InstructorLastNameRequired() { return Tr("Instructor's Last Name Required."); }
+QString Editor::InstructorLastNameRequired()
+{
+    return Tr("Instructor's Last Name Required.");
+}
 
 void Editor::StoreClass(int c, const CClass &copy)
 {
@@ -128,12 +149,13 @@ Editor::Target Editor::EditTarget()
     switch (m_v.m_nViewType) {
     case ViewMode::Classes:
     case ViewMode::Grades:
-        return classOnly ? Target::Class
+        return classOnly                                          ? Target::Class
                : reminder && m_v.m_nViewType == ViewMode::Classes ? Target::Reminder
                                                                   : Target::None;
-    case ViewMode::Dates: return reminder ? Target::Reminder : Target::None;
+    case ViewMode::Dates:
+        return reminder ? Target::Reminder : Target::None;
     case ViewMode::Day:
-        return classOnly                           ? Target::Class
+        return classOnly                          ? Target::Class
                : reminder && m_v.m_nMarkerY != -1 ? Target::Reminder
                                                   : Target::None;
     case ViewMode::ClassDetail:
@@ -147,18 +169,27 @@ Editor::Target Editor::EditTarget()
         if (m_v.m_nMarkerY != -1 && !m_v.m_bDateRowSel)
             return ValidClass(c) ? Target::Class : Target::None;
         return reminder ? Target::Reminder : Target::None;
-    case ViewMode::InstructorDetail: return ValidClass(c) ? Target::Instructor : Target::None;
-    default: return Target::None;
+    case ViewMode::InstructorDetail:
+        return ValidClass(c) ? Target::Instructor : Target::None;
+    default:
+        return Target::None;
     }
 }
 
 void Editor::Edit()
 {
     switch (EditTarget()) {
-    case Target::Class: EditClass(); break;
-    case Target::Reminder: EditReminder(); break;
-    case Target::Instructor: EditInstructor(); break;
-    case Target::None: break;
+    case Target::Class:
+        EditClass();
+        break;
+    case Target::Reminder:
+        EditReminder();
+        break;
+    case Target::Instructor:
+        EditInstructor();
+        break;
+    case Target::None:
+        break;
     }
 }
 
@@ -172,7 +203,8 @@ void Editor::Add()
 
 void Editor::Remove()
 {
-    const bool listRow = m_v.m_nViewType == ViewMode::ClassDetail && m_host.ReminderListSelection() >= 0;
+    const bool listRow =
+        m_v.m_nViewType == ViewMode::ClassDetail && m_host.ReminderListSelection() >= 0;
     if (m_v.m_nSelReminder == -1 && !listRow)
         RemoveClass();
     else
@@ -246,10 +278,15 @@ void Editor::EditReminder()
         m_v.m_nSelReminder = int(std::find(rems.begin(), rems.end(), edited) - rems.begin());
         break;
     }
-    case ViewMode::Classes: m_v.m_nMarkerY = -1; break;
+    case ViewMode::Classes:
+        m_v.m_nMarkerY = -1;
+        break;
     case ViewMode::Dates:
-    case ViewMode::Day: m_v.ClearSelection(); break;
-    default: break;
+    case ViewMode::Day:
+        m_v.ClearSelection();
+        break;
+    default:
+        break;
     }
     m_host.Repaint();
 }

@@ -34,7 +34,7 @@ struct ReminderForm {
     bool dropped = false;
     bool done = false;
     bool highPriority = false;
-    const CClass *cls = nullptr; // a copy of the class the reminder belongs to
+    const CClass *cls = nullptr;   // a copy of the class the reminder belongs to
     bool noDuplicateCheck = false; // editing: the name may equal another reminder's
 
     static ReminderForm From(const CAssignment &a, const CClass *cls);
@@ -60,7 +60,7 @@ CTime DefaultDue(const CClass &c, CTime now);
 
 // The class editor's values (filled in by the class-editing commands).
 struct ClassForm {
-    CClass cls; // the class being edited, a copy
+    CClass cls;                           // the class being edited, a copy
     CTeacherArray *instructors = nullptr; // New appends here directly
     const CClassArray *classes = nullptr; // for the duplicate-name test
     bool existing = false;

@@ -8,7 +8,10 @@
 
 namespace FilePicker {
 
-QString Root() { return QDir::cleanPath(QDir::homePath()); }
+QString Root()
+{
+    return QDir::cleanPath(QDir::homePath());
+}
 
 QStringList Shortcuts()
 {

@@ -3,10 +3,14 @@
 #include <QCoreApplication>
 
 namespace {
-QString Tr(const char *text) { return QCoreApplication::translate("CGradeListDlg", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("CGradeListDlg", text);
+}
 } // namespace
 
-GradeListEditor::GradeListEditor(const CGradeTypeArray &chart) : m_chart(chart), m_caption(Tr("Grade"))
+GradeListEditor::GradeListEditor(const CGradeTypeArray &chart)
+    : m_chart(chart), m_caption(Tr("Grade"))
 {
     if (!m_chart.isEmpty()) {
         m_nSelected = 0;
@@ -14,7 +18,10 @@ GradeListEditor::GradeListEditor(const CGradeTypeArray &chart) : m_chart(chart),
     }
 }
 
-QString GradeListEditor::AddAfterQuestion() { return Tr("Add After this Range?"); }
+QString GradeListEditor::AddAfterQuestion()
+{
+    return Tr("Add After this Range?");
+}
 
 QString GradeListEditor::OutOfOrderMessage()
 {
@@ -59,7 +66,8 @@ void GradeListEditor::Plus(Prompter &prompter)
         return;
     Store();
     const CGradeType blank;
-    if (m_nSelected == m_chart.size() - 1 && prompter.Ask(AddAfterQuestion(), Tr("Quillbox")) == Prompter::Yes) {
+    if (m_nSelected == m_chart.size() - 1 &&
+        prompter.Ask(AddAfterQuestion(), Tr("Quillbox")) == Prompter::Yes) {
         m_chart.append(blank);
         m_nSelected = int(m_chart.size()) - 1;
     } else {

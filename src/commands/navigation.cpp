@@ -1,8 +1,8 @@
 #include "commands/navigation.h"
 #include "commands/startday.h"
 
-#include "model/duedays.h"
 #include "model/dates.h"
+#include "model/duedays.h"
 
 #include <QCoreApplication>
 
@@ -56,7 +56,8 @@ bool Navigator::CommandBarTap(int x, int y, const Rect &client)
 bool Navigator::ScrollTap(int x, int y, const Rect &client)
 {
     const ViewMode mode = m_v.m_nViewType;
-    if (mode != ViewMode::Classes && mode != ViewMode::Dates && mode != ViewMode::Grades && mode != ViewMode::Day)
+    if (mode != ViewMode::Classes && mode != ViewMode::Dates && mode != ViewMode::Grades &&
+        mode != ViewMode::Day)
         return false;
     if (UpArrowRect(client).contains(x, y))
         return ScrollUp();
@@ -86,9 +87,12 @@ struct DayScroll {
 DayScroll DayScrollOf(ViewState &v)
 {
     switch (v.m_nDayMode) {
-    case 1: return {&v.m_nFirstDayReminder, v.m_bMoreDayReminders};
-    case 2: return {&v.m_nFirstPeriod, v.m_bMorePeriods};
-    default: return {&v.m_nFirstDayClass, v.m_bMoreDayClasses};
+    case 1:
+        return {&v.m_nFirstDayReminder, v.m_bMoreDayReminders};
+    case 2:
+        return {&v.m_nFirstPeriod, v.m_bMorePeriods};
+    default:
+        return {&v.m_nFirstDayClass, v.m_bMoreDayClasses};
     }
 }
 } // namespace
@@ -385,15 +389,32 @@ void Navigator::Remove()
 void Navigator::RunSlot(Command c)
 {
     switch (c) {
-    case Command::Exit: m_host.Exit(); break;
-    case Command::Menu: m_host.ShowMenu(); break;
-    case Command::View: View(); break;
-    case Command::Back: Back(); break;
-    case Command::GoToDate: GoToDate(); break;
-    case Command::CycleDay: CycleDayContent(); break;
-    case Command::Remove: Remove(); break;
-    case Command::None: break;
-    default: m_host.RunCommand(c); break;
+    case Command::Exit:
+        m_host.Exit();
+        break;
+    case Command::Menu:
+        m_host.ShowMenu();
+        break;
+    case Command::View:
+        View();
+        break;
+    case Command::Back:
+        Back();
+        break;
+    case Command::GoToDate:
+        GoToDate();
+        break;
+    case Command::CycleDay:
+        CycleDayContent();
+        break;
+    case Command::Remove:
+        Remove();
+        break;
+    case Command::None:
+        break;
+    default:
+        m_host.RunCommand(c);
+        break;
     }
 }
 
@@ -416,7 +437,8 @@ void Navigator::ListClicked()
 
 std::optional<PeekBox> Navigator::Peek(int x, int y, const Rect &client, Surface &s)
 {
-    if (m_v.m_nViewType != ViewMode::ClassDetail || !ValidClass(m_v.m_nSelClass) || m_host.IsPainting())
+    if (m_v.m_nViewType != ViewMode::ClassDetail || !ValidClass(m_v.m_nSelClass) ||
+        m_host.IsPainting())
         return std::nullopt;
     const CClass &cls = m_student.m_classes[m_v.m_nSelClass];
     const FontRole old = s.Font();

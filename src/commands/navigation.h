@@ -61,8 +61,14 @@ public:
     void ListClicked();
 
     // Hit areas of the scroll arrows.
-    static Rect UpArrowRect(const Rect &client) { return {client.r - 18, client.t + 2, client.r - 2, client.t + 11}; }
-    static Rect DownArrowRect(const Rect &client) { return {client.r - 18, client.t + 14, client.r - 2, client.t + 23}; }
+    static Rect UpArrowRect(const Rect &client)
+    {
+        return {client.r - 18, client.t + 2, client.r - 2, client.t + 11};
+    }
+    static Rect DownArrowRect(const Rect &client)
+    {
+        return {client.r - 18, client.t + 14, client.r - 2, client.t + 23};
+    }
 
     static QString MustSelectReminder();
     static QString MustSelectItem();

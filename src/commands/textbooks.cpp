@@ -1,6 +1,9 @@
 #include "commands/textbooks.h"
 
-QString TextbooksEditor::PriceText(double price) { return QString::asprintf("%0.2f", price); }
+QString TextbooksEditor::PriceText(double price)
+{
+    return QString::asprintf("%0.2f", price);
+}
 
 QStringList TextbooksEditor::Row(int i) const
 {

@@ -39,5 +39,8 @@ double Value(const QString &text);
 
 namespace TextSetup {
 // OK closes only with a name.
-inline bool CanClose(const QString &name) { return !name.isEmpty(); }
+inline bool CanClose(const QString &name)
+{
+    return !name.isEmpty();
+}
 } // namespace TextSetup

@@ -3,8 +3,8 @@
 // store and a whole-term calendar file. The caller passes the settings ("ASSIGNTASK",
 // "ASSIGNAPPT", "SchoolName") and the folder; messages go through the Prompter.
 
-#include "model/student.h"
 #include "commands/prompter.h"
+#include "model/student.h"
 
 #include <QDate>
 #include <QString>

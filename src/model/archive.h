@@ -82,10 +82,10 @@ private:
     [[noreturn]] void fail(const char *field, const std::string &reason) const;
     [[noreturn]] void failAt(qint64 offset, const char *field, const std::string &reason) const;
 
-    QByteArray m_buf;      // loading: the window of the data that starts at m_base
-    qsizetype m_pos = 0;   // the next byte in m_buf
+    QByteArray m_buf;    // loading: the window of the data that starts at m_base
+    qsizetype m_pos = 0; // the next byte in m_buf
     qint64 m_base = 0;
-    qint64 m_size = 0;     // loading: all the bytes there are
+    qint64 m_size = 0; // loading: all the bytes there are
     QIODevice *m_device = nullptr;
     bool m_storing;
 };

@@ -58,7 +58,10 @@ int ShownHour(int hour)
     return hour;
 }
 
-const char *HourSuffix(int hour) { return hour < 12 ? "AM" : "PM"; }
+const char *HourSuffix(int hour)
+{
+    return hour < 12 ? "AM" : "PM";
+}
 
 QString CAssignment::GetDueTimeText() const
 {
@@ -81,12 +84,15 @@ QString CAssignment::GetDueText(bool bShortYear) const
 QString CAssignment::TypeText(int type)
 {
     static const char *const kTypes[kTypeCount] = {
-        "Activity", "Assignment", "Case Study", "Club",     "Group",    "Meeting",
+        "Activity", "Assignment", "Case Study",   "Club",     "Group",   "Meeting",
         "Musical",  "Practice",   "Presentation", "Problems", "Project", "Quiz",
-        "Reading",  "Report",     "Sport",    "Test"};
+        "Reading",  "Report",     "Sport",        "Test"};
     if (type < 0 || type >= kTypeCount)
         return QStringLiteral("None");
     return QString::fromLatin1(kTypes[type]);
 }
 
-QString CAssignment::GetTypeText() const { return TypeText(m_nType); }
+QString CAssignment::GetTypeText() const
+{
+    return TypeText(m_nType);
+}

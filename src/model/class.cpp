@@ -50,16 +50,15 @@ QString CClassTime::GetShortDayName() const
 QString CClassTime::GetText(bool bShort) const
 {
     if (bShort)
-        return QString("%1 %2").arg(GetShortDayName(),
-                                    QString::asprintf("%d:%02d%s", ShownHour(m_nHour), m_nMinute,
-                                                      HourSuffix(m_nHour)));
+        return QString("%1 %2").arg(
+            GetShortDayName(),
+            QString::asprintf("%d:%02d%s", ShownHour(m_nHour), m_nMinute, HourSuffix(m_nHour)));
     int endHour = 0, endMinute = 0;
     GetEndTime(endHour, endMinute);
-    return QString("%1 %2").arg(GetDayName(), QString::asprintf("%d:%02d %s - %d:%02d %s",
-                                                                ShownHour(m_nHour), m_nMinute,
-                                                                HourSuffix(m_nHour),
-                                                                ShownHour(endHour), endMinute,
-                                                                HourSuffix(endHour)));
+    return QString("%1 %2").arg(
+        GetDayName(),
+        QString::asprintf("%d:%02d %s - %d:%02d %s", ShownHour(m_nHour), m_nMinute,
+                          HourSuffix(m_nHour), ShownHour(endHour), endMinute, HourSuffix(endHour)));
 }
 
 bool CClassTime::IsDefault(const CClassTime &t)
@@ -93,7 +92,10 @@ void CTextBook::Serialize(CArchive &ar)
 
 // ---- CClass ----
 
-CClass::CClass() { SetDefaultGradeChart(); }
+CClass::CClass()
+{
+    SetDefaultGradeChart();
+}
 
 bool operator==(const CClass &a, const CClass &b)
 {
@@ -106,16 +108,14 @@ bool operator==(const CClass &a, const CClass &b)
 }
 
 namespace {
-template <typename T, typename List>
-void WriteList(CArchive &ar, List &list)
+template <typename T, typename List> void WriteList(CArchive &ar, List &list)
 {
     ar.WriteInt32(int32_t(list.size()));
     for (T &item : list)
         item.Serialize(ar);
 }
 
-template <typename T, typename List>
-void ReadList(CArchive &ar, List &list, const char *countField)
+template <typename T, typename List> void ReadList(CArchive &ar, List &list, const char *countField)
 {
     list.clear();
     const int32_t n = ar.ReadCount(countField, T::kMinBytes);
@@ -188,13 +188,14 @@ void CClass::ReadOldGradeBlock(CArchive &ar)
         v = ar.ReadDouble("old grade block");
     m_dCredits = ar.ReadDouble("class credits");
     const int32_t plainLetters = ar.ReadInt32("old plain-letters flag");
-    static const char *const kLetters[11] = {"A",  "A-", "B+", "B",  "B-", "C+",
-                                             "C",  "C-", "D+", "D",  "D-"};
+    static const char *const kLetters[11] = {"A", "A-", "B+", "B", "B-", "C+",
+                                             "C", "C-", "D+", "D", "D-"};
     m_gradeChart.clear();
     for (int k = 0; k < 11; ++k) {
         if (plainLetters && k % 3 != 0)
             continue; // A, B, C, D only: rows 0, 3, 6, 9
-        m_gradeChart.append(CGradeType(QString::fromLatin1(kLetters[k]), values[11 + k], values[k]));
+        m_gradeChart.append(
+            CGradeType(QString::fromLatin1(kLetters[k]), values[11 + k], values[k]));
     }
 }
 

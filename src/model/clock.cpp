@@ -20,7 +20,10 @@ CTime CTime::FromLocal(int year, int month, int day, int hour, int minute, int s
     return CTime(static_cast<int64_t>(std::mktime(&tm)));
 }
 
-CTime CTime::GetCurrentTime() { return Clock::Now(); }
+CTime CTime::GetCurrentTime()
+{
+    return Clock::Now();
+}
 
 void CTime::ReadZoneOnce()
 {
@@ -53,6 +56,15 @@ CTime Clock::Now()
     return CTime(static_cast<int64_t>(std::time(nullptr)));
 }
 
-void Clock::Pin(CTime t) { g_pinned = t.GetTime(); }
-void Clock::Unpin() { g_pinned.reset(); }
-bool Clock::IsPinned() { return g_pinned.has_value(); }
+void Clock::Pin(CTime t)
+{
+    g_pinned = t.GetTime();
+}
+void Clock::Unpin()
+{
+    g_pinned.reset();
+}
+bool Clock::IsPinned()
+{
+    return g_pinned.has_value();
+}

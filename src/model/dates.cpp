@@ -2,9 +2,9 @@
 
 QString MonthName(int month)
 {
-    static const char *const kMonths[12] = {"January", "February", "March",     "April",
-                                            "May",     "June",     "July",      "August",
-                                            "September", "October", "November", "December"};
+    static const char *const kMonths[12] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
     if (month < 1 || month > 12)
         return QString();
     return QString::fromLatin1(kMonths[month - 1]);
@@ -27,8 +27,14 @@ QString FormatLongDate(CTime t)
 }
 
 namespace {
-int PeriodHour(int h) { return h > 12 ? h - 12 : h; }
-const char *PeriodSuffix(int h) { return (h == 24 || h < 12) ? "AM" : "PM"; }
+int PeriodHour(int h)
+{
+    return h > 12 ? h - 12 : h;
+}
+const char *PeriodSuffix(int h)
+{
+    return (h == 24 || h < 12) ? "AM" : "PM";
+}
 } // namespace
 
 QString PeriodText(const CClass &c, const CClassTime &t, bool timeFirst)

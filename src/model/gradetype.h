@@ -31,5 +31,6 @@ public:
 
 using CGradeTypeArray = QList<CGradeType>;
 
-// A whole chart on its own (the default chart file): count, then each row. Reading empties it first.
+// A whole chart on its own (the default chart file): count, then each row. Reading empties it
+// first.
 void SerializeGradeChart(CArchive &ar, CGradeTypeArray &chart);

@@ -16,7 +16,10 @@
 
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("DataFiles", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("DataFiles", text);
+}
 
 QString FileErrorText(const QFileDevice &f)
 {
@@ -86,8 +89,8 @@ void CopyDamagedAside(FileReadResult &r, const QByteArray &bytes, const QString 
 // replacing one would lose what it holds, so no save writes over it while it is there.
 struct HeldFile {
     QString path;
-    QString reason;      // why it could not be read, or copied aside
-    QString copyPrefix;  // a damaged file: the copy aside that a save tries again first
+    QString reason;     // why it could not be read, or copied aside
+    QString copyPrefix; // a damaged file: the copy aside that a save tries again first
     QString copyExt;
 };
 QList<HeldFile> g_held;
@@ -246,14 +249,13 @@ QString DescribeStudentRead(const FileReadResult &r, bool isRestore)
                Tr("All %1 classes it lists were read; the extra bytes were left out.")
                    .arg(r.recovered);
     } else {
-        text = isRestore ? Tr("The file %1 you chose is damaged and could only be read in part.")
-                               .arg(name)
-                         : Tr("The term file %1 is damaged and could only be read in part.")
-                               .arg(name);
+        text =
+            isRestore
+                ? Tr("The file %1 you chose is damaged and could only be read in part.").arg(name)
+                : Tr("The term file %1 is damaged and could only be read in part.").arg(name);
         if (r.expected > 0)
-            text += QLatin1Char(' ') + Tr("%1 of its %2 classes were recovered.")
-                                           .arg(r.recovered)
-                                           .arg(r.expected);
+            text += QLatin1Char(' ') +
+                    Tr("%1 of its %2 classes were recovered.").arg(r.recovered).arg(r.expected);
         else
             text += QLatin1Char(' ') + Tr("%1 classes were recovered.").arg(r.recovered);
         text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(r.error);
@@ -334,15 +336,15 @@ QString LoadReport::message() const
                    Tr("All %1 instructors it lists were read; the extra bytes were left out.")
                        .arg(teachers.recovered);
         } else {
-            text = Tr("The instructor file %1 is damaged and could only be read in part.")
-                       .arg(name);
+            text =
+                Tr("The instructor file %1 is damaged and could only be read in part.").arg(name);
             if (teachers.expected > 0)
                 text += QLatin1Char(' ') + Tr("%1 of its %2 instructors were recovered.")
                                                .arg(teachers.recovered)
                                                .arg(teachers.expected);
             else
-                text += QLatin1Char(' ') +
-                        Tr("%1 instructors were recovered.").arg(teachers.recovered);
+                text +=
+                    QLatin1Char(' ') + Tr("%1 instructors were recovered.").arg(teachers.recovered);
             text += QLatin1Char(' ') + Tr("(Details: %1.)").arg(teachers.error);
         }
         if (!teachers.damagedCopy.isEmpty())

@@ -14,12 +14,12 @@ struct FileReadResult {
     enum Status { Missing, Unreadable, Whole, Damaged };
     Status status = Missing;
     QString path;
-    QString error;      // why it could not be opened, or where the damage begins
-    int recovered = 0;  // classes or instructors read whole
-    int expected = -1;  // what the file said it held, when that was read
+    QString error;            // why it could not be opened, or where the damage begins
+    int recovered = 0;        // classes or instructors read whole
+    int expected = -1;        // what the file said it held, when that was read
     qsizetype extraBytes = 0; // bytes after the last record (Damaged, though every record read)
-    QString damagedCopy; // where the damaged file was copied aside ("" when not copied)
-    QString copyError;   // why the copy aside failed
+    QString damagedCopy;      // where the damaged file was copied aside ("" when not copied)
+    QString copyError;        // why the copy aside failed
 };
 
 struct LoadReport {

@@ -21,7 +21,10 @@ QString DataDir()
     return base + QStringLiteral("/Larkware/Quillbox");
 }
 
-void SetDataDir(const QString &dir) { g_dataDir = dir.isEmpty() ? QString() : WithoutTrailingSlash(dir); }
+void SetDataDir(const QString &dir)
+{
+    g_dataDir = dir.isEmpty() ? QString() : WithoutTrailingSlash(dir);
+}
 
 QString DocumentsDir()
 {
@@ -35,9 +38,15 @@ void SetDocumentsDir(const QString &dir)
     g_documentsDir = dir.isEmpty() ? QString() : WithoutTrailingSlash(dir);
 }
 
-QString DataFilePath(const QString &fileName) { return DataDir() + QLatin1Char('/') + fileName; }
+QString DataFilePath(const QString &fileName)
+{
+    return DataDir() + QLatin1Char('/') + fileName;
+}
 
-bool EnsureDataDir() { return QDir().mkpath(DataDir()); }
+bool EnsureDataDir()
+{
+    return QDir().mkpath(DataDir());
+}
 
 QString TimeStamp(CTime now)
 {

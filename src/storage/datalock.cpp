@@ -2,7 +2,10 @@
 
 #include "storage/datafolder.h"
 
-QString DataLock::lockPath() { return DataFilePath(QStringLiteral("quillbox.lock")); }
+QString DataLock::lockPath()
+{
+    return DataFilePath(QStringLiteral("quillbox.lock"));
+}
 
 bool DataLock::tryLock()
 {

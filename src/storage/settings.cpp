@@ -23,7 +23,10 @@ QSettings Store()
                      QStringLiteral("Quillbox"));
 }
 
-QString Path(Key key) { return QStringLiteral("Settings/") + QLatin1String(EntryFor(key).name); }
+QString Path(Key key)
+{
+    return QStringLiteral("Settings/") + QLatin1String(EntryFor(key).name);
+}
 
 } // namespace
 
@@ -35,7 +38,10 @@ int ReadInt(Key key)
     return ok ? i : EntryFor(key).intDefault;
 }
 
-QString ReadText(Key key) { return Store().value(Path(key)).toString(); }
+QString ReadText(Key key)
+{
+    return Store().value(Path(key)).toString();
+}
 
 void WriteInt(Key key, int value)
 {
@@ -49,6 +55,9 @@ void WriteText(Key key, const QString &value)
     s.setValue(Path(key), value);
 }
 
-QString StorePath() { return Store().fileName(); }
+QString StorePath()
+{
+    return Store().fileName();
+}
 
 } // namespace Settings

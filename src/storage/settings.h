@@ -8,8 +8,21 @@
 namespace Settings {
 
 enum class Key {
-    SchoolName, AssignTask, AssignAppt, HideNoDays, ColorScheme, TitleBars, GradientOn,
-    HorzGradient, ThinBar, QuickView, TimeFirst, ClearType, ViewType, DayAsOnly, ShowWelcome,
+    SchoolName,
+    AssignTask,
+    AssignAppt,
+    HideNoDays,
+    ColorScheme,
+    TitleBars,
+    GradientOn,
+    HorzGradient,
+    ThinBar,
+    QuickView,
+    TimeFirst,
+    ClearType,
+    ViewType,
+    DayAsOnly,
+    ShowWelcome,
     ProgramPath,
 };
 
@@ -22,17 +35,20 @@ struct Entry {
 
 // Every stored value, in the order of Key.
 inline constexpr Entry kTable[] = {
-    {Key::SchoolName, "SchoolName", true, 0},     {Key::AssignTask, "ASSIGNTASK", false, 1},
-    {Key::AssignAppt, "ASSIGNAPPT", false, 0},    {Key::HideNoDays, "HIDENODAYS", false, 0},
-    {Key::ColorScheme, "COLORSCHEME", false, 0},  {Key::TitleBars, "TITLEBARS", false, 1},
-    {Key::GradientOn, "GRADIENTON", false, 0},    {Key::HorzGradient, "HORZGRADIENT", false, 0},
-    {Key::ThinBar, "THINBAR", false, 0},          {Key::QuickView, "QUICKVIEW", false, 0},
-    {Key::TimeFirst, "TIMEFIRST", false, 0},      {Key::ClearType, "ClearType", false, 0},
-    {Key::ViewType, "ViewType", false, 0},        {Key::DayAsOnly, "DAYASSONLY", false, 0},
-    {Key::ShowWelcome, "ShowWelcome", false, 1},  {Key::ProgramPath, "PROGRAMPATH", true, 0},
+    {Key::SchoolName, "SchoolName", true, 0},    {Key::AssignTask, "ASSIGNTASK", false, 1},
+    {Key::AssignAppt, "ASSIGNAPPT", false, 0},   {Key::HideNoDays, "HIDENODAYS", false, 0},
+    {Key::ColorScheme, "COLORSCHEME", false, 0}, {Key::TitleBars, "TITLEBARS", false, 1},
+    {Key::GradientOn, "GRADIENTON", false, 0},   {Key::HorzGradient, "HORZGRADIENT", false, 0},
+    {Key::ThinBar, "THINBAR", false, 0},         {Key::QuickView, "QUICKVIEW", false, 0},
+    {Key::TimeFirst, "TIMEFIRST", false, 0},     {Key::ClearType, "ClearType", false, 0},
+    {Key::ViewType, "ViewType", false, 0},       {Key::DayAsOnly, "DAYASSONLY", false, 0},
+    {Key::ShowWelcome, "ShowWelcome", false, 1}, {Key::ProgramPath, "PROGRAMPATH", true, 0},
 };
 
-constexpr const Entry &EntryFor(Key k) { return kTable[static_cast<int>(k)]; }
+constexpr const Entry &EntryFor(Key k)
+{
+    return kTable[static_cast<int>(k)];
+}
 
 // Missing or unreadable values give the table's default.
 int ReadInt(Key key);

@@ -9,9 +9,15 @@
 
 namespace {
 
-QString Tr(const char *text) { return QCoreApplication::translate("Terms", text); }
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Terms", text);
+}
 
-QString Native(const QString &path) { return QDir::toNativeSeparators(path); }
+QString Native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 // Copies the saved term to a free name stem[-n]ext in dir. On failure says why in `why`.
 bool CopyTerm(const QString &dir, const QString &stem, const QString &ext, QString &copy,
@@ -25,7 +31,10 @@ bool CopyTerm(const QString &dir, const QString &stem, const QString &ext, QStri
     return false;
 }
 
-QString UnchangedTail() { return Tr("Your classes and reminders are as they were."); }
+QString UnchangedTail()
+{
+    return Tr("Your classes and reminders are as they were.");
+}
 
 } // namespace
 
@@ -61,15 +70,15 @@ TermReport BackupTerm(const CStudent &student, const CTeacherArray &teachers, CT
     }
     const QString dir = DocumentsDir();
     if (!QDir().mkpath(dir)) {
-        r.message = Tr("No backup copy was made: the folder %1 could not be made.").arg(Native(dir));
+        r.message =
+            Tr("No backup copy was made: the folder %1 could not be made.").arg(Native(dir));
         return r;
     }
     QString why;
     if (!CopyTerm(dir, QStringLiteral("QuillboxStudent-") + TimeStamp(now), QStringLiteral(".stn"),
                   r.path, why)) {
-        r.message =
-            Tr("No backup copy was made: the term could not be copied to %1 (%2).")
-                .arg(Native(r.path), why);
+        r.message = Tr("No backup copy was made: the term could not be copied to %1 (%2).")
+                        .arg(Native(r.path), why);
         r.path.clear();
         return r;
     }
@@ -131,18 +140,18 @@ RestoreReport RestoreTerm(const QString &path, CStudent &student, const CTeacher
     const QString notRestored = Tr("The earlier term was not restored.");
     const SaveReport first = SaveData(student, teachers);
     if (!first.ok()) {
-        report.failure = first.message() + QStringLiteral("\n\n") + notRestored +
-                         QLatin1Char(' ') + UnchangedTail();
+        report.failure = first.message() + QStringLiteral("\n\n") + notRestored + QLatin1Char(' ') +
+                         UnchangedTail();
         return report;
     }
     CStudent read;
     report.read = ReadStudentFile(path, read);
     if (report.read.status == FileReadResult::Missing ||
         report.read.status == FileReadResult::Unreadable) {
-        const QString why = report.read.status == FileReadResult::Missing
-                                ? Tr("The file %1 could not be found.").arg(Native(path))
-                                : Tr("The file %1 could not be read (%2).")
-                                      .arg(Native(path), report.read.error);
+        const QString why =
+            report.read.status == FileReadResult::Missing
+                ? Tr("The file %1 could not be found.").arg(Native(path))
+                : Tr("The file %1 could not be read (%2).").arg(Native(path), report.read.error);
         report.failure = why + QLatin1Char(' ') + notRestored + QLatin1Char(' ') + UnchangedTail();
         return report;
     }

@@ -38,11 +38,11 @@ TermReport SetTermAside(CTime now);
 TermReport StartNewTerm(CStudent &student, const CTeacherArray &teachers, CTime now);
 
 struct RestoreReport {
-    bool setAside = false;  // false: the term in memory and on disk is as it was
-    QString asidePath;      // where the current term was set aside
-    QString failure;        // why nothing happened, in plain words
-    FileReadResult read;    // the chosen file
-    SaveReport save;        // the save of the restored term
+    bool setAside = false; // false: the term in memory and on disk is as it was
+    QString asidePath;     // where the current term was set aside
+    QString failure;       // why nothing happened, in plain words
+    FileReadResult read;   // the chosen file
+    SaveReport save;       // the save of the restored term
     bool saved = false;
     QString message() const; // a failure, a damaged file or a failed save; else empty
 };

@@ -20,6 +20,12 @@ CCalendarDlg::CCalendarDlg(QWidget *parent) : QDialog(parent)
     connect(m_calendar, &QCalendarWidget::activated, this, &QDialog::accept);
 }
 
-void CCalendarDlg::SetDate(const QDate &d) { m_calendar->setSelectedDate(d); }
+void CCalendarDlg::SetDate(const QDate &d)
+{
+    m_calendar->setSelectedDate(d);
+}
 
-QDate CCalendarDlg::Date() const { return m_calendar->selectedDate(); }
+QDate CCalendarDlg::Date() const
+{
+    return m_calendar->selectedDate();
+}

@@ -57,9 +57,9 @@ void CClassTimesDlg::Refresh()
     m_bFilling = false;
 
     const bool choosing = m_editor.ChoosingDay();
-    for (QWidget *w : {static_cast<QWidget *>(m_ui->start), static_cast<QWidget *>(m_ui->end),
-                       static_cast<QWidget *>(m_ui->startLabel),
-                       static_cast<QWidget *>(m_ui->endLabel)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_ui->start), static_cast<QWidget *>(m_ui->end),
+          static_cast<QWidget *>(m_ui->startLabel), static_cast<QWidget *>(m_ui->endLabel)})
         w->setVisible(!choosing);
     m_ui->day->setVisible(choosing);
     m_ui->dayOk->setVisible(choosing);

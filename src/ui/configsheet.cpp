@@ -119,8 +119,7 @@ void CConfigSchoolProp::Accept()
 
 CMaintenanceProp::CMaintenanceProp(Prompter &prompter, MaintenancePage::FilePicker pick,
                                    QWidget *parent)
-    : CConfigPage(parent), m_ui(new Ui::CMaintenanceProp), m_page(prompter),
-      m_pick(std::move(pick))
+    : CConfigPage(parent), m_ui(new Ui::CMaintenanceProp), m_page(prompter), m_pick(std::move(pick))
 {
     m_ui->setupUi(this);
     const auto press = [this](QPushButton *button, auto action) {
@@ -179,9 +178,9 @@ CConfigSheet::~CConfigSheet() = default;
 
 void CConfigSheet::accept()
 {
-    for (CConfigPage *page : {static_cast<CConfigPage *>(m_view),
-                              static_cast<CConfigPage *>(m_school),
-                              static_cast<CConfigPage *>(m_maintenance)})
+    for (CConfigPage *page :
+         {static_cast<CConfigPage *>(m_view), static_cast<CConfigPage *>(m_school),
+          static_cast<CConfigPage *>(m_maintenance)})
         if (page->Opened())
             page->Accept();
     QDialog::accept();

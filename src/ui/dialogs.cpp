@@ -1,8 +1,8 @@
 #include "ui/dialogs.h"
 
 #include "ui/calendardlg.h"
-#include "ui/instructordlg.h"
 #include "ui/classdlg.h"
+#include "ui/instructordlg.h"
 #include "ui/reminderdlg.h"
 #include "ui/selectmonthdlg.h"
 #include "ui/welcomedlg.h"
@@ -52,7 +52,10 @@ bool RealDialogs::SelectMonth(QWidget *parent, int &year, int &month)
     return true;
 }
 
-void RealDialogs::ExecMenu(QMenu *menu, QPoint at) { menu->exec(at); }
+void RealDialogs::ExecMenu(QMenu *menu, QPoint at)
+{
+    menu->exec(at);
+}
 
 bool RealDialogs::PickSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
                                const QString &filter, QString &path)

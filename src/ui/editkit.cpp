@@ -9,13 +9,16 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 
 namespace {
-Rect Client(const QRect &r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+Rect Client(const QRect &r)
+{
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
 } // namespace
 
 void PaintCommandBar(QPainter &p, const QRect &client, const QList<int> &icons)

@@ -23,7 +23,8 @@ void NarrowButtons(QDialogButtonBox *box);
 // The given prompter, or real message boxes.
 Prompter &PrompterOr(Prompter *prompter);
 
-// A whole number typed freely (digits only, checked on OK) whose arrows stay within their own range.
+// A whole number typed freely (digits only, checked on OK) whose arrows stay within their own
+// range.
 class CUpDownEdit : public QSpinBox {
     Q_OBJECT
 public:

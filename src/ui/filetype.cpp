@@ -20,7 +20,10 @@
 
 // The desktop entry and MIME package templates live in app.qrc, which sits in a static library:
 // nothing else references its initialiser, so register it by hand (repeated calls are harmless).
-static void InitAppResources() { Q_INIT_RESOURCE(app); }
+static void InitAppResources()
+{
+    Q_INIT_RESOURCE(app);
+}
 
 namespace {
 

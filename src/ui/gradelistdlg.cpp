@@ -27,9 +27,12 @@ CGradeListDlg::CGradeListDlg(QWidget *parent, Prompter *prompter)
         m_editor.Minus();
         Refresh();
     });
-    connect(m_ui->preset4, &QPushButton::clicked, this, [this] { Preset(GradeChart::Preset::FourPoint); });
-    connect(m_ui->preset8, &QPushButton::clicked, this, [this] { Preset(GradeChart::Preset::EightPoint); });
-    connect(m_ui->preset12, &QPushButton::clicked, this, [this] { Preset(GradeChart::Preset::TwelvePoint); });
+    connect(m_ui->preset4, &QPushButton::clicked, this,
+            [this] { Preset(GradeChart::Preset::FourPoint); });
+    connect(m_ui->preset8, &QPushButton::clicked, this,
+            [this] { Preset(GradeChart::Preset::EightPoint); });
+    connect(m_ui->preset12, &QPushButton::clicked, this,
+            [this] { Preset(GradeChart::Preset::TwelvePoint); });
     NarrowButtons(m_ui->buttons);
     connect(m_ui->buttons, &QDialogButtonBox::accepted, this, &CGradeListDlg::accept);
     connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -10,7 +10,10 @@
 
 // app.qrc sits in a static library: nothing references its initialiser, so register it by hand
 // (repeated calls are harmless).
-static void InitAppResources() { Q_INIT_RESOURCE(app); }
+static void InitAppResources()
+{
+    Q_INIT_RESOURCE(app);
+}
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "ui/aboutdlg.h"
 #include "ui/help.h"
-#include "view/images.h"
 #include "ui/quillboxview.h"
+#include "view/images.h"
 
 #include <QAction>
 #include <QCloseEvent>

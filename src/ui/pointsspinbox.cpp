@@ -12,7 +12,10 @@ PointsSpinBox::PointsSpinBox(QWidget *parent) : QDoubleSpinBox(parent)
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
 
-void PointsSpinBox::SetStepMax(int max) { m_stepMax = std::max(0, max); }
+void PointsSpinBox::SetStepMax(int max)
+{
+    m_stepMax = std::max(0, max);
+}
 
 void PointsSpinBox::stepBy(int steps)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// A points entry: any number from 0 to 9999.99 may be typed, but the arrows stop at a bound of their own
-// (the class's total, or the points possible), as a points spinner does.
+// A points entry: any number from 0 to 9999.99 may be typed, but the arrows stop at a bound of
+// their own (the class's total, or the points possible), as a points spinner does.
 
 #include <QDoubleSpinBox>
 

@@ -1,24 +1,24 @@
 #include "ui/quillboxview.h"
-#include "model/sorting.h"
 #include "commands/startday.h"
+#include "model/sorting.h"
 
+#include "commands/prompter.h"
 #include "commands/transfer.h"
 #include "export/pimstore.h"
+#include "model/dates.h"
+#include "model/duedays.h"
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
+#include "storage/settings.h"
 #include "ui/aboutdlg.h"
 #include "ui/calendardlg.h"
 #include "ui/configsheet.h"
+#include "ui/listcolorctrl.h"
+#include "ui/selectmonthdlg.h"
+#include "ui/welcomedlg.h"
 #include "view/calendarview.h"
 #include "view/colorschemes.h"
-#include "commands/prompter.h"
-#include "ui/selectmonthdlg.h"
-#include "storage/settings.h"
-#include "ui/welcomedlg.h"
-#include "ui/listcolorctrl.h"
 #include "view/qtsurface.h"
-#include "model/duedays.h"
-#include "model/dates.h"
 #include "view/textviews.h"
 #include "view/viewpainter.h"
 
@@ -224,8 +224,9 @@ bool CQuillboxView::ExitPath()
 {
     const SaveReport saved = SaveData(m_student, m_teachers);
     if (!saved.ok()) {
-        const QString text = saved.message() + QStringLiteral("\n\n") +
-                             tr("Quit anyway? Changes since the last successful save will be lost.");
+        const QString text =
+            saved.message() + QStringLiteral("\n\n") +
+            tr("Quit anyway? Changes since the last successful save will be lost.");
         if (m_dialogs.Ask(text, tr("Quillbox")) != Prompter::Yes)
             return false;
     }
@@ -286,7 +287,7 @@ void CQuillboxView::ShowReminderList(bool show)
         m_listReminders->show();
     } else {
         m_listReminders->hide();
-    FitListFont();
+        FitListFont();
     }
 }
 
@@ -301,7 +302,10 @@ void CQuillboxView::Repaint()
     update();
 }
 
-bool CQuillboxView::PickDate(CTime initial, CTime &picked) { return m_dialogs.PickDate(this, initial, picked); }
+bool CQuillboxView::PickDate(CTime initial, CTime &picked)
+{
+    return m_dialogs.PickDate(this, initial, picked);
+}
 
 QMenu *CQuillboxView::BuildMenu()
 {
@@ -348,7 +352,10 @@ void CQuillboxView::Exit()
         QCoreApplication::exit(0);
 }
 
-void CQuillboxView::Inform(const QString &text) { m_dialogs.Inform(text, tr("Quillbox")); }
+void CQuillboxView::Inform(const QString &text)
+{
+    m_dialogs.Inform(text, tr("Quillbox"));
+}
 
 bool CQuillboxView::SaveCommand()
 {
@@ -358,7 +365,10 @@ bool CQuillboxView::SaveCommand()
     return saved.ok();
 }
 
-void CQuillboxView::ToggleDone(int reminder) { m_editor.ToggleDoneInList(reminder); }
+void CQuillboxView::ToggleDone(int reminder)
+{
+    m_editor.ToggleDoneInList(reminder);
+}
 
 void CQuillboxView::RefillReminderList()
 {
@@ -406,9 +416,15 @@ void CQuillboxView::RunCommand(Command c)
         if (m_state.m_nViewType == ViewMode::ReminderDetail)
             m_editor.ToggleDoneShown();
         break;
-    case Command::Edit: m_editor.Edit(); break;
-    case Command::Add: m_editor.Add(); break;
-    case Command::Remove: m_editor.Remove(); break;
+    case Command::Edit:
+        m_editor.Edit();
+        break;
+    case Command::Add:
+        m_editor.Add();
+        break;
+    case Command::Remove:
+        m_editor.Remove();
+        break;
     case Command::SelectMonth:
         SelectMonth();
         break;
@@ -422,7 +438,8 @@ void CQuillboxView::RunCommand(Command c)
                                Settings::ReadText(Settings::Key::SchoolName), PimFolder(),
                                m_dialogs);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -4,9 +4,9 @@
 
 #include "commands/editing.h"
 #include "commands/navigation.h"
-#include "ui/dialogs.h"
 #include "model/student.h"
 #include "model/teacher.h"
+#include "ui/dialogs.h"
 #include "view/fonts.h"
 #include "view/rows.h"
 #include "view/viewstate.h"
@@ -25,7 +25,7 @@ class CQuillboxView : public QWidget, private NavigationHost, private EditHost {
     Q_OBJECT
 public:
     struct Options {
-        bool headless = false; // --render: write no setting, show no dialog
+        bool headless = false;      // --render: write no setting, show no dialog
         Dialogs *dialogs = nullptr; // the real dialogs when none is given
     };
     explicit CQuillboxView(QWidget *parent = nullptr);
@@ -124,7 +124,7 @@ private:
     Navigator m_nav{m_state, m_student, static_cast<NavigationHost &>(*this)};
     Editor m_editor{m_state, m_student, m_teachers, static_cast<EditHost &>(*this), m_dialogs};
     std::optional<PeekBox> m_peek;
-    QImage m_calendarCache; // the finished calendar, copied back until what it shows changes
+    QImage m_calendarCache;  // the finished calendar, copied back until what it shows changes
     int m_calendarToday = 0; // the day the cached calendar marked as today
     bool m_bInitialized = false;
     bool m_bPainting = false;

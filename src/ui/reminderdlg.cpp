@@ -63,8 +63,8 @@ void CReminderDlg::Load(const ReminderForm &form)
     m_bReady = false;
     m_form = form;
     m_ui->nameEdit->setText(form.name);
-    m_ui->typeCombo->setCurrentIndex(form.type >= 0 && form.type < CAssignment::kTypeCount ? form.type
-                                                                                            : -1);
+    m_ui->typeCombo->setCurrentIndex(
+        form.type >= 0 && form.type < CAssignment::kTypeCount ? form.type : -1);
     m_ui->dueDate->setDate(DateOf(form.dueDate));
     m_ui->dueTime->setTime(TimeOf(form.dueTime));
     m_ui->descEdit->setPlainText(form.description);
@@ -77,10 +77,10 @@ void CReminderDlg::Load(const ReminderForm &form)
     OnDoneClicked();
     m_ui->possibleSpin->SetStepMax(ReminderRules::PointsPossibleStepMax(form.cls));
     const bool points = ReminderRules::ShowsPoints(form.cls);
-    for (QWidget *w : {static_cast<QWidget *>(m_ui->pointsLabel), static_cast<QWidget *>(m_ui->ofLabel),
-                       static_cast<QWidget *>(m_ui->earnedSpin),
-                       static_cast<QWidget *>(m_ui->possibleSpin),
-                       static_cast<QWidget *>(m_ui->dropCheck)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_ui->pointsLabel), static_cast<QWidget *>(m_ui->ofLabel),
+          static_cast<QWidget *>(m_ui->earnedSpin), static_cast<QWidget *>(m_ui->possibleSpin),
+          static_cast<QWidget *>(m_ui->dropCheck)})
         w->setVisible(points);
     m_ui->earnedSpin->SetStepMax(ReminderRules::PointsEarnedStepMax(form.pointsPossible));
     m_bReady = true;

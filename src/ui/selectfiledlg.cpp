@@ -35,7 +35,10 @@ CSelectFileDlg::CSelectFileDlg(Prompter &prompter, QWidget *parent)
 
 CSelectFileDlg::~CSelectFileDlg() = default;
 
-QString CSelectFileDlg::Folder() const { return m_ui->folder->currentText(); }
+QString CSelectFileDlg::Folder() const
+{
+    return m_ui->folder->currentText();
+}
 
 void CSelectFileDlg::showEvent(QShowEvent *event)
 {
@@ -73,7 +76,10 @@ void CSelectFileDlg::ShowFolder(const QString &folder)
     }
 }
 
-void CSelectFileDlg::Up() { ShowFolder(FilePicker::Parent(Folder())); }
+void CSelectFileDlg::Up()
+{
+    ShowFolder(FilePicker::Parent(Folder()));
+}
 
 void CSelectFileDlg::Open(QTreeWidgetItem *row)
 {

@@ -37,9 +37,9 @@ CTextBook CTextSetupDlg::Book() const
 
 void CTextSetupDlg::SetReadOnly(bool readOnly)
 {
-    for (QWidget *w : {static_cast<QWidget *>(m_ui->name), static_cast<QWidget *>(m_ui->author),
-                       static_cast<QWidget *>(m_ui->price),
-                       static_cast<QWidget *>(m_ui->description)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_ui->name), static_cast<QWidget *>(m_ui->author),
+          static_cast<QWidget *>(m_ui->price), static_cast<QWidget *>(m_ui->description)})
         w->setEnabled(!readOnly);
 }
 

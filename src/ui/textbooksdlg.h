@@ -10,7 +10,7 @@
 namespace Ui {
 class CTextbooksDlg;
 class CTextSetupDlg;
-}
+} // namespace Ui
 
 class CTextSetupDlg : public QDialog {
     Q_OBJECT

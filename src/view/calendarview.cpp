@@ -1,9 +1,9 @@
 #include "view/calendarview.h"
 
+#include "model/dates.h"
 #include "view/colorschemes.h"
 #include "view/drawing.h"
 #include "view/images.h"
-#include "model/dates.h"
 #include "view/textviews.h"
 #include "view/viewtexts.h"
 
@@ -21,8 +21,14 @@ struct YMD {
     int year, month, day;
 };
 
-YMD PreviousMonth(int year, int month) { return month == 1 ? YMD{year - 1, 12, 1} : YMD{year, month - 1, 1}; }
-YMD NextMonth(int year, int month) { return month == 12 ? YMD{year + 1, 1, 1} : YMD{year, month + 1, 1}; }
+YMD PreviousMonth(int year, int month)
+{
+    return month == 1 ? YMD{year - 1, 12, 1} : YMD{year, month - 1, 1};
+}
+YMD NextMonth(int year, int month)
+{
+    return month == 12 ? YMD{year + 1, 1, 1} : YMD{year, month + 1, 1};
+}
 
 // Weekday of a date, 1 = Sunday ... 7 = Saturday.
 int Weekday(int year, int month, int day)
@@ -57,7 +63,8 @@ std::vector<Cell> MonthCells(int year, int month)
         for (int c = 0; c < 7; ++c)
             cells.push_back({r, c, Cell::Current, {year, month, d++}, {}});
     for (int c = 0; c < 7; ++c, ++d) {
-        const bool split = (c == 0 && F == 6 && N == 31) || (c == 0 && F == 7 && (N == 30 || N == 31)) ||
+        const bool split = (c == 0 && F == 6 && N == 31) ||
+                           (c == 0 && F == 7 && (N == 30 || N == 31)) ||
                            (c == 1 && F == 7 && N == 31);
         if (split)
             cells.push_back({4, c, Cell::Split, {year, month, d}, {year, month, d + 7}});
@@ -116,7 +123,10 @@ void SplitCellMarks(Surface &s, const CStudent &student, const DueDays &due, con
 int DaysInMonth(int month, int year)
 {
     switch (month) {
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     case 2:
         return (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 29 : 28;
@@ -265,9 +275,7 @@ CalendarHit CalendarHitTest(Surface &s, const ViewState &v, const Rect &client, 
     const CTime::Fields shown = v.m_timeMonth.GetLocal();
     for (const Cell &cell : MonthCells(shown.year, shown.month)) {
         const int cx = g.x(cell.col), cy = g.y(cell.row);
-        auto take = [&](const YMD &d) {
-            hit = {CalendarHit::Day, d.year, d.month, d.day};
-        };
+        auto take = [&](const YMD &d) { hit = {CalendarHit::Day, d.year, d.month, d.day}; };
         if (cell.kind == Cell::Split) {
             if (Rect{cx + 1, cy + 1, cx + g.cw, cy + g.rh / 2}.contains(x, y))
                 take(cell.date);

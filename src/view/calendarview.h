@@ -23,8 +23,8 @@ DayCounts GetDayCounts(const CStudent &student, int year, int month, int day,
 int DaysInMonth(int month, int year);
 
 struct CalendarGeometry {
-    Rect grid;       // G
-    int y0 = 0;      // bottom of the heading row
+    Rect grid;  // G
+    int y0 = 0; // bottom of the heading row
     int cw = 0, rh = 0;
     bool compact = false; // client height below 200
     int x(int col) const { return grid.l + col * cw; }

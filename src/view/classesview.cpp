@@ -80,8 +80,8 @@ void DrawClassesView(Surface &s, PaintContext &ctx, ViewRows &rows)
             const QSize d = Put(s, FontRole::Normal, W + 43, y, dueText);
             s.SetTextColor(inForce);
             DrawReminderMark(s, rem, y);
-            rows.add(Row(HitRow::Reminder, {18, y, 18 + 25 + W + d.width(), y + d.height()}, y, c,
-                         r));
+            rows.add(
+                Row(HitRow::Reminder, {18, y, 18 + 25 + W + d.width(), y + d.height()}, y, c, r));
             y += d.height() + Grid::kRowGap;
         }
     }

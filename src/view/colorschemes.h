@@ -20,7 +20,7 @@ const ColorScheme &Scheme(int index);
 namespace Colors {
 inline const QColor Text(0, 0, 0);
 inline const QColor White(255, 255, 255);
-inline const QColor Grey(105, 120, 120);         // underline headings, overdue reminders
+inline const QColor Grey(105, 120, 120); // underline headings, overdue reminders
 inline const QColor HighPriority(100, 0, 0);
 inline const QColor Grade(150, 0, 0);
 inline const QColor DayLetters(0, 0, 150);

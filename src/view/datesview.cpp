@@ -99,12 +99,15 @@ void DrawDatesView(Surface &s, PaintContext &ctx, ViewRows &rows)
                 }
                 bands.Row(s, v, client, y, H, v.m_bTitleBars);
                 s.SetTextColor(ReminderTextColor(rem, ctx.now, black));
-                const int W1 = Put(s, FontRole::Bold, 18, y, FitText(s, cls.m_strName, 80, true)).width();
+                const int W1 =
+                    Put(s, FontRole::Bold, 18, y, FitText(s, cls.m_strName, 80, true)).width();
                 Put(s, FontRole::Normal, W1 + 25, y, QStringLiteral("-"));
                 const int W2 =
-                    Put(s, FontRole::Normal, W1 + 35, y, FitText(s, rem.m_strName, 80, false)).width();
+                    Put(s, FontRole::Normal, W1 + 35, y, FitText(s, rem.m_strName, 80, false))
+                        .width();
                 Put(s, FontRole::Normal, W1 + 35 + W2 + 7, y, QStringLiteral("-"));
-                const int W3 = Put(s, FontRole::Normal, W1 + 35 + W2 + 17, y, rem.GetDueTimeText()).width();
+                const int W3 =
+                    Put(s, FontRole::Normal, W1 + 35 + W2 + 17, y, rem.GetDueTimeText()).width();
                 lineX = W1 + 35 + W2 + 17 + W3 + 7;
                 lineY = y;
                 DrawReminderMark(s, rem, y);

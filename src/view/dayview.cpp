@@ -1,6 +1,6 @@
 // The Day view: one day's class periods and reminders.
-#include "view/textviews.h"
 #include "model/sorting.h"
+#include "view/textviews.h"
 
 #include "model/dates.h"
 #include "model/duedays.h"

@@ -104,8 +104,8 @@ void DrawReminderDetail(Surface &s, PaintContext &ctx, ViewRows &rows)
 
     int reserve = 5;
     if (rem.m_bDone || rem.m_bHighPriority) {
-        s.DrawBitmap(client.r - 17, 32, rem.m_bDone ? Res::DetailDoneMark : Res::DetailPriorityMark, false,
-                     12, 13);
+        s.DrawBitmap(client.r - 17, 32, rem.m_bDone ? Res::DetailDoneMark : Res::DetailPriorityMark,
+                     false, 12, 13);
         reserve = 17;
     }
     FontRole titleFont = FontRole::Large;
@@ -119,8 +119,8 @@ void DrawReminderDetail(Surface &s, PaintContext &ctx, ViewRows &rows)
     s.Line(4, T + 35, client.r - 4, T + 35, Colors::Text);
     int y = T + 40;
 
-    int lastH = Put(s, FontRole::Bold, 8, y, cls.m_bGraded ? ViewTexts::tr("Class")
-                                                          : ViewTexts::tr("Activity"))
+    int lastH = Put(s, FontRole::Bold, 8, y,
+                    cls.m_bGraded ? ViewTexts::tr("Class") : ViewTexts::tr("Activity"))
                     .height();
     if (rem.m_dPointsPossible != 0.0) {
         QString letter;

@@ -13,7 +13,10 @@ int RowHeight(Surface &s)
     return h;
 }
 
-Rect RowRect(const Rect &client, int y, int h) { return {client.l + 2, y - 2, client.r - 2, y + h + 2}; }
+Rect RowRect(const Rect &client, int y, int h)
+{
+    return {client.l + 2, y - 2, client.r - 2, y + h + 2};
+}
 
 void DrawHeaderBar(Surface &s, const ViewState &v, const Rect &bar)
 {
@@ -104,8 +107,14 @@ QColor ReminderTextColor(const CAssignment &r, CTime paintTime, QColor inForce)
     return inForce;
 }
 
-void DrawDoneMark(Surface &s, int y) { s.DrawBitmap(4, y + 2, Res::DoneMark, true); }
-void DrawPriorityMark(Surface &s, int y) { s.DrawBitmap(4, y + 2, Res::PriorityMark, true); }
+void DrawDoneMark(Surface &s, int y)
+{
+    s.DrawBitmap(4, y + 2, Res::DoneMark, true);
+}
+void DrawPriorityMark(Surface &s, int y)
+{
+    s.DrawBitmap(4, y + 2, Res::PriorityMark, true);
+}
 
 void DrawReminderMark(Surface &s, const CAssignment &r, int y)
 {
@@ -247,19 +256,32 @@ std::array<Command, Grid::kSlotCount> CommandStrip(ViewMode mode, ViewMode prevV
 int CommandImage(Command c)
 {
     switch (c) {
-    case Command::Exit: return Res::Cross;
-    case Command::Menu: return Res::LetterM;
-    case Command::Edit: return Res::Pencil;
-    case Command::View: return Res::Magnifier;
-    case Command::Add: return Res::Plus;
-    case Command::Remove: return Res::Minus;
-    case Command::Done: return Res::RedTick;
-    case Command::Transfer: return Res::Transfer;
-    case Command::Back: return Res::Back;
-    case Command::GoToDate: return Res::CalendarWindow;
-    case Command::CycleDay: return Res::CircleArrows;
-    case Command::SelectMonth: return Res::CalendarPage;
-    case Command::None: break;
+    case Command::Exit:
+        return Res::Cross;
+    case Command::Menu:
+        return Res::LetterM;
+    case Command::Edit:
+        return Res::Pencil;
+    case Command::View:
+        return Res::Magnifier;
+    case Command::Add:
+        return Res::Plus;
+    case Command::Remove:
+        return Res::Minus;
+    case Command::Done:
+        return Res::RedTick;
+    case Command::Transfer:
+        return Res::Transfer;
+    case Command::Back:
+        return Res::Back;
+    case Command::GoToDate:
+        return Res::CalendarWindow;
+    case Command::CycleDay:
+        return Res::CircleArrows;
+    case Command::SelectMonth:
+        return Res::CalendarPage;
+    case Command::None:
+        break;
     }
     return 0;
 }
@@ -285,14 +307,23 @@ void DrawCommandStrip(Surface &s, const ViewState &v, const Rect &client)
 int BannerFor(ViewMode mode)
 {
     switch (mode) {
-    case ViewMode::Classes: return Res::BannerClasses;
-    case ViewMode::Dates: return Res::BannerDates;
-    case ViewMode::Calendar: return Res::BannerMonth;
-    case ViewMode::Grades: return Res::BannerGrades;
-    case ViewMode::Day: return Res::BannerDay;
-    case ViewMode::ClassDetail: return Res::BannerClass;
-    case ViewMode::ReminderDetail: return Res::BannerReminder;
-    case ViewMode::InstructorDetail: return Res::BannerInstructor;
-    default: return Res::BannerNoTitle;
+    case ViewMode::Classes:
+        return Res::BannerClasses;
+    case ViewMode::Dates:
+        return Res::BannerDates;
+    case ViewMode::Calendar:
+        return Res::BannerMonth;
+    case ViewMode::Grades:
+        return Res::BannerGrades;
+    case ViewMode::Day:
+        return Res::BannerDay;
+    case ViewMode::ClassDetail:
+        return Res::BannerClass;
+    case ViewMode::ReminderDetail:
+        return Res::BannerReminder;
+    case ViewMode::InstructorDetail:
+        return Res::BannerInstructor;
+    default:
+        return Res::BannerNoTitle;
     }
 }

@@ -15,7 +15,7 @@ class CAssignment;
 // Geometry of the grid.
 namespace Grid {
 inline constexpr int kFirstRowTop = 30;
-inline constexpr int kRowGap = 5;         // rows follow every H + 5 pixels
+inline constexpr int kRowGap = 5;           // rows follow every H + 5 pixels
 inline constexpr int kStripFromBottom = 25; // command strip buttons' top is bottom - 25
 inline constexpr int kSlotPitch = 25;
 inline constexpr int kSlotLeft = 8;
@@ -73,7 +73,19 @@ void DrawScrollArrows(Surface &s, const Rect &client, ScrollArrows a);
 // The command strip: the command in each of the six slots of a mode, shared by the drawing and
 // the taps.
 enum class Command {
-    None, Exit, Menu, Edit, View, Add, Remove, Done, Transfer, Back, GoToDate, CycleDay, SelectMonth
+    None,
+    Exit,
+    Menu,
+    Edit,
+    View,
+    Add,
+    Remove,
+    Done,
+    Transfer,
+    Back,
+    GoToDate,
+    CycleDay,
+    SelectMonth
 };
 std::array<Command, Grid::kSlotCount> CommandStrip(ViewMode mode, ViewMode prevViewType);
 int CommandImage(Command c); // resource number of its button

@@ -9,7 +9,8 @@ namespace {
 // Wine's Tahoma (Debian's fonts-wine) sits outside the fontconfig folders: add it by hand.
 void AddWineTahoma()
 {
-    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    for (const char *file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
         if (QFile::exists(QString::fromLatin1(file)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
 }
@@ -73,11 +74,16 @@ void FontSet::Create(bool clearType)
 const QFont &FontSet::Get(FontRole role) const
 {
     switch (role) {
-    case FontRole::Normal: return m_normal;
-    case FontRole::Bold: return m_bold;
-    case FontRole::Large: return m_large;
-    case FontRole::Link: return m_link;
-    case FontRole::Serif: return m_serif;
+    case FontRole::Normal:
+        return m_normal;
+    case FontRole::Bold:
+        return m_bold;
+    case FontRole::Large:
+        return m_large;
+    case FontRole::Link:
+        return m_link;
+    case FontRole::Serif:
+        return m_serif;
     }
     return m_normal;
 }

@@ -37,10 +37,9 @@ void DrawGradesView(Surface &s, PaintContext &ctx, ViewRows &rows)
         cls.GetGrade(letter, earned, possible);
         s.SetTextColor(Colors::Text);
         const int W1 = Put(s, FontRole::Bold, 8, y, FitText(s, cls.m_strName, 95, true)).width();
-        const QString points =
-            ViewTexts::tr("%1 of %2 Total")
-                .arg(QString::asprintf("%0.1f / %0.1f", earned, possible),
-                     QString::asprintf("%0.1f", cls.m_dTotalPoints));
+        const QString points = ViewTexts::tr("%1 of %2 Total")
+                                   .arg(QString::asprintf("%0.1f / %0.1f", earned, possible),
+                                        QString::asprintf("%0.1f", cls.m_dTotalPoints));
         const int W2 = Put(s, FontRole::Normal, W1 + 18, y, points).width();
         s.SetTextColor(Colors::Grade);
         const QSize g = Put(s, FontRole::Bold, W1 + 18 + W2 + 10, y, letter);
@@ -50,6 +49,7 @@ void DrawGradesView(Surface &s, PaintContext &ctx, ViewRows &rows)
     }
     s.Line(client.l + 10, y, client.r - 10, y, Colors::Text);
     s.SetTextColor(Colors::Grade);
-    Put(s, FontRole::Bold, 8, y + 5, ViewTexts::tr("GPA: %1").arg(QString::asprintf("%0.2f", ctx.student.GetGPA())));
+    Put(s, FontRole::Bold, 8, y + 5,
+        ViewTexts::tr("GPA: %1").arg(QString::asprintf("%0.2f", ctx.student.GetGPA())));
     s.SetTextColor(Colors::Text);
 }

@@ -8,24 +8,28 @@
 #include <map>
 
 // The resources live in a static library: nothing would pull their object file in otherwise.
-static void InitImageResources() {
+static void InitImageResources()
+{
     Q_INIT_RESOURCE(images);
 }
 
 namespace {
 
-void EnsureResources() {
+void EnsureResources()
+{
     static const bool ready = (InitImageResources(), true);
     Q_UNUSED(ready);
 }
 
-QString ResourcePath(int id) {
+QString ResourcePath(int id)
+{
     return QStringLiteral(":/images/%1").arg(id);
 }
 
 // SVG at the size its width and height give, or a PNG as it is. The views copy most images
 // with white as the transparent colour, so everything sits on opaque white.
-QImage LoadImage(int id) {
+QImage LoadImage(int id)
+{
     QFile file(ResourcePath(id));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -53,7 +57,8 @@ QImage LoadImage(int id) {
 
 } // namespace
 
-const QImage &Bitmap(int resourceId) {
+const QImage &Bitmap(int resourceId)
+{
     EnsureResources();
     // A node-based map: the references handed out stay valid as the cache grows.
     static std::map<int, QImage> cache;
@@ -63,7 +68,8 @@ const QImage &Bitmap(int resourceId) {
     return it->second;
 }
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon()
+{
     EnsureResources();
     QSvgRenderer svg(ResourcePath(Res::FileIcon));
     QIcon icon;

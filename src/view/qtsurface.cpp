@@ -12,7 +12,10 @@ QtSurface::QtSurface(QImage &image, const FontSet &fonts) : m_image(image), m_fo
     SetFont(FontRole::Normal);
 }
 
-QtSurface::~QtSurface() { m_painter.end(); }
+QtSurface::~QtSurface()
+{
+    m_painter.end();
+}
 
 void QtSurface::SetFont(FontRole role)
 {

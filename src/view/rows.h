@@ -9,19 +9,19 @@
 
 struct HitRow {
     enum Kind {
-        Class,        // a class heading or class line: selects the class
-        Reminder,     // selects the class and the reminder
-        Date,         // a Dates view day heading: selects the day
-        Instructor,   // the Class detail's instructor line
-        ClassLine,    // the Reminder detail's class line
-        DateLine,     // the Reminder detail's date line
+        Class,      // a class heading or class line: selects the class
+        Reminder,   // selects the class and the reminder
+        Date,       // a Dates view day heading: selects the day
+        Instructor, // the Class detail's instructor line
+        ClassLine,  // the Reminder detail's class line
+        DateLine,   // the Reminder detail's date line
     };
     Kind kind = Class;
     Rect hit;         // where a tap hits it (right and bottom excluded)
     int markerY = -1; // the row's top, where the selection marker goes
     int classIndex = -1;
     int reminderIndex = -1;
-    CTime date;       // Date rows
+    CTime date; // Date rows
 };
 
 struct ViewRows {

@@ -8,7 +8,6 @@
 
 namespace textrows {
 
-
 inline const QString kXXX = QStringLiteral("XXX");
 
 inline int BoldHeight(Surface &s)

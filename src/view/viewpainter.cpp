@@ -1,8 +1,8 @@
 #include "view/viewpainter.h"
 
+#include "model/duedays.h"
 #include "view/calendarview.h"
 #include "view/drawing.h"
-#include "model/duedays.h"
 #include "view/textviews.h"
 
 namespace {

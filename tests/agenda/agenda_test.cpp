@@ -75,9 +75,9 @@ CStudent SmallTerm()
                        Rem("Essay \"Ozone\"\n", At(2003, 10, 29, 23, 59), 13)}),
         Class("Biology", {Rem("Lab report", At(2003, 10, 27, 9, 0), 13, kHigh),
                           Rem("Quiz 2", At(2003, 10, 27, 14, 30), 11, kDone | kDropped, 9.5, 10)}),
-        Class("algebra", {Rem("Problem set 4", At(2003, 10, 25, 0, 0), 9, kDone, 8, 10),
-                          Rem("Exam", At(2003, 10, 27, 11, 0), 15),
-                          Rem("Final", At(2003, 10, 30, 0, 0), 15)}),
+        Class("algebra",
+              {Rem("Problem set 4", At(2003, 10, 25, 0, 0), 9, kDone, 8, 10),
+               Rem("Exam", At(2003, 10, 27, 11, 0), 15), Rem("Final", At(2003, 10, 30, 0, 0), 15)}),
     };
     return s;
 }
@@ -147,7 +147,8 @@ TEST_F(AgendaTest, smallTerm_textByOptionsAndSetting)
         {"one class, case ignored", 0,
          With(kRange, {QStringLiteral("--class=BIOLOGY"), QStringLiteral("--hide-empty-days")}),
          "Monday, October 27, 2003\n" + quiz},
-        {"from today", 0,
+        {"from today",
+         0,
          {QStringLiteral("--now"), QStringLiteral("2003-10-28 23:30"), QStringLiteral("--days"),
           QStringLiteral("2")},
          tue + wed},
@@ -168,27 +169,26 @@ TEST_F(AgendaTest, smallTerm_jsonHasEveryReminderWithItsOffset)
     SetHideDays(1); // no effect on JSON
     const Result r = Run(With(kRange, {QStringLiteral("--json")}));
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "[\n"
-              "{\"class\":\"algebra\",\"name\":\"Problem set 4\",\"type\":\"Problems\","
-              "\"due\":\"2003-10-25T00:00:00-04:00\",\"done\":true,\"dropped\":false,"
-              "\"high_priority\":false,\"points\":{\"earned\":8,\"possible\":10}},\n"
-              "{\"class\":\"chem\",\"name\":\"Midterm\",\"type\":\"Test\","
-              "\"due\":\"2003-10-26T10:00:00-05:00\",\"done\":false,\"dropped\":false,"
-              "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}},\n"
-              "{\"class\":\"algebra\",\"name\":\"Exam\",\"type\":\"Test\","
-              "\"due\":\"2003-10-27T11:00:00-05:00\",\"done\":false,\"dropped\":false,"
-              "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}},\n"
-              "{\"class\":\"Biology\",\"name\":\"Quiz 2\",\"type\":\"Quiz\","
-              "\"due\":\"2003-10-27T14:30:00-05:00\",\"done\":true,\"dropped\":true,"
-              "\"high_priority\":false,\"points\":{\"earned\":9.5,\"possible\":10}},\n"
-              "{\"class\":\"Biology\",\"name\":\"Lab report\",\"type\":\"Report\","
-              "\"due\":\"2003-10-27T09:00:00-05:00\",\"done\":false,\"dropped\":false,"
-              "\"high_priority\":true,\"points\":{\"earned\":0,\"possible\":0}},\n"
-              "{\"class\":\"chem\",\"name\":\"Essay \\\"Ozone\\\"\\n\",\"type\":\"Report\","
-              "\"due\":\"2003-10-29T23:59:00-05:00\",\"done\":false,\"dropped\":false,"
-              "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}}\n"
-              "]\n");
+    EXPECT_EQ(r.out, "[\n"
+                     "{\"class\":\"algebra\",\"name\":\"Problem set 4\",\"type\":\"Problems\","
+                     "\"due\":\"2003-10-25T00:00:00-04:00\",\"done\":true,\"dropped\":false,"
+                     "\"high_priority\":false,\"points\":{\"earned\":8,\"possible\":10}},\n"
+                     "{\"class\":\"chem\",\"name\":\"Midterm\",\"type\":\"Test\","
+                     "\"due\":\"2003-10-26T10:00:00-05:00\",\"done\":false,\"dropped\":false,"
+                     "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}},\n"
+                     "{\"class\":\"algebra\",\"name\":\"Exam\",\"type\":\"Test\","
+                     "\"due\":\"2003-10-27T11:00:00-05:00\",\"done\":false,\"dropped\":false,"
+                     "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}},\n"
+                     "{\"class\":\"Biology\",\"name\":\"Quiz 2\",\"type\":\"Quiz\","
+                     "\"due\":\"2003-10-27T14:30:00-05:00\",\"done\":true,\"dropped\":true,"
+                     "\"high_priority\":false,\"points\":{\"earned\":9.5,\"possible\":10}},\n"
+                     "{\"class\":\"Biology\",\"name\":\"Lab report\",\"type\":\"Report\","
+                     "\"due\":\"2003-10-27T09:00:00-05:00\",\"done\":false,\"dropped\":false,"
+                     "\"high_priority\":true,\"points\":{\"earned\":0,\"possible\":0}},\n"
+                     "{\"class\":\"chem\",\"name\":\"Essay \\\"Ozone\\\"\\n\",\"type\":\"Report\","
+                     "\"due\":\"2003-10-29T23:59:00-05:00\",\"done\":false,\"dropped\":false,"
+                     "\"high_priority\":false,\"points\":{\"earned\":0,\"possible\":0}}\n"
+                     "]\n");
 }
 
 // Before standard time New York kept its local mean time, 4:56:02 behind UTC.
@@ -214,13 +214,16 @@ TEST_F(AgendaTest, emptyTerm_everyCalendarDayOnceAcrossDaylightSaving)
     };
     const std::string nothing = "  Nothing...\n";
     const Case cases[] = {
-        {"2003-10-26 00:30", {},
+        {"2003-10-26 00:30",
+         {},
          "Sunday, October 26, 2003\n" + nothing + "Monday, October 27, 2003\n" + nothing +
              "Tuesday, October 28, 2003\n" + nothing},
-        {"2004-04-03 23:30", {},
+        {"2004-04-03 23:30",
+         {},
          "Saturday, April 3, 2004\n" + nothing + "Sunday, April 4, 2004\n" + nothing +
              "Monday, April 5, 2004\n" + nothing},
-        {"2004-04-03 23:30", {QStringLiteral("--hide-empty-days")},
+        {"2004-04-03 23:30",
+         {QStringLiteral("--hide-empty-days")},
          "No Dates found with Reminders ...\n"},
         {"2004-04-03 23:30", {QStringLiteral("--json")}, "[]\n"},
     };
@@ -276,9 +279,10 @@ TEST_F(AgendaTest, dataFolder_missingIsAMistakeEmptyIsAnEmptyTerm)
     const Result unreadable = Run({QStringLiteral("--json")});
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_EQ(unreadable.out, "[]\n");
-    EXPECT_EQ(unreadable.err.rfind("quillbox agenda: cannot read " +
-                                       m_data.filePath(QString::fromLatin1(kStudentFile)).toStdString() + ": ",
-                                   0),
+    EXPECT_EQ(unreadable.err.rfind(
+                  "quillbox agenda: cannot read " +
+                      m_data.filePath(QString::fromLatin1(kStudentFile)).toStdString() + ": ",
+                  0),
               0u)
         << unreadable.err;
     QDir(m_data.path()).rmdir(QString::fromLatin1(kStudentFile));
@@ -286,8 +290,8 @@ TEST_F(AgendaTest, dataFolder_missingIsAMistakeEmptyIsAnEmptyTerm)
     QByteArray out, err;
     const QString gone = m_data.filePath(QStringLiteral("gone"));
     EXPECT_EQ(RunAgenda({QStringLiteral("--data-dir"), gone}, out, err), 2);
-    EXPECT_EQ(err.toStdString(), "quillbox agenda: the data folder " + gone.toStdString() +
-                                     " does not exist\n");
+    EXPECT_EQ(err.toStdString(),
+              "quillbox agenda: the data folder " + gone.toStdString() + " does not exist\n");
     const Result r = Run({QStringLiteral("--hide-empty-days")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "No Dates found with Reminders ...\n");
@@ -306,9 +310,9 @@ TEST_F(AgendaTest, damagedFile_printsTheClassesReadAndFails)
                      "  Biology - Quiz 2  2:30 PM  [done] [dropped]  and more...\n"
                      "Wednesday, October 29, 2003\n  chem - Essay \"Ozone\"   11:59 PM\n");
     const std::string path = m_data.filePath(QString::fromLatin1(kStudentFile)).toStdString();
-    EXPECT_EQ(r.err.rfind("quillbox agenda: " + path + " is damaged; 2 of its 3 classes were read (",
-                          0),
-              0u)
+    EXPECT_EQ(
+        r.err.rfind("quillbox agenda: " + path + " is damaged; 2 of its 3 classes were read (", 0),
+        0u)
         << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
     // Read-only: the file stays as it was and nothing is copied aside.
@@ -332,7 +336,8 @@ TEST_F(AgendaTest, program_printsOrSaysWhyNot)
         const std::string err = p.readAllStandardError().toStdString();
         if (full) {
             EXPECT_EQ(p.exitCode(), 1);
-            EXPECT_EQ(err, "quillbox agenda: the agenda could not be written: No space left on device\n");
+            EXPECT_EQ(
+                err, "quillbox agenda: the agenda could not be written: No space left on device\n");
         } else {
             EXPECT_EQ(p.exitCode(), 0) << err;
             EXPECT_EQ(p.readAllStandardOutput().toStdString(),

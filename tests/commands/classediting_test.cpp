@@ -133,10 +133,10 @@ TEST_F(ClassEditingTest, edit_selectionAfterwardsByView)
     };
     // Biology (index 1) edited; Zebra sorts last, Aardvark first.
     const Case cases[] = {
-        {ViewMode::Classes, -1, "biology", 1, -1, 50},    // case only: not a new name
-        {ViewMode::Classes, -1, "Aardvark", -1, -1, -1},  // renamed: selection dropped
-        {ViewMode::Grades, -1, "Zebra", 1, -1, 50},       // nothing more
-        {ViewMode::Day, -1, "Biology", -1, -1, -1},       // always cleared
+        {ViewMode::Classes, -1, "biology", 1, -1, 50},      // case only: not a new name
+        {ViewMode::Classes, -1, "Aardvark", -1, -1, -1},    // renamed: selection dropped
+        {ViewMode::Grades, -1, "Zebra", 1, -1, 50},         // nothing more
+        {ViewMode::Day, -1, "Biology", -1, -1, -1},         // always cleared
         {ViewMode::ClassDetail, -1, "Aardvark", 0, -1, 50}, // follows the class
         {ViewMode::ReminderDetail, 3, "Zebra", 2, 3, 50},
     };
@@ -179,7 +179,10 @@ TEST_F(ClassEditingTest, edit_givesTheDialogACopyAndFollowsTheClassWhenItsNewNam
     EXPECT_EQ(host.saves, 1);
 
     Select(ViewMode::Classes, -1);
-    dialogs.editClass = [](ClassForm &) -> bool { ADD_FAILURE() << "no class, no dialog"; return false; };
+    dialogs.editClass = [](ClassForm &) -> bool {
+        ADD_FAILURE() << "no class, no dialog";
+        return false;
+    };
     editor.EditClass();
 }
 
@@ -191,10 +194,8 @@ TEST_F(ClassEditingTest, remove_refusedWithoutUsableClassSelection)
         bool dateRow;
     };
     const Case refused[] = {
-        {ViewMode::Classes, -1, -1, false},
-        {ViewMode::Classes, 3, -1, false},
-        {ViewMode::Classes, 1, 0, false},
-        {ViewMode::InstructorDetail, 1, -1, false},
+        {ViewMode::Classes, -1, -1, false},     {ViewMode::Classes, 3, -1, false},
+        {ViewMode::Classes, 1, 0, false},       {ViewMode::InstructorDetail, 1, -1, false},
         {ViewMode::ReminderDetail, 1, 0, true},
     };
     for (const Case &c : refused) {

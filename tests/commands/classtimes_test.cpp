@@ -160,8 +160,8 @@ TEST(ClassTimesTest, selectionChange_commitsIntoThePreviousTimeFirst)
 TEST(ClassTimesTest, minusAndOk_removeSelectedThenSortStable)
 {
     ScriptedPrompter p;
-    ClassTimesEditor e({Time(6, 9, 0, 50), Time(2, 9, 0, 30), Time(2, 8, 0, 50),
-                        Time(2, 9, 0, 40)});
+    ClassTimesEditor e(
+        {Time(6, 9, 0, 50), Time(2, 9, 0, 30), Time(2, 8, 0, 50), Time(2, 9, 0, 40)});
     e.SelectionChanged(2);
     e.Minus();
     EXPECT_EQ(e.Selected(), -1);
@@ -170,7 +170,8 @@ TEST(ClassTimesTest, minusAndOk_removeSelectedThenSortStable)
     e.start = {1, 0};
     e.end = {2, 0};
     ASSERT_TRUE(e.Ok(p)); // no selection: nothing committed
-    EXPECT_EQ(e.Times(), CClassTimeArray({Time(2, 9, 0, 30), Time(2, 9, 0, 40), Time(6, 9, 0, 50)}));
+    EXPECT_EQ(e.Times(),
+              CClassTimeArray({Time(2, 9, 0, 30), Time(2, 9, 0, 40), Time(6, 9, 0, 50)}));
     EXPECT_TRUE(p.shown.empty());
 }
 

@@ -90,11 +90,32 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
         bool flip; // every flag takes both values over the cases
         std::vector<std::string> log;
     } cases[] = {
-        {"Dates, hide-days and scheme changed", ViewMode::Dates, true, 2, false, false, 3, false,
+        {"Dates, hide-days and scheme changed",
+         ViewMode::Dates,
+         true,
+         2,
+         false,
+         false,
+         3,
+         false,
          {"fonts", "rows 2", "repaint"}},
-        {"Classes, hide-days changed", ViewMode::Classes, true, 0, true, true, 5, false,
+        {"Classes, hide-days changed",
+         ViewMode::Classes,
+         true,
+         0,
+         true,
+         true,
+         5,
+         false,
          {"fonts", "repaint"}},
-        {"Dates, nothing changed", ViewMode::Dates, false, 0, true, true, 5, true,
+        {"Dates, nothing changed",
+         ViewMode::Dates,
+         false,
+         0,
+         true,
+         true,
+         5,
+         true,
          {"fonts", "repaint"}},
     };
     // The first day with a reminder is three days on.
@@ -124,17 +145,14 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
         EXPECT_EQ(v.m_nDayOffset, c.dayOffset);
         EXPECT_EQ(v.m_bHideNoDays, c.hideDays);
         EXPECT_EQ(v.m_nColorScheme, c.scheme);
-        EXPECT_EQ(std::vector<bool>({v.m_bTitleBars, v.m_bGradient, v.m_bHorzGradient,
-                                     v.m_bThinBar, v.m_bQuickView, v.m_bTimeFirst, v.m_bClearType}),
+        EXPECT_EQ(std::vector<bool>({v.m_bTitleBars, v.m_bGradient, v.m_bHorzGradient, v.m_bThinBar,
+                                     v.m_bQuickView, v.m_bTimeFirst, v.m_bClearType}),
                   std::vector<bool>({f, !f, f, !f, !f, !f, f}));
-        EXPECT_EQ(std::vector<int>({Settings::ReadInt(Key::ColorScheme),
-                                    Settings::ReadInt(Key::TitleBars),
-                                    Settings::ReadInt(Key::GradientOn),
-                                    Settings::ReadInt(Key::HorzGradient),
-                                    Settings::ReadInt(Key::ThinBar),
-                                    Settings::ReadInt(Key::QuickView),
-                                    Settings::ReadInt(Key::TimeFirst),
-                                    Settings::ReadInt(Key::ClearType)}),
+        EXPECT_EQ(std::vector<int>(
+                      {Settings::ReadInt(Key::ColorScheme), Settings::ReadInt(Key::TitleBars),
+                       Settings::ReadInt(Key::GradientOn), Settings::ReadInt(Key::HorzGradient),
+                       Settings::ReadInt(Key::ThinBar), Settings::ReadInt(Key::QuickView),
+                       Settings::ReadInt(Key::TimeFirst), Settings::ReadInt(Key::ClearType)}),
                   std::vector<int>({c.scheme, f, !f, f, !f, !f, !f, f}));
     }
     // Hide-days is the View page's own to write.
@@ -236,7 +254,8 @@ TEST_F(ConfigurationTest, newTerm_failureIsTold_backupUnderAnotherNameIsTold)
     Apply(ViewOptions::FromView(v), r);
     EXPECT_EQ(term, MakeTerm(1, 1));
     ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_TRUE(prompter.shown[1].text.startsWith(QStringLiteral("Your changes could not be saved.")));
+    EXPECT_TRUE(
+        prompter.shown[1].text.startsWith(QStringLiteral("Your changes could not be saved.")));
     EXPECT_EQ(prompter.shown[1].caption, QStringLiteral("Quillbox"));
 }
 
@@ -250,13 +269,29 @@ TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
         ViewMode after;
         std::vector<std::string> log;
     } cases[] = {
-        {"cleanup in reminder detail", ViewMode::ReminderDetail, ViewMode::ClassDetail, false,
-         ViewMode::ClassDetail, {"fonts", "back", "repaint"}},
-        {"cleanup in reminder detail, nowhere back", ViewMode::ReminderDetail, ViewMode::None,
-         false, ViewMode::Dates, {"fonts", "back", "no list", "repaint"}},
-        {"cleanup in class detail", ViewMode::ClassDetail, ViewMode::None, false,
-         ViewMode::ClassDetail, {"fonts", "list", "repaint"}},
-        {"new term in class detail", ViewMode::ClassDetail, ViewMode::None, true, ViewMode::Dates,
+        {"cleanup in reminder detail",
+         ViewMode::ReminderDetail,
+         ViewMode::ClassDetail,
+         false,
+         ViewMode::ClassDetail,
+         {"fonts", "back", "repaint"}},
+        {"cleanup in reminder detail, nowhere back",
+         ViewMode::ReminderDetail,
+         ViewMode::None,
+         false,
+         ViewMode::Dates,
+         {"fonts", "back", "no list", "repaint"}},
+        {"cleanup in class detail",
+         ViewMode::ClassDetail,
+         ViewMode::None,
+         false,
+         ViewMode::ClassDetail,
+         {"fonts", "list", "repaint"}},
+        {"new term in class detail",
+         ViewMode::ClassDetail,
+         ViewMode::None,
+         true,
+         ViewMode::Dates,
          {"fonts", "no list", "repaint"}},
     };
     int minute = 0;
@@ -300,9 +335,9 @@ TEST_F(ConfigurationTest, maintenancePage_questionsRequestsAndDisabledButtons)
     };
     page.PressCleanup();
     prompter.answers = {Prompter::No, Prompter::No, Prompter::Yes, Prompter::Yes};
-    page.PressNewTerm();                         // No
-    page.PressRestore(picker("/x.stn", true));   // No: the picker does not open
-    page.PressRestore(picker("/x.stn", false));  // Yes, then Cancel in the picker
+    page.PressNewTerm();                        // No
+    page.PressRestore(picker("/x.stn", true));  // No: the picker does not open
+    page.PressRestore(picker("/x.stn", false)); // Yes, then Cancel in the picker
     EXPECT_EQ(picks, 1);
     EXPECT_FALSE(page.Requests().newTerm || page.Requests().restore);
     EXPECT_EQ(std::vector<bool>({page.Enabled(B::Cleanup), page.Enabled(B::NewTerm),
@@ -318,9 +353,10 @@ TEST_F(ConfigurationTest, maintenancePage_questionsRequestsAndDisabledButtons)
     ASSERT_EQ(prompter.shown.size(), 5u);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(prompter.shown[i].text, MaintenancePage::NewTermQuestion());
-    EXPECT_EQ(prompter.shown[4].text,
-              "A file by the name of \"QuillboxStudent-7-9-2003-2140.stn\" will be created in the \"" +
-                  QDir::toNativeSeparators(DocumentsDir()) + "\" directory for synching.");
+    EXPECT_EQ(
+        prompter.shown[4].text,
+        "A file by the name of \"QuillboxStudent-7-9-2003-2140.stn\" will be created in the \"" +
+            QDir::toNativeSeparators(DocumentsDir()) + "\" directory for synching.");
     EXPECT_FALSE(prompter.shown[4].question);
 
     prompter.answers = {Prompter::Yes};

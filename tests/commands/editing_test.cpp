@@ -10,7 +10,10 @@
 
 namespace {
 
-CTime At(int y, int mo, int d, int h = 0, int mi = 0) { return CTime::FromLocal(y, mo, d, h, mi, 0); }
+CTime At(int y, int mo, int d, int h = 0, int mi = 0)
+{
+    return CTime::FromLocal(y, mo, d, h, mi, 0);
+}
 
 CClassTime Meets(int day, int hour, int minute)
 {
@@ -101,19 +104,31 @@ TEST(ReminderRulesTest, defaultDue_nextMeetingAfterToday)
         CTime want;
     } cases[] = {
         {"no meetings: today at noon", At(2003, 10, 13, 8), {}, At(2003, 10, 13, 12)},
-        {"Monday with Monday and Wednesday times", At(2003, 10, 13, 8),
-         {Meets(2, 9, 0), Meets(4, 10, 30)}, At(2003, 10, 15, 10, 30)},
-        {"only today's weekday: a week later", At(2003, 10, 13, 8), {Meets(2, 9, 0)},
+        {"Monday with Monday and Wednesday times",
+         At(2003, 10, 13, 8),
+         {Meets(2, 9, 0), Meets(4, 10, 30)},
+         At(2003, 10, 15, 10, 30)},
+        {"only today's weekday: a week later",
+         At(2003, 10, 13, 8),
+         {Meets(2, 9, 0)},
          At(2003, 10, 20, 9)},
-        {"two times that day: the later in the list", At(2003, 10, 13, 8),
-         {Meets(4, 14, 0), Meets(4, 9, 15)}, At(2003, 10, 15, 9, 15)},
-        {"Monday with a Tuesday time: tomorrow", At(2003, 10, 13, 8), {Meets(3, 9, 0)},
+        {"two times that day: the later in the list",
+         At(2003, 10, 13, 8),
+         {Meets(4, 14, 0), Meets(4, 9, 15)},
+         At(2003, 10, 15, 9, 15)},
+        {"Monday with a Tuesday time: tomorrow",
+         At(2003, 10, 13, 8),
+         {Meets(3, 9, 0)},
          At(2003, 10, 14, 9)},
         {"over a month's end", At(2003, 10, 31, 8), {Meets(2, 9, 0)}, At(2003, 11, 3, 9)},
         // 00:30 on the day clocks fall back: 24 hours later is still that Sunday.
-        {"never today across a clock change", At(2003, 10, 26, 0, 30), {Meets(1, 10, 0)},
+        {"never today across a clock change",
+         At(2003, 10, 26, 0, 30),
+         {Meets(1, 10, 0)},
          At(2003, 11, 2, 10)},
-        {"a damaged meeting day: today at noon", At(2003, 10, 13, 8), {Meets(9, 9, 0)},
+        {"a damaged meeting day: today at noon",
+         At(2003, 10, 13, 8),
+         {Meets(9, 9, 0)},
          At(2003, 10, 13, 12)},
     };
     for (const auto &c : cases) {
@@ -300,9 +315,9 @@ TEST_F(EditingTest, editTarget_byViewAndSelection)
         {ViewMode::Calendar, 0, -1, 40, -1, false, false, Editor::Target::None},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::Message() << "view " << c.mode << " class " << c.selClass
-                                          << " reminder " << c.selReminder << " list "
-                                          << c.listRow);
+        SCOPED_TRACE(::testing::Message()
+                     << "view " << c.mode << " class " << c.selClass << " reminder "
+                     << c.selReminder << " list " << c.listRow);
         Select(c.mode, c.selClass, c.selReminder, c.marker);
         host.listRow = c.listRow;
         v.m_bInstructorRowSel = c.instructorRow;

@@ -39,9 +39,8 @@ TEST(GradeChartTest, presets_rowsInOrder)
 TEST(GradeChartTest, firstOutOfOrder_equalPercentagesPass)
 {
     EXPECT_EQ(GradeChart::FirstOutOfOrder({}), -1);
-    EXPECT_EQ(GradeChart::FirstOutOfOrder(
-                  {CGradeType("A", 4, 90), CGradeType("B", 3, 90), CGradeType("C", 2, 95),
-                   CGradeType("D", 1, 99)}),
+    EXPECT_EQ(GradeChart::FirstOutOfOrder({CGradeType("A", 4, 90), CGradeType("B", 3, 90),
+                                           CGradeType("C", 2, 95), CGradeType("D", 1, 99)}),
               2);
 }
 
@@ -73,8 +72,8 @@ TEST(GradeListTest, plus_onLastRowAsksWhereElseInsertsAbove)
         int blankAt;
         bool asked;
     };
-    const Case cases[] = {{3, Prompter::Yes, 4, true}, {3, Prompter::No, 3, true},
-                          {1, Prompter::Yes, 1, false}};
+    const Case cases[] = {
+        {3, Prompter::Yes, 4, true}, {3, Prompter::No, 3, true}, {1, Prompter::Yes, 1, false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.row);
         ScriptedPrompter p;

@@ -24,10 +24,10 @@ protected:
             QAction *chosen = nullptr;
             for (QAction *a : menu->actions()) {
                 const int id = a->data().toInt();
-                items.push_back(a->isSeparator() ? std::string("-")
-                                                 : a->text().toStdString() + " " +
-                                                       std::to_string(id) +
-                                                       (a->isEnabled() ? "" : " (off)"));
+                items.push_back(a->isSeparator()
+                                    ? std::string("-")
+                                    : a->text().toStdString() + " " + std::to_string(id) +
+                                          (a->isEnabled() ? "" : " (off)"));
                 if (!a->isSeparator() && id == command && command)
                     chosen = a;
             }
@@ -53,11 +53,11 @@ TEST_F(MenuExitTest, menu_itsItemsInOrder_secondSlotOrFirstInDetails)
     TapSlot(1);
     ASSERT_EQ(menusShown, 1);
     EXPECT_EQ(menuAt, V().mapToGlobal(QPoint(58, V().height() - 25)));
-    EXPECT_EQ(items, (std::vector<std::string>{
-                         "About ... 57664", "Show Welcome 32779", "-", "Add Class... 32773",
-                         "Remove Class... 32774", "-", "Add Reminder... 32780",
-                         "Remove Reminder 32778", "-", "Export Term... 32790",
-                         "Configuration 32775", "-", "Exit 57665"}));
+    EXPECT_EQ(items, (std::vector<std::string>{"About ... 57664", "Show Welcome 32779", "-",
+                                               "Add Class... 32773", "Remove Class... 32774", "-",
+                                               "Add Reminder... 32780", "Remove Reminder 32778",
+                                               "-", "Export Term... 32790", "Configuration 32775",
+                                               "-", "Exit 57665"}));
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
 
     // First in the class and reminder details, second again in the Calendar.

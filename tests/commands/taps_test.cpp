@@ -5,8 +5,8 @@
 
 #include "model/dates.h"
 
-#include "view/qtsurface.h"
 #include "view/listfill.h"
+#include "view/qtsurface.h"
 
 #include <QHeaderView>
 
@@ -51,9 +51,12 @@ TEST_F(TapTest, listViews_everyRowSelectsWhatItShows_andNothingBesideTheRows)
 {
     Open(SmallTerm());
     // Headings in name order; under each the reminders due from today, soonest first.
-    CheckRows({{K::Class, "Algebra/"}, {K::Reminder, "Algebra/Homework 5"},
-               {K::Reminder, "Algebra/Quiz 2"}, {K::Class, "Biology/"},
-               {K::Reminder, "Biology/Lab report"}, {K::Reminder, "Biology/Essay"},
+    CheckRows({{K::Class, "Algebra/"},
+               {K::Reminder, "Algebra/Homework 5"},
+               {K::Reminder, "Algebra/Quiz 2"},
+               {K::Class, "Biology/"},
+               {K::Reminder, "Biology/Lab report"},
+               {K::Reminder, "Biology/Essay"},
                {K::Class, "Chemistry/"}});
     EXPECT_EQ(Rows().front().markerY, 30);
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes); // a tap only marks
@@ -64,9 +67,16 @@ TEST_F(TapTest, listViews_everyRowSelectsWhatItShows_andNothingBesideTheRows)
     ExpectTapsChangeNothing({{10, mid}, {rem.hit.r + 2, mid}});
 
     V().SelectViewType(int(ViewMode::Dates));
-    CheckRows({{K::Date, "/"}, {K::Reminder, "Biology/Lab report"}, {K::Date, "/"},
-               {K::Reminder, "Algebra/Homework 5"}, {K::Date, "/"}, {K::Reminder, "Biology/Essay"},
-               {K::Date, "/"}, {K::Date, "/"}, {K::Date, "/"}, {K::Reminder, "Algebra/Quiz 2"}});
+    CheckRows({{K::Date, "/"},
+               {K::Reminder, "Biology/Lab report"},
+               {K::Date, "/"},
+               {K::Reminder, "Algebra/Homework 5"},
+               {K::Date, "/"},
+               {K::Reminder, "Biology/Essay"},
+               {K::Date, "/"},
+               {K::Date, "/"},
+               {K::Date, "/"},
+               {K::Reminder, "Algebra/Quiz 2"}});
     TapRow(*FindDateRow(10, 16));
     EXPECT_EQ(FormatLongDate(S().m_timeDay), "Thursday, October 16, 2003");
     // October 18 has no reminder: its "Nothing..." line lies between its heading and the next.
@@ -97,8 +107,8 @@ TEST_F(TapTest, detailViews_lineRowsSetTheirFlags_otherTapsUnmark)
     TapRow(rows[0]);
     EXPECT_TRUE(S().m_bInstructorRowSel);
     EXPECT_EQ(rows[0].markerY, rows[0].hit.t + 2);
-    EXPECT_EQ(Where(), "ClassDetail < Classes: Biology/ @" + std::to_string(rows[0].markerY) +
-                           " +list");
+    EXPECT_EQ(Where(),
+              "ClassDetail < Classes: Biology/ @" + std::to_string(rows[0].markerY) + " +list");
     Tap(20, 32); // the class name
     EXPECT_FALSE(S().m_bInstructorRowSel);
     EXPECT_EQ(Where(), "ClassDetail < Classes: Biology/ @-1 +list");
@@ -388,9 +398,12 @@ TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemov
     const QString wednesday = Meets(4, 9).GetText(true) + QStringLiteral("  ");
     // The first and last pixel of the W; then the blank after it, above and below the letters,
     // and Tuesday, which has no meeting.
-    const struct { int x, y; bool peek; } presses[] = {
-        {wLeft, y, true},           {wLeft + w("W") - 1, y, true}, {wLeft + w("W"), y, false},
-        {wLeft, H1 + 37, false},    {wLeft, H1 + 38 + H2, false},  {mLeft + w("M "), y, false}};
+    const struct {
+        int x, y;
+        bool peek;
+    } presses[] = {
+        {wLeft, y, true},        {wLeft + w("W") - 1, y, true}, {wLeft + w("W"), y, false},
+        {wLeft, H1 + 37, false}, {wLeft, H1 + 38 + H2, false},  {mLeft + w("M "), y, false}};
     for (const auto &p : presses) {
         SCOPED_TRACE(testing::Message() << "press at " << p.x << "," << p.y);
         const std::optional<PeekBox> box = press(p.x, p.y);
@@ -446,8 +459,8 @@ namespace {
 TEST_F(TapTest, classDetail_reminderListUsesTheViewsFont_datesKeepTheirAmPm)
 {
     CStudent term;
-    term.AddClass(Course("Art", "Monet", true, {},
-                         {Rem("Sketch", CTime::FromLocal(2003, 10, 16, 9, 0, 0))}));
+    term.AddClass(
+        Course("Art", "Monet", true, {}, {Rem("Sketch", CTime::FromLocal(2003, 10, 16, 9, 0, 0))}));
     Open(term);
     OpenClassDetail("Art");
     CListColorCtrl *list = V().ReminderList();

@@ -102,8 +102,9 @@ TEST_F(TransitionTest, twoViewsThenBackThenBack_secondBackDoesNothing)
     const CClass &algebra = ClassAt(ClassIndex("Algebra"));
     ASSERT_EQ(V().ReminderList()->topLevelItemCount(), algebra.m_reminders.size());
     for (int i = 0; i < algebra.m_reminders.size(); ++i)
-        EXPECT_TRUE(V().ReminderList()->topLevelItem(i)->text(0).endsWith(
-            algebra.m_reminders[i].m_strName)) << "row " << i;
+        EXPECT_TRUE(
+            V().ReminderList()->topLevelItem(i)->text(0).endsWith(algebra.m_reminders[i].m_strName))
+            << "row " << i;
     EXPECT_EQ(V().ReminderList()->SelectedRow(), -1);
 
     const int quiz = ReminderIndex("Algebra", "Quiz 2");

@@ -276,7 +276,8 @@ std::vector<int64_t> Conversions()
     for (int64_t t = 1704067200; t < 1735689600; t += 7 * 3600) {
         const CTime::Fields f = CTime(t).GetLocal();
         out.push_back(((f.month * 32 + f.day) * 24 + f.hour) * 60 + f.minute);
-        out.push_back(CTime::FromLocal(f.year, f.month, f.day, f.hour, f.minute, f.second).GetTime());
+        out.push_back(
+            CTime::FromLocal(f.year, f.month, f.day, f.hour, f.minute, f.second).GetTime());
     }
     return out;
 }

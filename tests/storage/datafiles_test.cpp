@@ -300,7 +300,8 @@ TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFil
 
     SaveReport report;
     {
-        FileSizeLimit limit(64 * 1024); // the old files and the instructor list fit; the big term not
+        FileSizeLimit limit(64 *
+                            1024); // the old files and the instructor list fit; the big term not
         report = SaveData(bigTerm, MakeTeachers(2));
     }
 

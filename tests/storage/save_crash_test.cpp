@@ -74,7 +74,8 @@ TEST(SaveCrash, killedAtRandomMoments_fileAlwaysHoldsOneWholeTerm)
     QStringList files = QDir(dir.path()).entryList(QDir::Files);
     EXPECT_EQ(files.removeAll(QString::fromLatin1(kStudentFile)), 1);
     EXPECT_EQ(files.removeAll(QString::fromLatin1(kTeachersFile)), 1);
-    const QRegularExpression temporary(QStringLiteral("^(studentdef\\.stn|teachers\\.dat)\\.\\w{6}$"));
+    const QRegularExpression temporary(
+        QStringLiteral("^(studentdef\\.stn|teachers\\.dat)\\.\\w{6}$"));
     for (const QString &name : files)
         EXPECT_TRUE(temporary.match(name).hasMatch()) << name.toStdString();
     SetDataDir(QString());

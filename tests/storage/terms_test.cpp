@@ -5,8 +5,8 @@
 #include "storage/datafolder.h"
 #include "storage/terms.h"
 #include "support/files.h"
-#include "support/termbuilder.h"
 #include "support/pinnedclock.h"
+#include "support/termbuilder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -104,9 +104,8 @@ TEST_F(TermsTest, newTermAndRestore_saveUnsavedChangesIntoTheSetAsideFile)
         term.m_classes[1].m_reminders.removeFirst();
         const CStudent shown = term;
         const CTime now = Pin(At(2004, 3, 3, 14, 7));
-        const QString aside =
-            restore ? RestoreTerm(chosen, term, m_teachers, now).asidePath
-                    : StartNewTerm(term, m_teachers, now).path;
+        const QString aside = restore ? RestoreTerm(chosen, term, m_teachers, now).asidePath
+                                      : StartNewTerm(term, m_teachers, now).path;
         ASSERT_FALSE(aside.isEmpty());
         CStudent kept;
         EXPECT_EQ(ReadStudentFile(aside, kept).status, FileReadResult::Whole);
@@ -151,9 +150,9 @@ TEST_F(TermsTest, restoreOfMissingOrUnreadableFile_changesNothing_andSaysWhy)
         QString chosen;
         FileReadResult::Status read;
         const char *told;
-    } cases[] = {{m_dir.filePath(QStringLiteral("gone.stn")), FileReadResult::Missing,
-                  "could not be found"},
-                 {folder, FileReadResult::Unreadable, "could not be read"}};
+    } cases[] = {
+        {m_dir.filePath(QStringLiteral("gone.stn")), FileReadResult::Missing, "could not be found"},
+        {folder, FileReadResult::Unreadable, "could not be read"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.chosen.toStdString());
         CStudent term = MakeTerm(2, 2);
@@ -290,8 +289,7 @@ TEST_F(TermsTest, backup_savesAndCopiesTheTerm_underAFreeName_makingTheFolder)
 
     term = MakeTerm(1, 1);
     const TermReport second = BackupTerm(term, m_teachers, now);
-    EXPECT_EQ(second.path,
-              DocumentsDir() + QStringLiteral("/QuillboxStudent-7-9-2003-2140-2.stn"));
+    EXPECT_EQ(second.path, DocumentsDir() + QStringLiteral("/QuillboxStudent-7-9-2003-2140-2.stn"));
     EXPECT_EQ(ReadBytes(second.path), EncodeStudent(term));
     EXPECT_EQ(ReadBytes(first.path), EncodeStudent(MakeTerm(2, 3)));
 
@@ -306,9 +304,9 @@ TEST_F(TermsTest, backup_savesAndCopiesTheTerm_underAFreeName_makingTheFolder)
     const TermReport failed = BackupTerm(term, m_teachers, now);
     EXPECT_FALSE(failed.done);
     EXPECT_TRUE(failed.path.isEmpty());
-    EXPECT_EQ(failed.message.toStdString(),
-              "No backup copy was made: the folder " + DocumentsDir().toStdString() +
-                  " could not be made.");
+    EXPECT_EQ(failed.message.toStdString(), "No backup copy was made: the folder " +
+                                                DocumentsDir().toStdString() +
+                                                " could not be made.");
 }
 
 TEST(CleanupOldReminders, removesUngradedRemindersDueMoreThanSevenDaysAgo)

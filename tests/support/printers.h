@@ -5,4 +5,7 @@
 
 #include <ostream>
 
-inline std::ostream &operator<<(std::ostream &os, ViewMode m) { return os << static_cast<int>(m); }
+inline std::ostream &operator<<(std::ostream &os, ViewMode m)
+{
+    return os << static_cast<int>(m);
+}

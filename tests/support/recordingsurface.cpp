@@ -3,13 +3,19 @@
 int RecordingSurface::CharWidth(FontRole f)
 {
     switch (f) {
-    case FontRole::Bold: return 6;
-    case FontRole::Large: return 9;
-    default: return 5;
+    case FontRole::Bold:
+        return 6;
+    case FontRole::Large:
+        return 9;
+    default:
+        return 5;
     }
 }
 
-int RecordingSurface::CellHeight(FontRole f) { return f == FontRole::Large ? 17 : 11; }
+int RecordingSurface::CellHeight(FontRole f)
+{
+    return f == FontRole::Large ? 17 : 11;
+}
 
 QSize RecordingSurface::TextExtent(const QString &text)
 {
@@ -41,8 +47,14 @@ void RecordingSurface::Line(int x1, int y1, int x2, int y2, QColor c)
 void RecordingSurface::DrawBitmap(int x, int y, int resourceId, bool whiteTransparent, int srcW,
                                   int srcH)
 {
-    ops.push_back({Kind::Bitmap, {x, y, x + (srcW < 0 ? 0 : srcW), y + (srcH < 0 ? 0 : srcH)}, {},
-                   m_font, {}, {}, resourceId, whiteTransparent});
+    ops.push_back({Kind::Bitmap,
+                   {x, y, x + (srcW < 0 ? 0 : srcW), y + (srcH < 0 ? 0 : srcH)},
+                   {},
+                   m_font,
+                   {},
+                   {},
+                   resourceId,
+                   whiteTransparent});
 }
 
 void RecordingSurface::FocusRect(const Rect &r)

@@ -11,8 +11,8 @@ public:
     enum class Kind { Text, Fill, Rectangle, Line, Bitmap, Focus, Wrapped };
     struct Op {
         Kind kind;
-        Rect rect;          // Text: (x, y, x + width, y + height); Line: (x1, y1, x2, y2)
-        QString text;       // Text
+        Rect rect;    // Text: (x, y, x + width, y + height); Line: (x1, y1, x2, y2)
+        QString text; // Text
         FontRole font = FontRole::Normal;
         QColor color;       // text colour, fill colour, pen colour
         QColor brush;       // Rectangle fill (invalid when none)

@@ -11,20 +11,20 @@
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/settings.h"
-#include "ui/listcolorctrl.h"
-#include "ui/mainframe.h"
-#include "ui/quillboxview.h"
+#include "support/isolatedsettings.h"
+#include "support/pinnedclock.h"
 #include "support/printers.h"
 #include "support/recordingsurface.h"
 #include "support/scripteddialogs.h"
-#include "view/rows.h"
+#include "ui/listcolorctrl.h"
+#include "ui/mainframe.h"
+#include "ui/quillboxview.h"
 #include "view/images.h"
+#include "view/rows.h"
 #include "view/viewpainter.h"
-#include "support/isolatedsettings.h"
-#include "support/pinnedclock.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QSettings>
@@ -51,7 +51,10 @@ inline std::ostream &operator<<(std::ostream &os, const QColor &c)
 {
     return os << "rgb(" << c.red() << "," << c.green() << "," << c.blue() << ")";
 }
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace viewtest {
 
@@ -68,16 +71,29 @@ inline const QColor kGreenRow(215, 230, 175); // scheme 0's row colour
 
 // The images the views draw (their numbers are checked in images_test and drawing_test).
 enum Img : int {
-    kBack = Res::Back, kMarkRight = Res::MarkerRight, kMarkLeft = Res::MarkerLeft,
-    kTick = Res::DoneMark, kBang = Res::PriorityMark, kArrowUp = Res::ArrowUp,
-    kArrowDown = Res::ArrowDown, kBannerClasses = Res::BannerClasses,
-    kBannerDates = Res::BannerDates, kBannerGrades = Res::BannerGrades, kBannerDay = Res::BannerDay,
-    kBannerClass = Res::BannerClass, kBannerNoTitle = Res::BannerNoTitle,
-    kBannerReminder = Res::BannerReminder, kBannerInstructor = Res::BannerInstructor,
-    kDetailTick = Res::DetailDoneMark, kDetailBang = Res::DetailPriorityMark,
+    kBack = Res::Back,
+    kMarkRight = Res::MarkerRight,
+    kMarkLeft = Res::MarkerLeft,
+    kTick = Res::DoneMark,
+    kBang = Res::PriorityMark,
+    kArrowUp = Res::ArrowUp,
+    kArrowDown = Res::ArrowDown,
+    kBannerClasses = Res::BannerClasses,
+    kBannerDates = Res::BannerDates,
+    kBannerGrades = Res::BannerGrades,
+    kBannerDay = Res::BannerDay,
+    kBannerClass = Res::BannerClass,
+    kBannerNoTitle = Res::BannerNoTitle,
+    kBannerReminder = Res::BannerReminder,
+    kBannerInstructor = Res::BannerInstructor,
+    kDetailTick = Res::DetailDoneMark,
+    kDetailBang = Res::DetailPriorityMark,
 };
 
-inline CTime Now() { return At(2003, 10, 15, 10, 0); }
+inline CTime Now()
+{
+    return At(2003, 10, 15, 10, 0);
+}
 
 inline CAssignment Rem(const QString &name, CTime due, bool high = false, bool done = false)
 {
@@ -129,7 +145,10 @@ struct Txt {
 };
 
 // A heading on a title bar: white at x 8.
-inline Txt Heading(const QString &text, int y) { return {text, 8, y, F::Normal, kWhite}; }
+inline Txt Heading(const QString &text, int y)
+{
+    return {text, 8, y, F::Normal, kWhite};
+}
 
 // A laid-out hit row, comparable.
 struct Hit {
@@ -269,11 +288,13 @@ inline CStudent SmallTerm()
 {
     CStudent s;
     s.AddClass(Course("Chemistry", "Curie", false, {Meets(6, 11)}));
-    s.AddClass(Course("Biology", "Hooke", true, {Meets(4, 13)},
-                      {Rem("Lab report", At(2003, 10, 15, 14)), Rem("Essay", At(2003, 10, 17, 12))}));
-    s.AddClass(Course("Algebra", "Euler", true, {Meets(2, 9), Meets(4, 9)},
-                      {Rem("Homework 5", At(2003, 10, 16, 9)), Rem("Quiz 2", At(2003, 10, 20, 9), true),
-                       Rem("Old test", At(2003, 10, 1, 9))}));
+    s.AddClass(
+        Course("Biology", "Hooke", true, {Meets(4, 13)},
+               {Rem("Lab report", At(2003, 10, 15, 14)), Rem("Essay", At(2003, 10, 17, 12))}));
+    s.AddClass(
+        Course("Algebra", "Euler", true, {Meets(2, 9), Meets(4, 9)},
+               {Rem("Homework 5", At(2003, 10, 16, 9)), Rem("Quiz 2", At(2003, 10, 20, 9), true),
+                Rem("Old test", At(2003, 10, 1, 9))}));
     return s;
 }
 
@@ -362,9 +383,9 @@ protected:
     // and Sel(): "class/reminder @marker", with "+list" while the reminder list shows.
     std::string Where()
     {
-        static const char *const modes[] = {"Classes", "Dates",          "Calendar",
-                                            "Grades",  "Day",            "ClassDetail",
-                                            "?",       "ReminderDetail", "InstructorDetail"};
+        static const char *const modes[] = {
+            "Classes",     "Dates", "Calendar",       "Grades",          "Day",
+            "ClassDetail", "?",     "ReminderDetail", "InstructorDetail"};
         const auto mode = [](ViewMode v) {
             const int m = static_cast<int>(v);
             return m >= 0 && m <= 8 ? modes[m] : "-";
@@ -448,9 +469,9 @@ protected:
         ASSERT_TRUE(list->isVisible());
         QTreeWidgetItem *item = list->topLevelItem(n);
         ASSERT_NE(item, nullptr);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          {CListColorCtrl::kImageColumnWidth + 30,
-                           list->visualItemRect(item).center().y()});
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, Qt::NoModifier,
+            {CListColorCtrl::kImageColumnWidth + 30, list->visualItemRect(item).center().y()});
     }
     // From the Classes view: a class or a reminder, then View. From anywhere: a Dates day, View.
     void OpenClassDetail(const QString &cls)

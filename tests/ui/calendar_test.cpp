@@ -2,20 +2,20 @@
 // counts, hit test, the real view's cache and taps, and the Select Month and Calendar dialogs.
 // A 240 x 268 client gives the grid (8, 48, 233, 238), y0 = 63, columns 32 wide, rows 35 high.
 
-#include "view/calendarview.h"
 #include "ui/selectmonthdlg.h"
+#include "view/calendarview.h"
 
 #include "storage/datafolder.h"
-#include "support/termbuilder.h"
-#include "view/drawing.h"
-#include "view/images.h"
-#include "ui/listcolorctrl.h"
-#include "ui/quillboxview.h"
-#include "support/recordingsurface.h"
-#include "view/textviews.h"
 #include "support/isolatedsettings.h"
 #include "support/pinnedclock.h"
+#include "support/recordingsurface.h"
 #include "support/scripteddialogs.h"
+#include "support/termbuilder.h"
+#include "ui/listcolorctrl.h"
+#include "ui/quillboxview.h"
+#include "view/drawing.h"
+#include "view/images.h"
+#include "view/textviews.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,7 +43,6 @@ using Rects = std::vector<Rect>;
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kGrid(105, 120, 120);
 const QColor kOutFill(175, 190, 190), kTodayFill(215, 230, 175), kDarkRed(100, 0, 0);
 enum Img : int { kPage = 184, kBang = 185, kClock = 186 };
-
 
 CAssignment Rem(CTime due, bool high = false, bool done = false)
 {

@@ -1,7 +1,7 @@
 // Setup Class: the controls' wiring, OK's refusals, New instructor and the command bar's hit areas.
 
-#include "support/scripteddialogs.h"
 #include "modal.h"
+#include "support/scripteddialogs.h"
 #include "ui/classdlg.h"
 #include "ui/classtimesdlg.h"
 #include "ui/editkit.h"
@@ -26,7 +26,10 @@ CTeacher Teacher(const QString &last)
     return t;
 }
 
-QPoint Slot(const QWidget &w, int slot) { return {8 + 25 * slot + 10, w.height() - 15}; }
+QPoint Slot(const QWidget &w, int slot)
+{
+    return {8 + 25 * slot + 10, w.height() - 15};
+}
 
 TEST(ClassDlgTest, wiring_okRefusalsNewInstructorAndCommandBar)
 {

@@ -151,10 +151,9 @@ TEST_F(ConfigSheetTest, maintenanceButtons_recordRequestsAndDisable)
     pickedFile = QStringLiteral("/terms/SDBackupEnd-1-2-2003-95");
     auto sheet = Sheet();
     sheet->Tabs()->setCurrentIndex(2);
-    QPushButton *buttons[] = {Find<QPushButton>(sheet.get(), "cleanup"),
-                              Find<QPushButton>(sheet.get(), "newTerm"),
-                              Find<QPushButton>(sheet.get(), "restore"),
-                              Find<QPushButton>(sheet.get(), "backup")};
+    QPushButton *buttons[] = {
+        Find<QPushButton>(sheet.get(), "cleanup"), Find<QPushButton>(sheet.get(), "newTerm"),
+        Find<QPushButton>(sheet.get(), "restore"), Find<QPushButton>(sheet.get(), "backup")};
     buttons[3]->click();
     EXPECT_FALSE(buttons[3]->isEnabled());
     EXPECT_TRUE(buttons[0]->isEnabled() && buttons[1]->isEnabled() && buttons[2]->isEnabled());

@@ -1,7 +1,7 @@
 // Class Times, Textbooks with Text Setup, and Grade List: each dialog's wiring.
 
-#include "support/scripteddialogs.h"
 #include "modal.h"
+#include "support/scripteddialogs.h"
 #include "ui/classtimesdlg.h"
 #include "ui/editkit.h"
 #include "ui/gradelistdlg.h"
@@ -30,7 +30,10 @@ template <typename W> W *Child(QWidget &d, const char *name)
     return w;
 }
 
-QPoint Slot(const QWidget &w, int slot) { return {8 + 25 * slot + 10, w.height() - 15}; }
+QPoint Slot(const QWidget &w, int slot)
+{
+    return {8 + 25 * slot + 10, w.height() - 15};
+}
 
 TEST(ClassTimesDlgTest, wiring_statesPickersListAndOk)
 {
@@ -100,7 +103,8 @@ TEST(TextbooksDlgTest, wiring_totalCommandBarSetupAndPriceFilter)
     EXPECT_FALSE(RunModal([&] { QTest::mouseClick(&dlg, Qt::LeftButton, {}, Slot(dlg, 3)); },
                           [](QWidget *w) {
                               EXPECT_FALSE(w->findChild<QLineEdit *>("name")->isEnabled());
-                              EXPECT_FALSE(w->findChild<QPlainTextEdit *>("description")->isEnabled());
+                              EXPECT_FALSE(
+                                  w->findChild<QPlainTextEdit *>("description")->isEnabled());
                               w->close();
                           }));
     QTest::mouseClick(&dlg, Qt::LeftButton, {}, Slot(dlg, 1));

@@ -1,7 +1,7 @@
 // Registration of the student file type under a data home of the test's own.
 
-#include "ui/filetype.h"
 #include "support/scripteddialogs.h"
+#include "ui/filetype.h"
 #include "view/images.h"
 
 #include <QDateTime>

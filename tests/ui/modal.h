@@ -9,7 +9,8 @@
 #include <functional>
 
 // Says whether the dialog had to be rescued.
-inline bool RunModal(const std::function<void()> &open, const std::function<void(QWidget *)> &answer)
+inline bool RunModal(const std::function<void()> &open,
+                     const std::function<void(QWidget *)> &answer)
 {
     bool answered = false;
     QTimer poll;

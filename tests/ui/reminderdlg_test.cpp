@@ -12,7 +12,10 @@
 
 namespace {
 
-CTime At(int y, int mo, int d, int h, int mi) { return CTime::FromLocal(y, mo, d, h, mi, 0); }
+CTime At(int y, int mo, int d, int h, int mi)
+{
+    return CTime::FromLocal(y, mo, d, h, mi, 0);
+}
 
 TEST(ReminderDlgTest, loadThenForm_roundTripsEveryField)
 {

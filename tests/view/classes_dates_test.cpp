@@ -4,8 +4,8 @@
 #include "support/view_fixture.h"
 
 #include "model/dates.h"
-#include "view/textviews.h"
 #include "support/pinnedclock.h"
+#include "view/textviews.h"
 
 using namespace viewtest;
 
@@ -23,9 +23,13 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
     };
     p.Paint(ViewMode::Classes);
     // Stored latest first: Essay 0, Quiz 1, Lab 2, Old 3.
-    EXPECT_EQ(p.Texts(), (Txts{Heading("Biology", 30), {"Lab", 18, 46, F::Link}, {"-", 43, 46},
-                               {"10/16/2003 at 9:00 AM", 58, 46}, {"Quiz", 18, 62, F::Link},
-                               {"-", 48, 62}, {"10/20/2003 at 1:30 PM", 63, 62},
+    EXPECT_EQ(p.Texts(), (Txts{Heading("Biology", 30),
+                               {"Lab", 18, 46, F::Link},
+                               {"-", 43, 46},
+                               {"10/16/2003 at 9:00 AM", 58, 46},
+                               {"Quiz", 18, 62, F::Link},
+                               {"-", 48, 62},
+                               {"10/20/2003 at 1:30 PM", 63, 62},
                                Heading("Chem", 78)}));
     // Reminder rows reach from x 18 to the end of the due text.
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 28, 238, 43}, 30, 0},
@@ -66,23 +70,27 @@ TEST(ClassesView, reminderDueEarlierToday_listedFirstInGreyWithItsMark)
 {
     ViewPaint p;
     p.student.m_classes = {
-        Cls("Art", {Rem("Past", At(2003, 10, 14, 9)), Rem("Early", At(2003, 10, 15, 8), true),
-                    Rem("Later", At(2003, 10, 15, 11), true, true), Rem("Next", At(2003, 10, 17, 9))}),
+        Cls("Art",
+            {Rem("Past", At(2003, 10, 14, 9)), Rem("Early", At(2003, 10, 15, 8), true),
+             Rem("Later", At(2003, 10, 15, 11), true, true), Rem("Next", At(2003, 10, 17, 9))}),
         Cls("Bio", {Rem("Read", At(2003, 10, 18, 9))}),
     };
     p.Paint(ViewMode::Classes);
     const QColor g = kGrey, r = kDarkRed;
-    EXPECT_EQ(p.Texts(),
-              (Txts{Heading("Art", 30),
-                    // Due at 8:00 today, now 10:00: grey although high priority.
-                    {"Early", 18, 46, F::Link, g}, {"-", 53, 46, F::Normal, g},
-                    {"10/15/2003 at 8:00 AM", 68, 46, F::Normal, g},
-                    // Still ahead today and high priority: dark red, done or not.
-                    {"Later", 18, 62, F::Link, r}, {"-", 53, 62, F::Normal, r},
-                    {"10/15/2003 at 11:00 AM", 68, 62, F::Normal, r},
-                    // The colour in force is back for the next class.
-                    Heading("Bio", 78), {"Read", 18, 94, F::Link}, {"-", 48, 94},
-                    {"10/18/2003 at 9:00 AM", 63, 94}}));
+    EXPECT_EQ(p.Texts(), (Txts{Heading("Art", 30),
+                               // Due at 8:00 today, now 10:00: grey although high priority.
+                               {"Early", 18, 46, F::Link, g},
+                               {"-", 53, 46, F::Normal, g},
+                               {"10/15/2003 at 8:00 AM", 68, 46, F::Normal, g},
+                               // Still ahead today and high priority: dark red, done or not.
+                               {"Later", 18, 62, F::Link, r},
+                               {"-", 53, 62, F::Normal, r},
+                               {"10/15/2003 at 11:00 AM", 68, 62, F::Normal, r},
+                               // The colour in force is back for the next class.
+                               Heading("Bio", 78),
+                               {"Read", 18, 94, F::Link},
+                               {"-", 48, 94},
+                               {"10/18/2003 at 9:00 AM", 63, 94}}));
     // The overdue high-priority row keeps its exclamation mark; the done one gets the tick only.
     EXPECT_EQ(p.Bitmaps({kBang, kTick}), (Images{{kBang, 4, 48}, {kTick, 4, 64}}));
     for (const Op &op : p.Ops(Kind::Bitmap))
@@ -95,14 +103,17 @@ TEST(ClassesView, longReminderName_cutTo90_andTheRowsHitTheirEdgesExactly)
     ViewPaint p;
     p.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
     p.Paint(ViewMode::Classes);
-    EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comprehensive R...", 18, 46, F::Link}, {"-", 118, 46},
+    EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comprehensive R...", 18, 46, F::Link},
+                                     {"-", 118, 46},
                                      {"10/16/2003 at 9:00 AM", 133, 46}}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 28, 238, 43}, 30, 0},
                               {HitRow::Reminder, {18, 46, 18 + 25 + 90 + 105, 57}, 46, 0, 0}}));
     // Right and bottom edges are excluded; -1: no row.
-    const struct { int x, y, row; } taps[] = {
-        {2, 28, 0},  {237, 42, 0}, {1, 35, -1},  {238, 35, -1}, {100, 27, -1}, {100, 43, -1},
-        {18, 46, 1}, {237, 56, 1}, {238, 50, -1}, {17, 50, -1}, {100, 57, -1}, {100, 45, -1}};
+    const struct {
+        int x, y, row;
+    } taps[] = {{2, 28, 0},    {237, 42, 0},  {1, 35, -1},   {238, 35, -1},
+                {100, 27, -1}, {100, 43, -1}, {18, 46, 1},   {237, 56, 1},
+                {238, 50, -1}, {17, 50, -1},  {100, 57, -1}, {100, 45, -1}};
     for (const auto &t : taps) {
         const HitRow *r = p.rows.Find(t.x, t.y);
         EXPECT_EQ(r ? int(r - p.rows.rows.data()) : -1, t.row) << "at " << t.x << "," << t.y;
@@ -215,9 +226,9 @@ TEST(DatesView, hideDaysOff_noReminders_headingsAndNothingGreyBeforeToday)
     p.Paint(ViewMode::Dates);
     // Limit 268 - 11 - 35 = 222: six days of two rows each. Headings select their day;
     // "Nothing..." selects nothing.
-    const char *const days[] = {"Monday, October 13", "Tuesday, October 14",
+    const char *const days[] = {"Monday, October 13",    "Tuesday, October 14",
                                 "Wednesday, October 15", "Thursday, October 16",
-                                "Friday, October 17", "Saturday, October 18"};
+                                "Friday, October 17",    "Saturday, October 18"};
     Txts texts;
     Hits hits;
     for (int d = 0, y = 30; d < 6; ++d, y += 32) {
@@ -232,7 +243,8 @@ TEST(DatesView, hideDaysOff_noReminders_headingsAndNothingGreyBeforeToday)
     // Hide-days off: the arrow box always has both arrows; m_bMoreDates stays 0.
     EXPECT_FALSE(p.state.m_bMoreDates);
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 25}));
-    EXPECT_EQ(p.Bitmaps({kBannerDates, kArrowUp, kArrowDown}), (Images{{kBannerDates, 0, 0}, {kArrowUp, 225, 4}, {kArrowDown, 225, 14}}));
+    EXPECT_EQ(p.Bitmaps({kBannerDates, kArrowUp, kArrowDown}),
+              (Images{{kBannerDates, 0, 0}, {kArrowUp, 225, 4}, {kArrowDown, 225, 14}}));
 }
 
 TEST(DatesView, hideDaysOff_tallView_walksExactly32Days)
@@ -259,12 +271,17 @@ TEST(DatesView, hideDaysOff_tallView_walksExactly32Days)
 
 TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
 {
-    const CClass later = Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))});
+    const CClass later =
+        Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))});
     // No class; a reminder in the past only; and from today, where the next walked day (Thursday
     // 10:00) comes before the earliest due time (Friday 9:00), so the walk ends after today. The
     // first day with a reminder (offset 2) is then not the start day: the up arrow alone.
-    const struct { CClassArray classes; Rect box; } cases[] = {
-        {{}, {}}, {{Cls("Bio", {Rem("Old", At(2003, 9, 20, 9))})}, {}}, {{later}, {223, 0, 240, 14}}};
+    const struct {
+        CClassArray classes;
+        Rect box;
+    } cases[] = {{{}, {}},
+                 {{Cls("Bio", {Rem("Old", At(2003, 9, 20, 9))})}, {}},
+                 {{later}, {223, 0, 240, 14}}};
     ViewPaint p;
     p.state.m_bHideNoDays = true;
     for (const auto &c : cases) {
@@ -293,12 +310,20 @@ TEST(DatesView, hideDaysOn_onlyDaysWithRemindersGetHeadings)
     ViewPaint p;
     p.state.m_bHideNoDays = true;
     p.state.m_nDayOffset = 2; // where the start-day search puts it: Friday, October 17
-    p.student.m_classes = {Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))})};
+    p.student.m_classes = {
+        Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))})};
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts(), (Txts{Heading("Friday, October 17, 2003", 30), {"Bio", 18, 46, F::Bold},
-                               {"-", 43, 46}, {"Lab", 53, 46}, {"-", 75, 46}, {"9:00 AM", 85, 46},
-                               Heading("Monday, October 20, 2003", 62), {"Bio", 18, 78, F::Bold},
-                               {"-", 43, 78}, {"Quiz", 53, 78}, {"-", 80, 78},
+    EXPECT_EQ(p.Texts(), (Txts{Heading("Friday, October 17, 2003", 30),
+                               {"Bio", 18, 46, F::Bold},
+                               {"-", 43, 46},
+                               {"Lab", 53, 46},
+                               {"-", 75, 46},
+                               {"9:00 AM", 85, 46},
+                               Heading("Monday, October 20, 2003", 62),
+                               {"Bio", 18, 78, F::Bold},
+                               {"-", 43, 78},
+                               {"Quiz", 53, 78},
+                               {"-", 80, 78},
                                {"2:00 PM", 90, 78}}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Date, {2, 28, 238, 43}, 30},
                               {HitRow::Reminder, {2, 44, 238, 59}, 46, 0, 1},
@@ -317,16 +342,24 @@ TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
     p.state.m_nDayOffset = 1; // Thursday, October 16
     p.student.m_classes = {
         Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))}),
-        Cls("Math",
-            {Rem("A1", At(2003, 10, 16, 9)), Rem("A2", At(2003, 10, 16, 11)), Rem("A3", At(2003, 10, 16, 14))}),
+        Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A2", At(2003, 10, 16, 11)),
+                     Rem("A3", At(2003, 10, 16, 14))}),
     };
     p.Paint(ViewMode::Dates);
     EXPECT_EQ(p.Texts(30, 79),
-              (Txts{Heading("Thursday, October 16, 2003", 30), {"Bio", 18, 46, F::Bold},
-                    {"-", 43, 46}, {"Lab", 53, 46}, {"-", 75, 46}, {"8:00 AM", 85, 46},
+              (Txts{Heading("Thursday, October 16, 2003", 30),
+                    {"Bio", 18, 46, F::Bold},
+                    {"-", 43, 46},
+                    {"Lab", 53, 46},
+                    {"-", 75, 46},
+                    {"8:00 AM", 85, 46},
                     // The latest first; "and more..." at the line's end: 24+35+10+17+35+7.
-                    {"Math", 18, 62, F::Bold}, {"-", 49, 62}, {"A3", 59, 62}, {"-", 76, 62},
-                    {"2:00 PM", 86, 62}, {"and more...", 128, 62},
+                    {"Math", 18, 62, F::Bold},
+                    {"-", 49, 62},
+                    {"A3", 59, 62},
+                    {"-", 76, 62},
+                    {"2:00 PM", 86, 62},
+                    {"and more...", 128, 62},
                     Heading("Friday, October 17, 2003", 78)}));
     const Hits all = p.Hits();
     ASSERT_GE(all.size(), 4u);
@@ -348,8 +381,10 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
     p.Paint(ViewMode::Dates);
     const QColor r = kDarkRed;
     // The next day's heading is white again, its "Nothing..." black.
-    EXPECT_EQ(p.Texts(46, 79), (Txts{{"Art", 18, 46, F::Bold, r}, {"-", 43, 46, F::Normal, r},
-                                     {"Late", 53, 46, F::Normal, r}, {"-", 80, 46, F::Normal, r},
+    EXPECT_EQ(p.Texts(46, 79), (Txts{{"Art", 18, 46, F::Bold, r},
+                                     {"-", 43, 46, F::Normal, r},
+                                     {"Late", 53, 46, F::Normal, r},
+                                     {"-", 80, 46, F::Normal, r},
                                      {"2:00 PM", 90, 46, F::Normal, r},
                                      {"and more...", 132, 46, F::Normal, kGrey},
                                      Heading("Thursday, October 16, 2003", 62),
@@ -360,8 +395,10 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
     p.student.m_classes = {
         Cls("Comparative Politics", {Rem("Reading Response Paper", At(2003, 10, 15, 14))})};
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comparativ...", 18, 46, F::Bold}, {"-", 103, 46},
-                                     {"Reading Respo...", 113, 46}, {"-", 200, 46},
+    EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comparativ...", 18, 46, F::Bold},
+                                     {"-", 103, 46},
+                                     {"Reading Respo...", 113, 46},
+                                     {"-", 200, 46},
                                      {"2:00 PM", 210, 46}}));
 }
 
@@ -401,17 +438,25 @@ TEST(DatesView, daylightSavingChange_walksCalendarDays_eachDayOnce)
         bool hideNoDays;
         std::vector<QString> headings;
     } cases[] = {
-        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 0, false,
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0),
+         0,
+         false,
          {"Saturday, March 7, 2026", "Sunday, March 8, 2026", "Monday, March 9, 2026",
           "Tuesday, March 10, 2026", "Wednesday, March 11, 2026", "Thursday, March 12, 2026"}},
-        {CTime::FromLocal(2026, 10, 31, 0, 30, 0), 0, false,
+        {CTime::FromLocal(2026, 10, 31, 0, 30, 0),
+         0,
+         false,
          {"Saturday, October 31, 2026", "Sunday, November 1, 2026", "Monday, November 2, 2026",
           "Tuesday, November 3, 2026", "Wednesday, November 4, 2026",
           "Thursday, November 5, 2026"}},
-        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 2, false,
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0),
+         2,
+         false,
          {"Monday, March 9, 2026", "Tuesday, March 10, 2026", "Wednesday, March 11, 2026",
           "Thursday, March 12, 2026", "Friday, March 13, 2026", "Saturday, March 14, 2026"}},
-        {CTime::FromLocal(2026, 3, 14, 0, 30, 0), -7, false,
+        {CTime::FromLocal(2026, 3, 14, 0, 30, 0),
+         -7,
+         false,
          {"Saturday, March 7, 2026", "Sunday, March 8, 2026", "Monday, March 9, 2026",
           "Tuesday, March 10, 2026", "Wednesday, March 11, 2026", "Thursday, March 12, 2026"}},
         // Hide-days on, at the offset the start-day search finds for the reminder of March 9.
@@ -425,8 +470,7 @@ TEST(DatesView, daylightSavingChange_walksCalendarDays_eachDayOnce)
         p.state.m_nDayOffset = c.offset;
         p.state.m_bHideNoDays = c.hideNoDays;
         if (c.hideNoDays)
-            p.student.m_classes = {
-                Cls("Bio", {Rem("Lab", CTime::FromLocal(2026, 3, 9, 9, 0, 0))})};
+            p.student.m_classes = {Cls("Bio", {Rem("Lab", CTime::FromLocal(2026, 3, 9, 9, 0, 0))})};
         p.Paint(ViewMode::Dates);
         std::vector<QString> headings;
         for (const HitRow &r : p.rows.rows) {
@@ -451,15 +495,22 @@ TEST(DatesView, andMore_aTapOnItSelectsNothing)
 {
     ViewPaint p;
     p.state.m_nDayOffset = 1; // Thursday, October 16
-    p.student.m_classes = {Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A3", At(2003, 10, 16, 14))}),
-                           Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))})};
+    p.student.m_classes = {
+        Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A3", At(2003, 10, 16, 14))}),
+        Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))})};
     p.Paint(ViewMode::Dates);
     const Op *more = p.Text("and more...");
     ASSERT_NE(more, nullptr);
     ASSERT_EQ(more->rect.t, 46);
-    const struct { int x, y, cls, rem; } taps[] = {
-        {2, 46, 0, 0},    {more->rect.l - 1, 46, 0, 0}, {more->rect.l, 46, -1, -1},
-        {200, 50, -1, -1}, {237, 58, -1, -1},           {237, 62, 1, 0}, // the next line: whole
+    const struct {
+        int x, y, cls, rem;
+    } taps[] = {
+        {2, 46, 0, 0},
+        {more->rect.l - 1, 46, 0, 0},
+        {more->rect.l, 46, -1, -1},
+        {200, 50, -1, -1},
+        {237, 58, -1, -1},
+        {237, 62, 1, 0}, // the next line: whole
     };
     for (const auto &t : taps) {
         const HitRow *row = p.rows.Find(t.x, t.y);

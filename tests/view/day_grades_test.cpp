@@ -1,8 +1,8 @@
 // The Day view's three layouts, its period texts and class order, and the Grades view, on the
 // recording surface.
 
-#include "support/view_fixture.h"
 #include "model/sorting.h"
+#include "support/view_fixture.h"
 
 #include "view/textviews.h"
 
@@ -23,7 +23,8 @@ ViewPaint &DayPaint(ViewPaint &p, int dayMode, CTime day = At(2003, 10, 20))
         Cls("Art", {Rem("Sketch", At(2003, 10, 20, 15))}),
         Cls("Chem", {Rem("Lab", At(2003, 10, 20, 8))}, {Meets(2, 9, 5, 50), Meets(4, 9, 5, 50)}),
         Cls("Math",
-            {Rem("HW1", At(2003, 10, 20, 17)), Rem("HW2", At(2003, 10, 20, 9)), Rem("Old", At(2003, 10, 19, 10))},
+            {Rem("HW1", At(2003, 10, 20, 17)), Rem("HW2", At(2003, 10, 20, 9)),
+             Rem("Old", At(2003, 10, 19, 10))},
             {Meets(2, 8), Meets(6, 10), Meets(2, 13, 30)}),
         Cls("Zoo", {Rem("Trip", At(2003, 10, 22, 9))}, {Meets(3, 10)}),
     };
@@ -42,14 +43,23 @@ TEST(DayView, combined_periodsThenTheDaysRemindersPerClassInPeriodOrder)
     EXPECT_EQ(p.Texts(),
               (Txts{{"Monday, October 20, 2003", 8, 30, F::Large},
                     // Math meets twice on Monday: two headings, then its reminders of the day.
-                    Heading("Math(8:00 AM)", 57), Heading("Math(1:30 PM)", 73),
-                    {"HW1", 18, 89}, {"-", 43, 89}, {"5:00 PM", 58, 89},
-                    {"HW2", 18, 105}, {"-", 43, 105}, {"9:00 AM", 58, 105},
+                    Heading("Math(8:00 AM)", 57),
+                    Heading("Math(1:30 PM)", 73),
+                    {"HW1", 18, 89},
+                    {"-", 43, 89},
+                    {"5:00 PM", 58, 89},
+                    {"HW2", 18, 105},
+                    {"-", 43, 105},
+                    {"9:00 AM", 58, 105},
                     // Chem meets Monday and Wednesday: one heading.
-                    Heading("Chem(9:05 AM)", 121), {"Lab", 18, 137}, {"-", 43, 137},
+                    Heading("Chem(9:05 AM)", 121),
+                    {"Lab", 18, 137},
+                    {"-", 43, 137},
                     {"8:00 AM", 58, 137},
                     // Art has no period but a reminder: a heading with the name alone.
-                    Heading("Art", 153), {"Sketch", 18, 169}, {"-", 58, 169},
+                    Heading("Art", 153),
+                    {"Sketch", 18, 169},
+                    {"-", 58, 169},
                     {"3:00 PM", 73, 169}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 55, 238, 70}, 57, 2},
@@ -93,7 +103,8 @@ TEST(DayView, combined_today_dueReminderGreyWithMarkAfterDoneOne)
 {
     ViewPaint p;
     p.student.m_classes = {Cls(
-        "Bio", {Rem("Early", At(2003, 10, 15, 8), true), Rem("Late", At(2003, 10, 15, 14), false, true)},
+        "Bio",
+        {Rem("Early", At(2003, 10, 15, 8), true), Rem("Late", At(2003, 10, 15, 14), false, true)},
         {Meets(4, 9)})};
     p.state.m_timeDay = At(2003, 10, 15);
     p.Paint(ViewMode::Day);
@@ -101,9 +112,12 @@ TEST(DayView, combined_today_dueReminderGreyWithMarkAfterDoneOne)
     EXPECT_EQ(p.Texts(),
               (Txts{// Too wide for the large font (27 x 9 > 240 - 5): bold, rows where they were.
                     {"Wednesday, October 15, 2003", 8, 30, F::Bold},
-                    Heading("Bio(9:00 AM)", 57), {"Late", 18, 73}, {"-", 48, 73},
+                    Heading("Bio(9:00 AM)", 57),
+                    {"Late", 18, 73},
+                    {"-", 48, 73},
                     {"2:00 PM", 63, 73},
-                    {"Early", 18, 89, F::Normal, kGrey}, {"-", 53, 89, F::Normal, kGrey},
+                    {"Early", 18, 89, F::Normal, kGrey},
+                    {"-", 53, 89, F::Normal, kGrey},
                     {"8:00 AM", 68, 89, F::Normal, kGrey}}));
     EXPECT_EQ(p.Bitmaps({kTick, kBang}), (Images{{kTick, 4, 75}, {kBang, 4, 91}}));
     EXPECT_EQ(p.Bands(), (Rects{{2, 87, 238, 102}}));
@@ -115,16 +129,27 @@ TEST(DayView, remindersOnlyThenPeriodsOnly_oneRowPerReminderOrMeeting)
     p.state.m_bTitleBars = false; // bands are drawn regardless in this layout
     DayPaint(p, 1);
 
-    EXPECT_EQ(p.Texts(),
-              (Txts{{"Monday, October 20, 2003", 8, 30, F::Large},
-                    {"Math", 15, 57, F::Bold}, {"-", 49, 57, F::Bold}, {"HW1", 64, 57},
-                    {"-", 89, 57}, {"5:00 PM", 104, 57},
-                    {"Math", 15, 73, F::Bold}, {"-", 49, 73, F::Bold}, {"HW2", 64, 73},
-                    {"-", 89, 73}, {"9:00 AM", 104, 73},
-                    {"Chem", 15, 89, F::Bold}, {"-", 49, 89, F::Bold}, {"Lab", 64, 89},
-                    {"-", 89, 89}, {"8:00 AM", 104, 89},
-                    {"Art", 15, 105, F::Bold}, {"-", 43, 105, F::Bold}, {"Sketch", 58, 105},
-                    {"-", 98, 105}, {"3:00 PM", 113, 105}}));
+    EXPECT_EQ(p.Texts(), (Txts{{"Monday, October 20, 2003", 8, 30, F::Large},
+                               {"Math", 15, 57, F::Bold},
+                               {"-", 49, 57, F::Bold},
+                               {"HW1", 64, 57},
+                               {"-", 89, 57},
+                               {"5:00 PM", 104, 57},
+                               {"Math", 15, 73, F::Bold},
+                               {"-", 49, 73, F::Bold},
+                               {"HW2", 64, 73},
+                               {"-", 89, 73},
+                               {"9:00 AM", 104, 73},
+                               {"Chem", 15, 89, F::Bold},
+                               {"-", 49, 89, F::Bold},
+                               {"Lab", 64, 89},
+                               {"-", 89, 89},
+                               {"8:00 AM", 104, 89},
+                               {"Art", 15, 105, F::Bold},
+                               {"-", 43, 105, F::Bold},
+                               {"Sketch", 58, 105},
+                               {"-", 98, 105},
+                               {"3:00 PM", 113, 105}}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Reminder, {2, 55, 238, 70}, 57, 2, 0},
                               {HitRow::Reminder, {2, 71, 238, 86}, 73, 2, 1},
                               {HitRow::Reminder, {2, 87, 238, 102}, 89, 1, 0},
@@ -136,7 +161,8 @@ TEST(DayView, remindersOnlyThenPeriodsOnly_oneRowPerReminderOrMeeting)
     p.state.m_bTitleBars = true;
     DayPaint(p, 2);
     EXPECT_EQ(p.Texts(), (Txts{{"Monday, October 20, 2003", 8, 30, F::Large},
-                               Heading("Math(8:00 AM)", 57), Heading("Math(1:30 PM)", 73),
+                               Heading("Math(8:00 AM)", 57),
+                               Heading("Math(1:30 PM)", 73),
                                Heading("Chem(9:05 AM)", 89)}));
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 55, 238, 70}, 57, 2},
                               {HitRow::Class, {2, 71, 238, 86}, 73, 2},
@@ -147,8 +173,9 @@ TEST(DayView, remindersOnlyThenPeriodsOnly_oneRowPerReminderOrMeeting)
 TEST(DayView, periodTexts_hours0And12And24)
 {
     ViewPaint p;
-    p.student.m_classes = {Cls("Chem", {}, {Meets(2, 0), Meets(2, 12, 15), Meets(2, 24),
-                                            Meets(2, 11, 30), Meets(2, 23, 30)})};
+    p.student.m_classes = {
+        Cls("Chem", {},
+            {Meets(2, 0), Meets(2, 12, 15), Meets(2, 24), Meets(2, 11, 30), Meets(2, 23, 30)})};
     p.state.m_timeDay = At(2003, 10, 20);
     p.state.m_nDayMode = 2;
     for (bool timeFirst : {false, true}) {
@@ -204,11 +231,15 @@ TEST(DayView, scrollOffsetsCountFromTheTopOfEachLayout_andRowsPastTheLimitSetIts
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 14}));
 
     // Bottom 150: limit 150 - 11 - 35 = 104, rows at 57, 73, 89; 110: limit 64.
-    const struct { int mode, bottom; size_t rows; bool ViewState::*flag; bool more; } limits[] = {
-        {0, 150, 3, &ViewState::m_bMoreDayClasses, true},
-        {1, 150, 3, &ViewState::m_bMoreDayReminders, true},
-        {2, 110, 1, &ViewState::m_bMorePeriods, true},
-        {2, 268, 3, &ViewState::m_bMorePeriods, false}};
+    const struct {
+        int mode, bottom;
+        size_t rows;
+        bool ViewState::*flag;
+        bool more;
+    } limits[] = {{0, 150, 3, &ViewState::m_bMoreDayClasses, true},
+                  {1, 150, 3, &ViewState::m_bMoreDayReminders, true},
+                  {2, 110, 1, &ViewState::m_bMorePeriods, true},
+                  {2, 268, 3, &ViewState::m_bMorePeriods, false}};
     for (const auto &c : limits) {
         SCOPED_TRACE(testing::Message() << "layout " << c.mode << ", bottom " << c.bottom);
         ViewPaint q;
@@ -225,7 +256,9 @@ TEST(DayView, classesByPeriod_byFirstMeetingThatDayTiesInListOrderOthersLast)
 {
     CStudent s;
     s.m_classes = {
-        Cls("A", {}, {Meets(2, 10)}), Cls("B", {}, {Meets(3, 7)}), Cls("C", {}, {Meets(2, 9)}),
+        Cls("A", {}, {Meets(2, 10)}),
+        Cls("B", {}, {Meets(3, 7)}),
+        Cls("C", {}, {Meets(2, 9)}),
         Cls("D", {}, {Meets(2, 10)}), // ties with A
         Cls("E"),
         Cls("F", {}, {Meets(3, 6), Meets(2, 11), Meets(2, 7)}), // its first Monday time counts
@@ -308,7 +341,8 @@ TEST(GradesView, ungradedClassBetween_noGapAndNoBreakInTheBands)
     EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {8, 30, 28 + 6 + 120 + 6, 41}, 30, 0},
                               {HitRow::Class, {8, 46, 28 + 6 + 120 + 6, 57}, 46, 2},
                               {HitRow::Class, {8, 62, 28 + 6 + 120 + 6, 73}, 62, 3}}));
-    EXPECT_EQ(p.Texts(30, 31), (Txts{{"A", 8, 30, F::Bold}, {"0.0 / 0.0 of 100.0 Total", 24, 30},
+    EXPECT_EQ(p.Texts(30, 31), (Txts{{"A", 8, 30, F::Bold},
+                                     {"0.0 / 0.0 of 100.0 Total", 24, 30},
                                      {"I", 154, 30, F::Bold, kGradeRed}}));
     EXPECT_EQ(p.Bands(), (Rects{{2, 44, 238, 59}}));
     EXPECT_EQ(p.Lines(), (Rects{{10, 78, 230, 78}}));

@@ -44,11 +44,13 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
 {
     ViewPaint p;
     Detail(p, ViewMode::ClassDetail, Chem());
-    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"42.5/50.0 of 100.0(B)", 130, 30},
+    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large},
+                               {"42.5/50.0 of 100.0(B)", 130, 30},
                                {"Instructor", 8, 55, F::Bold},
                                // Letters under their places in "S M T W R F S", blanks elsewhere.
                                {"  M   W   F   ", 152, 55, F::Bold, kDarkBlue},
-                               {"Okafor", 18, 71}, {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
+                               {"Okafor", 18, 71},
+                               {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 50, 236, 50}}));
     // The day-letter box: black frame, the scheme's row colour inside.
     const std::vector<Op> boxes = p.Ops(Kind::Rectangle);
@@ -73,8 +75,10 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
     plain.m_classTimes.clear();
     Detail(p, ViewMode::ClassDetail, plain);
     EXPECT_EQ(p.Bitmaps({kBannerNoTitle, kBannerClass}), (Images{{kBannerNoTitle, 0, 0}}));
-    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large}, {"Instructor", 8, 55, F::Bold},
-                               {"Okafor", 18, 71}, {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
+    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large},
+                               {"Instructor", 8, 55, F::Bold},
+                               {"Okafor", 18, 71},
+                               {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
     EXPECT_TRUE(p.Ops(Kind::Rectangle).empty());
 }
 
@@ -92,7 +96,11 @@ TEST(ClassDetail, dayLetters_blankPairsForDaysWithoutMeetings)
 
 TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle)
 {
-    const struct { const char *name; FontRole titleFont; Txt grade; } cases[] = {
+    const struct {
+        const char *name;
+        FontRole titleFont;
+        Txt grade;
+    } cases[] = {
         // 144 wide: the long form would start at 130, left of 152; the short one at 175.
         {"Anthropology 101", F::Large, {"42.5/50.0(B)", 175, 30}},
         // 171 wide (not above 240 - 68): even the short form collides; the letter alone.
@@ -114,11 +122,19 @@ TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle
 TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
 {
     const Images reminder{{kBannerReminder, 0, 0}}, instructor{{kBannerInstructor, 0, 0}};
-    const struct { ViewMode mode; int cls, rem; Images bitmaps; } cases[] = {
-        {ViewMode::ClassDetail, -1, 0, {}},          {ViewMode::ClassDetail, 1, 0, {}},
-        {ViewMode::ReminderDetail, -1, -1, reminder}, {ViewMode::ReminderDetail, 0, -1, reminder},
-        {ViewMode::ReminderDetail, 0, 1, reminder},   {ViewMode::ReminderDetail, 1, 0, reminder},
-        {ViewMode::InstructorDetail, -1, 0, instructor}, {ViewMode::InstructorDetail, 1, 0, instructor},
+    const struct {
+        ViewMode mode;
+        int cls, rem;
+        Images bitmaps;
+    } cases[] = {
+        {ViewMode::ClassDetail, -1, 0, {}},
+        {ViewMode::ClassDetail, 1, 0, {}},
+        {ViewMode::ReminderDetail, -1, -1, reminder},
+        {ViewMode::ReminderDetail, 0, -1, reminder},
+        {ViewMode::ReminderDetail, 0, 1, reminder},
+        {ViewMode::ReminderDetail, 1, 0, reminder},
+        {ViewMode::InstructorDetail, -1, 0, instructor},
+        {ViewMode::InstructorDetail, 1, 0, instructor},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << int(c.mode) << " " << c.cls << "," << c.rem);
@@ -155,13 +171,18 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
     Detail(p, ViewMode::ReminderDetail, c);
 
     EXPECT_EQ(p.Texts(), (Txts{{"Lab Report", 8, 30, F::Large, kDarkRed},
-                               {"Class", 8, 57, F::Bold}, {"8.0 / 10.0(B)", 170, 57},
-                               {"Chem", 15, 73}, {"Date", 8, 89, F::Bold},
-                               {"10/16/2003 at 9:00 AM", 15, 105}, {"Type", 8, 121, F::Bold},
-                               {"Assignment", 15, 137}, {"Description", 8, 153, F::Bold}}));
+                               {"Class", 8, 57, F::Bold},
+                               {"8.0 / 10.0(B)", 170, 57},
+                               {"Chem", 15, 73},
+                               {"Date", 8, 89, F::Bold},
+                               {"10/16/2003 at 9:00 AM", 15, 105},
+                               {"Type", 8, 121, F::Bold},
+                               {"Assignment", 15, 137},
+                               {"Description", 8, 153, F::Bold}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     // 12 x 13 of the 14 x 13 tick, opaque, at (right - 17, 32); never the exclamation mark.
-    ASSERT_EQ(p.Bitmaps({kBannerReminder, kDetailTick}), (Images{{kBannerReminder, 0, 0}, {kDetailTick, 223, 32}}));
+    ASSERT_EQ(p.Bitmaps({kBannerReminder, kDetailTick}),
+              (Images{{kBannerReminder, 0, 0}, {kDetailTick, 223, 32}}));
     EXPECT_EQ(p.Ops(Kind::Bitmap)[1].rect, (Rect{223, 32, 235, 45}));
     EXPECT_FALSE(p.Ops(Kind::Bitmap)[1].transparent);
     const std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
@@ -201,8 +222,8 @@ TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
         ViewPaint p;
         Detail(p, ViewMode::ReminderDetail, c);
         // Room: right - 5 (235) without a mark, right - 17 (223) with one.
-        EXPECT_EQ(p.Texts(30, 31), (Txts{{name, 8, 30, marked ? F::Bold : F::Large,
-                                          marked ? kDarkRed : kBlack}}));
+        EXPECT_EQ(p.Texts(30, 31),
+                  (Txts{{name, 8, 30, marked ? F::Bold : F::Large, marked ? kDarkRed : kBlack}}));
         // Everything below follows the title's own height.
         const int T = marked ? 11 : 17;
         EXPECT_EQ(p.Lines(), (Rects{{4, T + 35, 236, T + 35}}));
@@ -217,8 +238,7 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     ViewPaint p;
     p.state.m_nPrevViewType = ViewMode::ClassDetail;
     Detail(p, ViewMode::InstructorDetail, Chem());
-    EXPECT_EQ(p.Texts(),
-              (Txts{{"Okafor", 8, 30, F::Large}, {"Description", 8, 57, F::Bold}}));
+    EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large}, {"Description", 8, 57, F::Bold}}));
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
     ASSERT_EQ(wrapped.size(), 1u);
@@ -235,10 +255,14 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     t.m_strWebsite = "https://school.example/~okafor";
     t.m_strDescription = "Office hours Tue/Thu";
     p.Paint(ViewMode::InstructorDetail);
-    EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large}, {", ", 67, 30, F::Large},
-                               {"Ada", 90, 30, F::Large}, {"Phone", 8, 57, F::Bold},
-                               {"(555) 010-1000", 18, 71}, {"Office", 8, 85, F::Bold},
-                               {"Hall 1", 18, 99}, {"Email", 8, 113, F::Bold},
+    EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large},
+                               {", ", 67, 30, F::Large},
+                               {"Ada", 90, 30, F::Large},
+                               {"Phone", 8, 57, F::Bold},
+                               {"(555) 010-1000", 18, 71},
+                               {"Office", 8, 85, F::Bold},
+                               {"Hall 1", 18, 99},
+                               {"Email", 8, 113, F::Bold},
                                {"okafor@school.example", 18, 127, F::Link, kLinkBlue},
                                {"Website", 8, 141, F::Bold},
                                {"https://school.example/~okafor", 18, 155, F::Link, kLinkBlue},
@@ -254,8 +278,9 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     t.m_strEmail.clear();
     t.m_strWebsite.clear();
     p.Paint(ViewMode::InstructorDetail);
-    EXPECT_EQ(p.Texts(50), (Txts{{"Office", 8, 57, F::Bold}, {"Hall 1", 18, 71},
-                                 {"Description", 8, 85, F::Bold}}));
+    EXPECT_EQ(
+        p.Texts(50),
+        (Txts{{"Office", 8, 57, F::Bold}, {"Hall 1", 18, 71}, {"Description", 8, 85, F::Bold}}));
 }
 
 } // namespace
@@ -267,8 +292,12 @@ TEST(ReminderDetail, classLineIsTappableFromX8)
 {
     ViewPaint p;
     Detail(p, ViewMode::ReminderDetail, Chem());
-    const struct { int x, y; bool hit; HitRow::Kind kind; } taps[] = {
-        {7, 75, false, HitRow::ClassLine}, {8, 75, true, HitRow::ClassLine},
+    const struct {
+        int x, y;
+        bool hit;
+        HitRow::Kind kind;
+    } taps[] = {
+        {7, 75, false, HitRow::ClassLine},  {8, 75, true, HitRow::ClassLine},
         {237, 75, true, HitRow::ClassLine}, {14, 107, false, HitRow::DateLine},
         {15, 107, true, HitRow::DateLine},
     };

@@ -1,14 +1,13 @@
 #include "view/drawing.h"
 
 #include "model/assignment.h"
+#include "support/printers.h"
+#include "support/recordingsurface.h"
 #include "view/colorschemes.h"
 #include "view/fonts.h"
 #include "view/qtsurface.h"
-#include "support/printers.h"
-#include "support/recordingsurface.h"
 
 #include <gtest/gtest.h>
-
 
 #include <array>
 #include <string>
@@ -266,8 +265,9 @@ TEST(SelectionMarker, rightArrowAlways_leftArrowAndFrameExceptInClassDetail)
     EXPECT_TRUE(none.ops.empty());
 
     v.m_nMarkerY = 46;
-    for (ViewMode mode : {ViewMode::Classes, ViewMode::Dates, ViewMode::Grades, ViewMode::Day, ViewMode::ClassDetail,
-                     ViewMode::ReminderDetail, ViewMode::InstructorDetail})
+    for (ViewMode mode :
+         {ViewMode::Classes, ViewMode::Dates, ViewMode::Grades, ViewMode::Day,
+          ViewMode::ClassDetail, ViewMode::ReminderDetail, ViewMode::InstructorDetail})
         for (const auto &[right, frame] :
              {std::pair{240, Calls{"bitmap 176 at 236,46 keyed", "focus 2,44,238,59"}},
               {300, Calls{"bitmap 176 at 296,46 keyed", "focus 2,44,298,59"}}}) {
@@ -363,7 +363,8 @@ TEST(ScrollArrows, datesUpOnlyWhenFirstReminderDayIsNotTheOffset_otherModesNone)
         EXPECT_EQ(Arrows(v, first), want) << offset << " " << first << " " << more;
     }
 
-    for (ViewMode mode : {ViewMode::Calendar, ViewMode::ClassDetail, ViewMode::ReminderDetail, ViewMode::InstructorDetail}) {
+    for (ViewMode mode : {ViewMode::Calendar, ViewMode::ClassDetail, ViewMode::ReminderDetail,
+                          ViewMode::InstructorDetail}) {
         ViewState o;
         o.m_nViewType = mode;
         o.m_nFirstClass = o.m_nFirstGradeClass = o.m_nFirstDayClass = 2;

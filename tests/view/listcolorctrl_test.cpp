@@ -1,6 +1,6 @@
 #include "model/class.h"
-#include "view/images.h"
 #include "ui/listcolorctrl.h"
+#include "view/images.h"
 #include "view/listfill.h"
 
 #include <gtest/gtest.h>

@@ -3,12 +3,12 @@
 #include "model/clock.h"
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
-#include "support/files.h"
-#include "support/scripteddialogs.h"
 #include "storage/settings.h"
-#include "ui/quillboxview.h"
+#include "support/files.h"
 #include "support/isolatedsettings.h"
 #include "support/pinnedclock.h"
+#include "support/scripteddialogs.h"
+#include "ui/quillboxview.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,10 +24,7 @@ namespace {
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDataDir(m_data.path()); }
-    void TearDown() override
-    {
-        SetDataDir(QString());
-    }
+    void TearDown() override { SetDataDir(QString()); }
     // Saves classes of these names; a cut of `chop` bytes damages the file.
     static void SaveTerm(const QStringList &names, int chop = 0)
     {
@@ -73,7 +70,6 @@ TEST_F(StartupTest, firstStart_showsWelcomeOnce_writesItsSettings_solidGreenTitl
         EXPECT_FALSE(v.m_bThinBar);
         EXPECT_EQ(v.m_nColorScheme, 0);
         ASSERT_EQ(view.Student().m_classes.size(), 1);
-
     }
     CQuillboxView second(Scripted());
     second.OnInitialUpdate();
@@ -115,7 +111,11 @@ TEST_F(StartupTest, damagedOrUnreadableTermAtStart_isReportedOnce_whatWasReadKep
         const char *told;
         QStringList classes;
     } cases[] = {
-        {[] { SaveTerm({"Biology", "Chemistry"}, 10); }, "studentdef-damaged-", {"Biology"}},
+        {[] {
+             SaveTerm({"Biology", "Chemistry"}, 10);
+         },
+         "studentdef-damaged-",
+         {"Biology"}},
         {[] { QDir().mkdir(DataFilePath(kStudentFile)); }, "could not be read", {}},
     };
     for (const auto &c : cases) {
