@@ -83,8 +83,9 @@ TEST(GradeListTest, plus_onLastRowAsksWhereElseInsertsAbove)
         e.edit.letter = "X"; // stored into the row before the blank one comes
         e.Plus(p);
         ASSERT_EQ(p.shown.size(), c.asked ? 1u : 0u);
-        if (c.asked)
+        if (c.asked) {
             EXPECT_EQ(p.shown[0].text, "Add After this Range?");
+        }
         ASSERT_EQ(e.Chart().size(), 5);
         EXPECT_EQ(e.Chart()[c.blankAt], CGradeType());
         EXPECT_EQ(e.Selected(), c.blankAt);
