@@ -7,148 +7,15 @@
 #
 #   tests/e2e/e2e_config.sh BUILD_DIR      (needs xvfb-run, xdotool and ImageMagick)
 #
-# Screenshots stay in BUILD_DIR/e2e-config-shots.
+# Screenshots stay in BUILD_DIR/e2e-shots/e2e_config.
 
-set -u
+. "$(dirname "$0")/e2e_lib.sh"
 
-if [ $# -lt 1 ] || [ ! -d "$1" ]; then
-    echo "usage: $0 BUILD_DIR" >&2
-    exit 2
-fi
-BUILD=$(cd "$1" && pwd)
-APP=$BUILD/quillbox
-SAMPLE=$BUILD/quillbox_sample
-
-for tool in xvfb-run xdotool import convert compare; do
-    command -v "$tool" > /dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
-[ -x "$APP" ] && [ -x "$SAMPLE" ] || { echo "FAIL: build quillbox and quillbox_sample first"; exit 1; }
-
-# The clicks need a display of their own: run the rest of this script inside one.
-if [ -z "${QUILLBOX_E2E_INSIDE:-}" ]; then
-    export QUILLBOX_E2E_INSIDE=1
-    exec timeout 170 xvfb-run -a -s "-screen 0 480x640x24" bash "$0" "$@"
-fi
-
-DAY=2003-10-15
-NOW="$DAY 10:00"
-VIEW_W=240 # the main view's size: the window's minimum, and what --render paints
-VIEW_H=268
-
-WORK=$(mktemp -d)
-SHOTS=$BUILD/e2e-config-shots
-rm -rf "$SHOTS"
-mkdir -p "$SHOTS"
-APP_PID=
-cleanup() {
-    if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2> /dev/null; then
-        kill "$APP_PID" 2> /dev/null
-        wait "$APP_PID" 2> /dev/null
-    fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-step() { echo "step: $*"; }
-
-# A home of its own: settings, file-type registration and backup copies stay in the scratch folder.
-export HOME=$WORK/home
-export XDG_CONFIG_HOME=$HOME/.config
-export XDG_DATA_HOME=$HOME/.local/share
-export XDG_RUNTIME_DIR=$WORK/runtime
-export TZ=America/New_York
-mkdir -p "$XDG_CONFIG_HOME/Larkware" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$HOME/Documents"
-chmod 700 "$XDG_RUNTIME_DIR"
-CONF=$XDG_CONFIG_HOME/Larkware/Quillbox.conf
-printf '[Settings]\nShowWelcome=0\nViewType=0\n' > "$CONF"
-DATA=$WORK/data
-
-step "write the sample term for $DAY"
-"$SAMPLE" "$DATA" "$DAY" || fail "quillbox_sample exited $?"
-[ -s "$DATA/studentdef.stn" ] && [ -s "$DATA/teachers.dat" ] || fail "no data files in $DATA"
-
-# What each state should look like, painted off-screen from the same files and settings.
-render() { # VIEW OUT
-    QT_QPA_PLATFORM=offscreen "$APP" --data-dir "$DATA" --now "$NOW" --render "$2" --view "$1" \
-        2> /dev/null
-}
 step "render the expected Classes view"
 render 0 "$WORK/expect-green.png" || fail "--render exited $?"
 
-# Pixels that differ between two images (an error counts as all of them).
-differ() { # A B [GEOMETRY]
-    local a=$1 b=$2
-    if [ -n "${3:-}" ]; then
-        convert "$1" -crop "$3" +repage "$WORK/da.png" && a=$WORK/da.png
-        convert "$2" -crop "$3" +repage "$WORK/db.png" && b=$WORK/db.png
-    fi
-    local n
-    n=$(compare -metric AE "$a" "$b" null: 2>&1)
-    case $n in
-        '' | *[!0-9]*) echo 999999 ;;
-        *) echo "$n" ;;
-    esac
-}
-
-SHOT_NO=0
-VX=0
-VY=0
-# Screenshot of the whole screen and the view cut out of it: $SHOTS/NN-name.png, $WORK/view.png.
-shot() { # NAME
-    SHOT_NO=$((SHOT_NO + 1))
-    LAST_SHOT=$SHOTS/$(printf '%02d' $SHOT_NO)-$1.png
-    import -window root "$LAST_SHOT" || fail "screenshot $1"
-    convert "$LAST_SHOT" -crop "${VIEW_W}x${VIEW_H}+$VX+$VY" +repage "$WORK/view.png"
-}
-# Waits (5 s at most) until the view matches (or, with "not", differs from) an image.
-expect_view() { # NAME [not] IMAGE [GEOMETRY]
-    local name=$1 want=same
-    shift
-    if [ "$1" = not ]; then
-        want=different
-        shift
-    fi
-    local n=0
-    for _ in $(seq 25); do
-        shot "$name"
-        n=$(differ "$WORK/view.png" "$1" "${2:-}")
-        if { [ $want = same ] && [ "$n" -eq 0 ]; } || { [ $want = different ] && [ "$n" -gt 0 ]; }; then
-            return 0
-        fi
-        rm -f "$LAST_SHOT"
-        SHOT_NO=$((SHOT_NO - 1))
-        sleep 0.2
-    done
-    shot "$name"
-    fail "$name: the view is not $want as expected ($n pixels differ; see $LAST_SHOT)"
-}
-# A click at a point of the view.
-click() { # X Y
-    xdotool mousemove --sync $((VX + $1)) $((VY + $2)) click 1 || fail "xdotool click $1,$2"
-    sleep 0.3
-}
-# Slots of the command strip: 20 pixels square, 25 apart from x 8, top 25 above the bottom.
-click_slot() { click $((18 + 25 * $1)) $((VIEW_H - 15)); }
-
 step "start quillbox under Xvfb ($DISPLAY)"
-QT_QPA_PLATFORM=xcb "$APP" --data-dir "$DATA" --now "$NOW" > "$WORK/app.log" 2>&1 &
-APP_PID=$!
-WID=
-for _ in $(seq 100); do
-    WID=$(xdotool search --onlyvisible --name '^Quillbox$' 2> /dev/null | head -1)
-    [ -n "$WID" ] && break
-    kill -0 "$APP_PID" 2> /dev/null || { cat "$WORK/app.log"; fail "quillbox ended at start"; }
-    sleep 0.2
-done
-[ -n "$WID" ] || fail "no Quillbox window within 20 s"
-eval "$(xdotool getwindowgeometry --shell "$WID")"
-VX=$X
-VY=$((Y + HEIGHT - VIEW_H))
-echo "      window $WID at $X,$Y, ${WIDTH}x$HEIGHT; view at $VX,$VY"
+start_app
 
 # Everything but the view selector, which keeps the keyboard focus the rendered one has not.
 VIEW_AREA=240x240+0+0
@@ -257,18 +124,7 @@ expect_view classes-back "$WORK/expect-red.png" $VIEW_AREA
 
 step "Exit"
 click_slot 0
-CODE=
-for _ in $(seq 50); do
-    if ! kill -0 "$APP_PID" 2> /dev/null; then
-        wait "$APP_PID"
-        CODE=$?
-        break
-    fi
-    sleep 0.2
-done
-[ -n "$CODE" ] || fail "quillbox still running 10 s after Exit"
-APP_PID=
-[ "$CODE" -eq 0 ] || { cat "$WORK/app.log"; fail "quillbox exited $CODE"; }
+wait_exit
 
 echo "e2e_config: all steps passed; screenshots in $SHOTS"
 exit 0
