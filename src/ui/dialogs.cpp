@@ -12,14 +12,30 @@
 #include <QMenu>
 #include <QMessageBox>
 
+namespace {
+
+// Dialogs open over the window the student works in; right after the pop-up menu has closed no
+// window is active yet, and an unparented dialog would open in the middle of the screen.
+QWidget *DialogParent()
+{
+    if (QWidget *w = QApplication::activeWindow())
+        return w;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QMainWindow"))
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
 void RealDialogs::Inform(const QString &text, const QString &caption)
 {
-    QMessageBox::information(QApplication::activeWindow(), caption, text, QMessageBox::Ok);
+    QMessageBox::information(DialogParent(), caption, text, QMessageBox::Ok);
 }
 
 Prompter::Answer RealDialogs::Ask(const QString &text, const QString &caption)
 {
-    const auto b = QMessageBox::question(QApplication::activeWindow(), caption, text,
+    const auto b = QMessageBox::question(DialogParent(), caption, text,
                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return b == QMessageBox::Yes ? Yes : No;
 }
@@ -66,7 +82,7 @@ bool RealDialogs::PickSaveFile(QWidget *parent, const QString &caption, const QS
 
 bool RealDialogs::EditReminder(ReminderForm &form)
 {
-    CReminderDlg dlg(*this, QApplication::activeWindow());
+    CReminderDlg dlg(*this, DialogParent());
     dlg.Load(form);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -76,7 +92,7 @@ bool RealDialogs::EditReminder(ReminderForm &form)
 
 bool RealDialogs::ChooseClass(const CClassArray &classes, int &index)
 {
-    CChooseClassDlg dlg(classes, *this, QApplication::activeWindow());
+    CChooseClassDlg dlg(classes, *this, DialogParent());
     if (dlg.exec() != QDialog::Accepted)
         return false;
     index = dlg.Chosen();
@@ -85,7 +101,7 @@ bool RealDialogs::ChooseClass(const CClassArray &classes, int &index)
 
 bool RealDialogs::EditInstructor(CTeacher &teacher)
 {
-    CInstructorDlg dlg(QApplication::activeWindow(), this);
+    CInstructorDlg dlg(DialogParent(), this);
     dlg.Load(teacher);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -95,7 +111,7 @@ bool RealDialogs::EditInstructor(CTeacher &teacher)
 
 bool RealDialogs::EditClass(ClassForm &form)
 {
-    CClassDlg dlg(QApplication::activeWindow(), form, this);
+    CClassDlg dlg(DialogParent(), form, this);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     form = dlg.Form();

@@ -150,11 +150,17 @@ CChooseClassDlg::CChooseClassDlg(const CClassArray &classes, Prompter &prompter,
     : QDialog(parent), m_prompter(prompter)
 {
     setWindowTitle(tr("Choose Class"));
-    auto *layout = new QVBoxLayout(this);
+    // The banner spans the whole 240-pixel width; only the controls below it have margins.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
     auto *banner = new QLabel(this);
     banner->setAlignment(Qt::AlignCenter);
     ShowBanner(banner, kChooseClassBanner);
-    layout->addWidget(banner);
+    outer->addWidget(banner);
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(6, 4, 6, 6);
+    outer->addLayout(layout);
     layout->addWidget(new QLabel(tr("Choose Class:"), this));
     m_list = new QComboBox(this);
     m_list->addItem(tr("Select"));
