@@ -9,6 +9,7 @@
 #include "storage/settings.h"
 #include "storage/terms.h"
 #include "support/files.h"
+#include "support/isolatedsettings.h"
 #include "support/pinnedclock.h"
 #include "support/scripteddialogs.h"
 #include "support/termbuilder.h"
@@ -26,11 +27,6 @@
 namespace {
 
 using Settings::Key;
-
-CTime At(int year, int month, int day, int hour, int minute)
-{
-    return CTime::FromLocal(year, month, day, hour, minute, 0);
-}
 
 struct RecordingHost : ConfigHost {
     void RecreateFonts() override { log.push_back("fonts"); }
@@ -54,7 +50,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
         SetDataDir(m_dir.filePath(QStringLiteral("data")));
         SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
         host.v = &v;
@@ -69,6 +64,7 @@ protected:
         Configuration(v, term, teachers, host, prompter).Apply(page, requests, Clock::Now());
     }
 
+    IsolatedSettings m_settings;
     QTemporaryDir m_dir;
     PinnedClock clock{At(2003, 10, 15, 10, 0)};
     ViewState v;

@@ -10,11 +10,6 @@
 
 namespace {
 
-CTime At(int y, int mo, int d, int h = 0, int mi = 0)
-{
-    return CTime::FromLocal(y, mo, d, h, mi, 0);
-}
-
 CClassTime Meets(int day, int hour, int minute)
 {
     CClassTime t;

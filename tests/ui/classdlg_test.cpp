@@ -1,6 +1,6 @@
 // Setup Class: the controls' wiring, OK's refusals, New instructor and the command bar's hit areas.
 
-#include "modal.h"
+#include "support/modal.h"
 #include "support/scripteddialogs.h"
 #include "ui/classdlg.h"
 #include "ui/classtimesdlg.h"

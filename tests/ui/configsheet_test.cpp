@@ -5,6 +5,7 @@
 #include "storage/datafolder.h"
 #include "storage/settings.h"
 #include "support/files.h"
+#include "support/isolatedsettings.h"
 #include "support/scripteddialogs.h"
 #include "support/termbuilder.h"
 #include "ui/configsheet.h"
@@ -32,7 +33,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
         SetDataDir(m_dir.filePath(QStringLiteral("data")));
         SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
         m_home = qgetenv("HOME");
@@ -72,6 +72,7 @@ protected:
         return s.allKeys();
     }
 
+    IsolatedSettings m_settings;
     QTemporaryDir m_dir;
     QByteArray m_home;
     ScriptedPrompter prompter;

@@ -1,6 +1,6 @@
 // Class Times, Textbooks with Text Setup, and Grade List: each dialog's wiring.
 
-#include "modal.h"
+#include "support/modal.h"
 #include "support/scripteddialogs.h"
 #include "ui/classtimesdlg.h"
 #include "ui/editkit.h"

@@ -1,5 +1,6 @@
 // The Welcome and About dialogs.
 
+#include "support/modal.h"
 #include "ui/aboutdlg.h"
 #include "ui/welcomedlg.h"
 #include "view/images.h"
@@ -24,28 +25,6 @@ template <typename W> W *WithText(const QWidget &parent, const char *text)
         if (w->text() == QString::fromUtf8(text))
             return w;
     return nullptr;
-}
-
-// Runs `open` with a modal dialog on screen: `answer` works it, and a dialog still open five
-// seconds later is closed, so a broken test fails instead of hanging. Says whether it had to.
-bool RunModal(const std::function<void()> &open, const std::function<void(QWidget *)> &answer)
-{
-    QTimer::singleShot(0, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            answer(modal);
-    });
-    bool rescued = false;
-    QTimer rescue;
-    rescue.setSingleShot(true);
-    QObject::connect(&rescue, &QTimer::timeout, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            rescued = true;
-            modal->close();
-        }
-    });
-    rescue.start(5000);
-    open();
-    return rescued;
 }
 
 TEST(WelcomeDialogTest, tutorial_eightButtonsInOrderBelowBannerAndHeading_nothingCut)
