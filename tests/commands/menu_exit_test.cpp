@@ -2,7 +2,7 @@
 // stores and saves.
 
 #include "support/files.h"
-#include "support/view_fixture.h"
+#include "support/viewtest_fixture.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Taps on rows, the command strip and the scroll arrows of the main view, as mouse presses on the
 // real widget.
 
-#include "support/view_fixture.h"
+#include "support/viewtest_fixture.h"
 
 #include "model/dates.h"
 

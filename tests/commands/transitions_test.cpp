@@ -1,7 +1,7 @@
 // Moving between the view modes with View, Back, the view-type selector, Go to date and the Day
 // layout button, all through taps on the real view.
 
-#include "support/view_fixture.h"
+#include "support/viewtest_fixture.h"
 
 #include "model/dates.h"
 
