@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/pinnedclock.h"
 #include "support/scripteddialogs.h"
+#include "support/termbuilder.h"
 
 #include <libical/ical.h>
 
@@ -51,19 +52,11 @@ QString Prop(icalcomponent *c, icalproperty_kind kind, bool tzid = false)
                                           : icalvalue_as_ical_string(v));
 }
 
-CTime Local(int y, int mo, int d, int h, int mi)
-{
-    return CTime::FromLocal(y, mo, d, h, mi, 0);
-}
-
 CAssignment Reminder(const QString &name, CTime due, bool high = false, bool done = false,
                      const QString &description = QString())
 {
-    CAssignment a;
-    a.m_strName = name;
-    a.m_timeDue = due;
+    CAssignment a = MakeReminder(name, due, 0, 0, done);
     a.m_bHighPriority = high;
-    a.m_bDone = done;
     a.m_strDescription = description;
     return a;
 }
@@ -73,15 +66,15 @@ CStudent Term(const CClassTimeArray &times, const CAssignmentArray &bio,
 {
     CStudent s;
     s.m_classes.resize(2);
-    s.m_classes[0].m_strName = QStringLiteral("Biology");
+    s.m_classes[0].m_strName = "Biology";
     s.m_classes[0].m_classTimes = times;
     s.m_classes[0].m_reminders = bio;
     s.m_classes[0].m_teacher = {"Ada", "Okafor, Jr.", "", "", "", "Hall 2; room 4", ""};
-    s.m_classes[1].m_strName = QStringLiteral("Chemistry");
+    s.m_classes[1].m_strName = "Chemistry";
     s.m_classes[1].m_reminders = chem;
     return s;
 }
-const CStudent kOne = Term({}, {Reminder("Lab 3", Local(2024, 1, 15, 9, 30))});
+const CStudent kOne = Term({}, {Reminder("Lab 3", At(2024, 1, 15, 9, 30))});
 
 QStringList Files(const QString &dir)
 {
@@ -105,13 +98,13 @@ TEST(TransferReminder, WritesWhatTheSettingsAskForWithEveryField)
         CAssignment a;
         QString descriptionBack;
     } rows[] = {
-        {1, 0, "Added Reminder to Tasks.", Reminder("Lab 3", Local(2024, 1, 15, 9, 30)), "-"},
+        {1, 0, "Added Reminder to Tasks.", Reminder("Lab 3", At(2024, 1, 15, 9, 30)), "-"},
         {0, 1, "Added Reminder to Appointments.",
-         Reminder("Lab 3", Local(2024, 7, 1, 23, 59), true, true, "a, b; c\\d\r\nline two"),
+         Reminder("Lab 3", At(2024, 7, 1, 23, 59), true, true, "a, b; c\\d\r\nline two"),
          "a, b; c\\d\nline two"},
         {1, 1, "Added Reminder to Tasks and Appointments.",
-         Reminder(unicode, Local(2024, 3, 12, 9, 30), true, true, unicode), unicode},
-        {0, 0, nullptr, Reminder("Lab 3", Local(2024, 1, 15, 9, 30)), "-"},
+         Reminder(unicode, At(2024, 3, 12, 9, 30), true, true, unicode), unicode},
+        {0, 0, nullptr, Reminder("Lab 3", At(2024, 1, 15, 9, 30)), "-"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.a.m_strName.toStdString());
@@ -255,8 +248,8 @@ const CStudent kTerm = Term({{2, 9, 0, 50},
                              {2, 24, 0, 50},
                              {2, 9, -1, 50},
                              {2, 9, 60, 50}},
-                            {Reminder("Quiz", Local(2024, 3, 4, 10, 0))},
-                            {Reminder("Final", Local(2024, 4, 24, 12, 0), false, true)});
+                            {Reminder("Quiz", At(2024, 3, 4, 10, 0))},
+                            {Reminder("Final", At(2024, 4, 24, 12, 0), false, true)});
 
 TEST(TermCalendar, WeeklyMeetingsAndRemindersWithAlarms)
 {
@@ -298,15 +291,15 @@ TEST(TermCalendar, UidsStayTheSameWhenTheTermChanges)
     EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), 6);
     EXPECT_EQ(first[3], QString(first[0]).replace("@", "-2@"));
 
-    PinnedClock later(Local(2030, 1, 1, 0, 0));
-    s.m_classes[0].m_reminders[0].m_timeDue = Local(2024, 3, 6, 10, 0);
+    PinnedClock later(At(2030, 1, 1, 0, 0));
+    s.m_classes[0].m_reminders[0].m_timeDue = At(2024, 3, 6, 10, 0);
     s.m_classes[0].m_classTimes[1].m_nDuration = 90;
     EXPECT_EQ(Uids(s, QDate(2024, 6, 1)), first);
 }
 
 TEST(ExportTerm, TellsWhatWasWrittenOrWhyNot)
 {
-    PinnedClock now(Local(2024, 3, 1, 12, 0)); // a Friday
+    PinnedClock now(At(2024, 3, 1, 12, 0)); // a Friday
     QTemporaryDir dir;
     const QString good = dir.filePath("term.ics"), bad = dir.filePath("none/term.ics");
     const CStudent noReminders = Term(kTerm.m_classes[0].m_classTimes, {});

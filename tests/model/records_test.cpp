@@ -1,5 +1,5 @@
-// Record layouts byte by byte, old (version 1) records, the texts records produce, reminder order
-// and the class list operations of the student record.
+// Record layouts byte by byte, old (version 1) records, damaged and hostile records, the texts
+// records produce, reminder order and the class list operations of the student record.
 
 #include "model/archive.h"
 #include "model/student.h"
@@ -297,4 +297,78 @@ TEST(StudentClasses, addClass_makesNameUniqueIgnoringCase)
     s.AddClass(Named(""));
     EXPECT_EQ(Names(s.m_classes),
               QStringList({"Math", "math2", "math3", "MATH32", "Art", "", "2"}));
+}
+
+namespace {
+// A student file with one new class named Math. Offsets inside the class: text book count at 92,
+// reminder count 96, meeting time count 100, chart row count 104; the class starts at byte 8.
+QByteArray MathFile()
+{
+    CStudent s;
+    s.m_classes.append(CClass());
+    s.m_classes[0].SetName("Math");
+    return Bytes(s);
+}
+constexpr int kClassStart = 8;
+
+ArchiveError ReadError(const QByteArray &bytes, CStudent *out = nullptr)
+{
+    CStudent s;
+    CArchive ar(bytes);
+    const ArchiveError e = ErrorOf([&] { s.Serialize(ar); });
+    if (out)
+        *out = s;
+    return e;
+}
+} // namespace
+
+TEST(StudentFile, hugeCounts_failAtTheCountNamingIt)
+{
+    struct {
+        int offset;
+        const char *field;
+    } const cases[] = {
+        {kClassStart + 92, "textbook count"},
+        {kClassStart + 96, "reminder count"},
+        {kClassStart + 100, "meeting time count"},
+        {kClassStart + 104, "grade chart row count"},
+    };
+    for (const auto &c : cases)
+        for (int32_t count : {0x7FFFFFFF, 1 << 20}) {
+            SCOPED_TRACE(c.field);
+            QByteArray bytes = MathFile();
+            bytes.replace(c.offset, 4, I32(count));
+            const ArchiveError e = ReadError(bytes);
+            EXPECT_EQ(e.field(), c.field);
+            EXPECT_EQ(e.offset(), c.offset);
+        }
+
+    // A class count beyond the bytes keeps the classes that are there and fails at the end.
+    QByteArray bytes = MathFile();
+    bytes.replace(4, 4, I32(0x7FFFFFFF));
+    CStudent kept;
+    const ArchiveError e = ReadError(bytes, &kept);
+    EXPECT_EQ(e.field(), "class name");
+    EXPECT_EQ(e.offset(), bytes.size());
+    EXPECT_EQ(kept.m_classes, Read<CStudent>(MathFile()).m_classes);
+}
+
+TEST(StudentFile, negativeCounts_readNoElement)
+{
+    EXPECT_TRUE(Read<CStudent>(FromHex("FF FE FF 00 FF FF FF FF")).m_classes.isEmpty());
+    const CStudent math = Read<CStudent>(MathFile());
+    for (int offset : {92, 96, 100, 104}) {
+        SCOPED_TRACE(offset);
+        QByteArray bytes = MathFile();
+        bytes.replace(kClassStart + offset, 4, I32(offset == 96 ? INT32_MIN : -3));
+        if (offset == 104)
+            bytes.remove(kClassStart + 108, 88); // the four rows the count no longer claims
+        qsizetype used = 0;
+        const CStudent read = Read<CStudent>(bytes, &used);
+        EXPECT_EQ(used, bytes.size());
+        CClass expected = math.m_classes[0];
+        if (offset == 104)
+            expected.m_gradeChart.clear();
+        EXPECT_EQ(read.m_classes, CClassArray{expected});
+    }
 }

@@ -1,18 +1,12 @@
-// The data files: round trips, first start, old record versions, the grade chart file, and saves
-// that cannot be written.
+// The data files: round trips, first start, the grade chart file, files that cannot be read,
+// saves that cannot be written, and damaged files: a load ends cleanly, keeps every class
+// (instructor) read whole, leaves the file as it was, copies it aside once and says where.
 
-#include "storage/datafiles.h"
-#include "storage/datafolder.h"
-#include "support/files.h"
-#include "support/termbuilder.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "storage/datafolder_fixture.h"
 
 #include <cstring>
 #include <functional>
+#include <random>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -20,35 +14,14 @@
 
 namespace {
 
-class DataFilesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        SetDataDir(m_dir.path());
-        studentPath = DataFilePath(kStudentFile);
-        teachersPath = DataFilePath(kTeachersFile);
-    }
-    void TearDown() override { SetDataDir(QString()); }
-    LoadReport load()
-    {
-        student = CStudent();
-        teachers.clear();
-        return LoadData(student, teachers);
-    }
-
-    QTemporaryDir m_dir;
-    QString studentPath, teachersPath;
-    CStudent student;
-    CTeacherArray teachers;
-};
+using DataFilesTest = DataFolderTest;
 
 TEST_F(DataFilesTest, saveThenLoad_givesEqualTerm_andAMissingInstructorFileKeepsTheClasses)
 {
     CStudent term = MakeTerm(6, 12, 7);
-    term.m_strName = QStringLiteral("Owner kept as read");
+    term.m_strName = "Owner kept as read";
     CClass longTexts; // the two longer length forms of a string
-    longTexts.SetName(QStringLiteral("Seminar"));
+    longTexts.SetName("Seminar");
     longTexts.SetDescription(QString(300, QChar(u'é')));
     longTexts.SetLocation(QString(70000, QChar(u'x')));
     term.m_classes.append(longTexts);
@@ -58,24 +31,22 @@ TEST_F(DataFilesTest, saveThenLoad_givesEqualTerm_andAMissingInstructorFileKeeps
 
     ASSERT_TRUE(SaveData(term, saved).ok());
     EXPECT_EQ(ReadBytes(studentPath), EncodeStudent(term));
-    LoadReport report = load();
-    EXPECT_EQ(report.student.status, FileReadResult::Whole);
-    EXPECT_EQ(report.teachers.status, FileReadResult::Whole);
-    EXPECT_TRUE(report.message().isEmpty());
-    EXPECT_EQ(student, term);
-    EXPECT_EQ(teachers, saved);
-
-    ASSERT_TRUE(QFile::remove(teachersPath));
-    report = load();
-    EXPECT_EQ(student, term); // instructor copies included
-    EXPECT_TRUE(teachers.isEmpty());
-    EXPECT_EQ(report.teachers.status, FileReadResult::Missing);
-    EXPECT_TRUE(report.message().isEmpty());
+    for (const bool withInstructors : {true, false}) {
+        if (!withInstructors)
+            ASSERT_TRUE(QFile::remove(teachersPath));
+        const LoadReport report = load();
+        EXPECT_EQ(report.student.status, FileReadResult::Whole);
+        EXPECT_EQ(report.teachers.status,
+                  withInstructors ? FileReadResult::Whole : FileReadResult::Missing);
+        EXPECT_TRUE(report.message().isEmpty());
+        EXPECT_EQ(student, term); // instructor copies included
+        EXPECT_EQ(teachers, withInstructors ? saved : CTeacherArray());
+    }
 }
 
 TEST_F(DataFilesTest, firstStart_loadsEmptyWithoutMessage_andFirstSaveWritesEmptyFiles)
 {
-    SetDataDir(m_dir.filePath(QStringLiteral("not/yet/made")));
+    SetDataDir(m_root.filePath("not/yet/made"));
     const LoadReport report = load();
     EXPECT_EQ(report.student.status, FileReadResult::Missing);
     EXPECT_EQ(report.teachers.status, FileReadResult::Missing);
@@ -96,10 +67,10 @@ TEST_F(DataFilesTest, load_deletesNoFile_notEvenOnesNamedLikeASavesTemporary)
                                "studentdef.stn.backup", "teachers.dat.mine01",
                                "gradechart.dat.old123", "SDBackupEnd-7-9-2003-2140"};
     for (const QString &name : names)
-        WriteBytes(m_dir.filePath(name), name.toUtf8());
+        WriteBytes(DataFilePath(name), name.toUtf8());
     load();
     for (const QString &name : names)
-        EXPECT_EQ(ReadBytes(m_dir.filePath(name)), name.toUtf8()) << name.toStdString();
+        EXPECT_EQ(ReadBytes(DataFilePath(name)), name.toUtf8()) << name.toStdString();
 }
 
 // What is at a path: "folder", "file", "link to TARGET" or "other" (a socket).
@@ -117,9 +88,7 @@ TEST_F(DataFilesTest, unreadableFile_isReported_andNoSaveReplacesItWhileItIsTher
 {
     const auto folder = [](const QString &path) { return QDir().mkdir(path); };
     // Reading /proc/self/mem from its start fails with an I/O error, even for root.
-    const auto ioError = [](const QString &path) {
-        return QFile::link(QStringLiteral("/proc/self/mem"), path);
-    };
+    const auto ioError = [](const QString &path) { return QFile::link("/proc/self/mem", path); };
     // A socket cannot be opened, even by root, yet a save could rename a file over it.
     const auto socketFile = [](const QString &path) {
         sockaddr_un addr{};
@@ -143,51 +112,32 @@ TEST_F(DataFilesTest, unreadableFile_isReported_andNoSaveReplacesItWhileItIsTher
     };
     for (const auto &c : cases) {
         const QString path = DataFilePath(c.file);
-        QDir(m_dir.path()).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(m_dir.path()));
+        const bool isStudent = c.file == kStudentFile;
+        QDir(DataDir()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(DataDir()));
         ASSERT_TRUE(c.make(path));
         const std::string kind = Kind(path);
         SCOPED_TRACE(std::string(c.file) + " as " + kind);
 
         const LoadReport report = load();
-        const FileReadResult &r = c.file == kStudentFile ? report.student : report.teachers;
-        EXPECT_EQ(r.status, FileReadResult::Unreadable);
+        EXPECT_EQ((isStudent ? report.student : report.teachers).status,
+                  FileReadResult::Unreadable);
         EXPECT_TRUE(report.message().contains(c.told)) << report.message().toStdString();
         EXPECT_TRUE(report.message().contains("will not save over it"));
 
         const SaveReport save = SaveData(MakeTerm(1, 1), MakeTeachers(1));
         ASSERT_EQ(save.failures.size(), 1) << save.message().toStdString();
         EXPECT_TRUE(save.failures[0].contains(path)) << save.failures[0].toStdString();
+        EXPECT_TRUE(save.message().contains(path));
         EXPECT_EQ(Kind(path), kind);
-        const QString other = DataFilePath(c.file == kStudentFile ? kTeachersFile : kStudentFile);
-        EXPECT_EQ(Kind(other), "file") << "the other file is saved";
+        // The other file is saved.
+        EXPECT_EQ(ReadBytes(isStudent ? teachersPath : studentPath),
+                  isStudent ? EncodeTeachers(MakeTeachers(1)) : EncodeStudent(MakeTerm(1, 1)));
 
         // Once it is gone nothing can be lost by writing it.
         ASSERT_TRUE(kind == "folder" ? QDir(path).removeRecursively() : QFile::remove(path));
         EXPECT_TRUE(SaveData(MakeTerm(1, 1), MakeTeachers(1)).ok());
     }
-}
-
-TEST_F(DataFilesTest, versionOneStudentFile_loadsAndSavesAsVersionTwo)
-{
-    const CTime due = CTime::FromLocal(2003, 9, 15, 14, 30, 0);
-    const QByteArray biology = OldClass("Biology", 0, I32(1) + OldReminder("Lab 1", due));
-    const QByteArray chemistry = OldClass("Chemistry", 1);
-    WriteBytes(studentPath, Old("Sam") + I32(2) + biology + chemistry);
-    const LoadReport report = load();
-    ASSERT_EQ(report.student.status, FileReadResult::Whole) << report.student.error.toStdString();
-    EXPECT_EQ(student.m_strName, QStringLiteral("Sam"));
-    EXPECT_EQ(student.m_classes, CClassArray({Read<CClass>(biology), Read<CClass>(chemistry)}));
-    EXPECT_EQ(student.m_classes.value(0).m_reminders.value(0).m_timeDue, due);
-
-    ASSERT_TRUE(SaveData(student, teachers).ok());
-    const QByteArray saved = ReadBytes(studentPath);
-    const QByteArray marker = Str("REMINDER NEW VERSION");
-    EXPECT_TRUE(saved.startsWith(Str("Sam") + I32(2) + marker + Str("Biology") + I32(2)));
-    EXPECT_TRUE(saved.contains(marker + Str("Lab 1") + I32(2)));
-    const CStudent first = student;
-    EXPECT_EQ(load().student.status, FileReadResult::Whole);
-    EXPECT_EQ(student, first);
 }
 
 TEST_F(DataFilesTest, gradeChartFile_exactBytes_andAMissingOrCutFileLeavesTheChart)
@@ -197,7 +147,7 @@ TEST_F(DataFilesTest, gradeChartFile_exactBytes_andAMissingOrCutFileLeavesTheCha
     EXPECT_FALSE(ReadGradeChartFile(chart));
     EXPECT_EQ(chart, before);
 
-    const CGradeTypeArray one = {CGradeType(QStringLiteral("A"), 4.0, 90.0)};
+    const CGradeTypeArray one = {CGradeType("A", 4.0, 90.0)};
     ASSERT_TRUE(WriteGradeChartFile(one));
     const QByteArray whole = ReadBytes(DataFilePath(kGradeChartFile));
     EXPECT_EQ(HexOf(whole), "01 00 00 00 FF FE FF 01 41 00 00 00 00 00 00 00 10 40 "
@@ -213,49 +163,13 @@ TEST_F(DataFilesTest, gradeChartFile_exactBytes_andAMissingOrCutFileLeavesTheCha
     }
 }
 
-TEST_F(DataFilesTest, saveIntoReadOnlyFolder_reportsEachFile_andKeepsOldFiles)
-{
-    ASSERT_TRUE(SaveData(MakeTerm(2, 2, 1), MakeTeachers(2)).ok());
-    const QByteArray oldStudent = ReadBytes(studentPath);
-    const QByteArray oldTeachers = ReadBytes(teachersPath);
-    const QFile::Permissions saved = QFile::permissions(m_dir.path());
-    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const SaveReport report = SaveData(MakeTerm(3, 3, 2), MakeTeachers(5));
-    const bool writable = QFile(m_dir.filePath("probe")).open(QIODevice::WriteOnly);
-    QFile::setPermissions(m_dir.path(), saved);
-    if (writable)
-        GTEST_SKIP() << "folder permissions do not stop writes here (running as root); "
-                        "the two tests below cover failed saves";
-
-    ASSERT_EQ(report.failures.size(), 2);
-    EXPECT_TRUE(report.failures[0].contains(studentPath)) << report.failures[0].toStdString();
-    EXPECT_TRUE(
-        report.failures[0].contains(QStringLiteral("permission denied"), Qt::CaseInsensitive));
-    EXPECT_TRUE(report.failures[1].contains(teachersPath));
-    EXPECT_TRUE(report.message().startsWith(QStringLiteral("Your changes could not be saved.")));
-    EXPECT_EQ(ReadBytes(studentPath), oldStudent);
-    EXPECT_EQ(ReadBytes(teachersPath), oldTeachers);
-}
-
-TEST_F(DataFilesTest, saveOverDirectory_reportsThatFile_andStillWritesTheOther)
-{
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QString::fromLatin1(kStudentFile)));
-    const SaveReport report = SaveData(MakeTerm(2, 2), MakeTeachers(3));
-    ASSERT_EQ(report.failures.size(), 1);
-    EXPECT_TRUE(report.failures[0].contains(studentPath)) << report.failures[0].toStdString();
-    EXPECT_TRUE(report.message().contains(studentPath));
-    EXPECT_TRUE(QFileInfo(studentPath).isDir());
-    EXPECT_EQ(ReadBytes(teachersPath), EncodeTeachers(MakeTeachers(3)));
-}
-
 TEST_F(DataFilesTest, bytesAfterTheLastRecord_areToldAsSuch_notAsAFileReadInPart)
 {
     const CStudent term = MakeTerm(3, 2);
     const struct {
         const char *file;
         QByteArray bytes;
-        const char *told;
-        const char *notTold;
+        const char *told, *notTold;
     } cases[] = {
         {kStudentFile, EncodeStudent(term) + "xyz",
          "The term file studentdef.stn has 3 extra bytes after its last class. All 3 classes it "
@@ -280,14 +194,14 @@ TEST_F(DataFilesTest, bytesAfterTheLastRecord_areToldAsSuch_notAsAFileReadInPart
         EXPECT_TRUE(report.message().contains("-damaged-")) << "kept as it was";
         QFile::remove(DataFilePath(c.file));
     }
-    WriteBytes(m_dir.filePath("chosen.stn"), EncodeStudent(term) + "xyz");
-    CStudent chosen;
-    const QString told =
-        DescribeStudentRead(ReadStudentFile(m_dir.filePath("chosen.stn"), chosen), true);
+    const QString chosen = m_root.filePath("chosen.stn");
+    WriteBytes(chosen, EncodeStudent(term) + "xyz");
+    CStudent read;
+    const QString told = DescribeStudentRead(ReadStudentFile(chosen, read), true);
     EXPECT_TRUE(told.contains("The file chosen.stn you chose has 3 extra bytes after its last "
                               "class. All 3 classes it lists were read"))
         << told.toStdString();
-    EXPECT_EQ(chosen, term);
+    EXPECT_EQ(read, term);
 }
 
 TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFileWhole)
@@ -297,22 +211,178 @@ TEST_F(DataFilesTest, saveWhenFileSizeLimitReached_reportsFailure_andKeepsOldFil
     const QByteArray oldStudent = ReadBytes(studentPath);
     const CStudent bigTerm = MakeTerm(10, 200, 2);
     ASSERT_GT(EncodeStudent(bigTerm).size(), 256 * 1024);
-
     SaveReport report;
     {
-        FileSizeLimit limit(64 *
-                            1024); // the old files and the instructor list fit; the big term not
+        FileSizeLimit limit(64 * 1024); // the instructor list fits, the big term not
         report = SaveData(bigTerm, MakeTeachers(2));
     }
-
     ASSERT_EQ(report.failures.size(), 1) << report.message().toStdString();
     EXPECT_TRUE(report.failures[0].contains(studentPath)) << report.failures[0].toStdString();
+    EXPECT_TRUE(report.message().startsWith("Your changes could not be saved."));
     EXPECT_EQ(ReadBytes(studentPath), oldStudent);
     // The cancelled temporary is gone: nothing but the two data files is left.
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
-              QStringList({QString::fromLatin1(kStudentFile), QString::fromLatin1(kTeachersFile)}));
+    EXPECT_EQ(Files(DataDir()), QStringList({kStudentFile, kTeachersFile}));
     EXPECT_EQ(load().student.status, FileReadResult::Whole);
     EXPECT_EQ(student, oldTerm);
+}
+
+class DamagedFilesTest : public DataFolderTest {
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        Clock::Pin(At(2003, 7, 9, 21, 40));
+        ASSERT_TRUE(SaveData(term, saved).ok());
+    }
+    QStringList copies() const { return Files(DataDir(), {"*-damaged-*"}); }
+    // How many records end at or before `length`, the first starting at `header`.
+    template <typename List>
+    static int WholeBefore(const List &records, qsizetype header, qsizetype length)
+    {
+        int n = 0;
+        for (const auto &r : records)
+            n += (header += Bytes(r).size()) <= length;
+        return n;
+    }
+    // Cuts the file at every length, then changes one to three of its bytes at random 300 times,
+    // of which more than `minDamaged` must damage it. `records` are what the file holds from
+    // byte `header` on; `loaded` what a load gave.
+    template <typename List>
+    void damage(const char *name, const QString &copy, FileReadResult LoadReport::*result,
+                const List &records, const List &loaded, qsizetype header, int minDamaged);
+
+    const CStudent term = MakeTerm(3, 3, 5);
+    const CTeacherArray saved = MakeTeachers(4);
+};
+
+template <typename List>
+void DamagedFilesTest::damage(const char *name, const QString &copy,
+                              FileReadResult LoadReport::*result, const List &records,
+                              const List &loaded, qsizetype header, int minDamaged)
+{
+    const QString path = DataFilePath(name);
+    const QByteArray whole = ReadBytes(path);
+    EXPECT_EQ(WholeBefore(records, header, whole.size()), records.size());
+    for (qsizetype length = 0; length < whole.size(); ++length) {
+        SCOPED_TRACE("cut at " + std::to_string(length) + " of " + std::to_string(whole.size()));
+        const QByteArray cut = whole.left(length);
+        WriteBytes(path, cut);
+        const LoadReport report = load();
+        const FileReadResult &r = report.*result;
+        const int kept = WholeBefore(records, header, length);
+        ASSERT_EQ(r.status, FileReadResult::Damaged);
+        ASSERT_EQ(r.recovered, kept);
+        ASSERT_EQ(loaded, records.mid(0, kept));
+        ASSERT_EQ(ReadBytes(path), cut);
+        ASSERT_EQ(r.damagedCopy, DataFilePath(copy));
+        ASSERT_EQ(ReadBytes(r.damagedCopy), cut);
+        ASSERT_TRUE(report.message().contains(copy)) << report.message().toStdString();
+        // The same damage loaded again: no second copy.
+        ASSERT_EQ((load().*result).damagedCopy, r.damagedCopy);
+        ASSERT_EQ(copies(), QStringList{copy});
+        ASSERT_EQ(loaded, records.mid(0, kept));
+        QFile::remove(r.damagedCopy);
+    }
+
+    std::mt19937 rng(20030709);
+    int damaged = 0;
+    for (int round = 0; round < 300 && !HasFailure(); ++round) {
+        QByteArray bytes = whole;
+        qsizetype first = bytes.size();
+        for (int k = 1 + int(rng() % 3); k > 0; --k) {
+            const qsizetype at = qsizetype(rng() % bytes.size());
+            bytes[at] = char(bytes[at] ^ (1 + rng() % 255)); // never the same value
+            first = std::min(first, at);
+        }
+        SCOPED_TRACE("round " + std::to_string(round) + ", first change at " +
+                     std::to_string(first));
+        WriteBytes(path, bytes);
+        const LoadReport report = load();
+        const FileReadResult &r = report.*result;
+        EXPECT_EQ(ReadBytes(path), bytes);
+        // Records that end before the first change read as they were.
+        const int before = WholeBefore(records, header, first);
+        EXPECT_EQ(loaded.mid(0, before), records.mid(0, before));
+        if (r.status == FileReadResult::Damaged) {
+            ++damaged;
+            EXPECT_GE(loaded.size(), before);
+            EXPECT_EQ(ReadBytes(r.damagedCopy), bytes);
+            EXPECT_TRUE(report.message().contains(QFileInfo(r.damagedCopy).fileName()));
+        } else {
+            EXPECT_EQ(r.status, FileReadResult::Whole);
+            EXPECT_TRUE(r.damagedCopy.isEmpty());
+            EXPECT_TRUE(report.message().isEmpty()) << report.message().toStdString();
+        }
+        for (const QString &name : copies())
+            QFile::remove(DataFilePath(name));
+    }
+    EXPECT_GT(damaged, minDamaged);
+}
+
+const QString kStudentCopy = "studentdef-damaged-7-9-2003-2140.stn";
+const QString kTeachersCopy = "teachers-damaged-7-9-2003-2140.dat";
+
+TEST_F(DamagedFilesTest, studentFileCutOrChanged_keepsWholeClassesFileAndOneCopy)
+{
+    // Most changes land in lengths, counts and string markers.
+    damage(kStudentFile, kStudentCopy, &LoadReport::student, term.m_classes, student.m_classes,
+           Str(term.m_strName).size() + 4, 100);
+}
+
+TEST_F(DamagedFilesTest, instructorFileCutOrChanged_keepsWholeInstructorsFileAndOneCopy)
+{
+    damage(kTeachersFile, kTeachersCopy, &LoadReport::teachers, saved, teachers, 4, 50);
+}
+
+TEST_F(DamagedFilesTest, secondDamageInSameMinute_ownCopy_hugeCountAndCutInstructorsBothTold)
+{
+    const QByteArray whole = EncodeStudent(term);
+    WriteBytes(studentPath, whole.left(whole.size() / 2));
+    const LoadReport first = load();
+    ASSERT_EQ(first.student.damagedCopy, DataFilePath(kStudentCopy));
+    WriteBytes(studentPath, whole.left(whole.size() / 3));
+    const LoadReport second = load();
+    EXPECT_EQ(second.student.damagedCopy, DataFilePath("studentdef-damaged-7-9-2003-2140-2.stn"));
+    EXPECT_EQ(ReadBytes(first.student.damagedCopy), whole.left(whole.size() / 2));
+    EXPECT_EQ(ReadBytes(second.student.damagedCopy), whole.left(whole.size() / 3));
+
+    for (const QString &name : copies())
+        QFile::remove(DataFilePath(name));
+    WriteBytes(studentPath,
+               FromHex("FF FE FF 00 FF FF FF 7F") + EncodeStudent(MakeTerm(1, 1)).mid(8));
+    WriteBytes(teachersPath, EncodeTeachers(saved).left(30));
+    const LoadReport report = load();
+    EXPECT_EQ(report.student.status, FileReadResult::Damaged);
+    EXPECT_EQ(report.student.expected, 0x7FFFFFFF);
+    EXPECT_EQ(student.m_classes, MakeTerm(1, 1).m_classes);
+    EXPECT_EQ(report.teachers.status, FileReadResult::Damaged);
+    EXPECT_TRUE(report.message().contains(kStudentCopy)) << report.message().toStdString();
+    EXPECT_TRUE(report.message().contains(kTeachersCopy));
+}
+
+TEST_F(DamagedFilesTest, copyAsideFails_fileIsNotSavedOver_untilASaveCanCopyItFirst)
+{
+    const QByteArray cut = EncodeStudent(MakeTerm(10, 200, 2)).chopped(10);
+    ASSERT_GT(cut.size(), 128 * 1024);
+    WriteBytes(studentPath, cut);
+    const CStudent small = MakeTerm(1, 1);
+    {
+        FileSizeLimit limit(64 * 1024); // a small term fits, a copy of the cut file not
+        const LoadReport report = load();
+        ASSERT_EQ(report.student.status, FileReadResult::Damaged);
+        EXPECT_TRUE(report.student.damagedCopy.isEmpty());
+        EXPECT_TRUE(report.message().contains("will not save over it"))
+            << report.message().toStdString();
+        const SaveReport save = SaveData(small, saved);
+        ASSERT_EQ(save.failures.size(), 1) << save.message().toStdString();
+        EXPECT_TRUE(save.failures[0].contains(studentPath));
+        EXPECT_EQ(ReadBytes(studentPath), cut);
+        EXPECT_TRUE(copies().isEmpty());
+    }
+    const SaveReport save = SaveData(small, saved);
+    EXPECT_TRUE(save.ok()) << save.message().toStdString();
+    EXPECT_EQ(ReadBytes(DataFilePath(kStudentCopy)), cut);
+    EXPECT_EQ(ReadBytes(studentPath), EncodeStudent(small));
 }
 
 } // namespace

@@ -1,12 +1,7 @@
 // One running program per data folder.
 
-#include "storage/datafolder.h"
+#include "storage/datafolder_fixture.h"
 #include "storage/datalock.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -14,17 +9,7 @@
 
 namespace {
 
-class DataLockTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        SetDataDir(m_dir.filePath(QStringLiteral("data")));
-    }
-    void TearDown() override { SetDataDir(QString()); }
-
-    QTemporaryDir m_dir;
-};
+using DataLockTest = DataFolderTest;
 
 TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt_otherFoldersDoNotMeet)
 {
@@ -32,14 +17,14 @@ TEST_F(DataLockTest, secondLockOnSameFolder_failsWhileFirstHoldsIt_otherFoldersD
     ASSERT_TRUE(first.tryLock());
     EXPECT_TRUE(first.isLocked());
     EXPECT_TRUE(QFile::exists(DataLock::lockPath()));
-    EXPECT_TRUE(DataLock::lockPath().startsWith(DataDir() + QLatin1Char('/')));
+    EXPECT_TRUE(DataLock::lockPath().startsWith(DataDir() + '/'));
     EXPECT_FALSE(second.tryLock());
     EXPECT_FALSE(second.isLocked());
 
     first.unlock();
     EXPECT_FALSE(first.isLocked());
     EXPECT_TRUE(second.tryLock());
-    SetDataDir(m_dir.filePath(QStringLiteral("other")));
+    SetDataDir(m_root.filePath("other"));
     EXPECT_TRUE(elsewhere.tryLock());
 }
 

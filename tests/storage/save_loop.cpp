@@ -11,16 +11,13 @@
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: save_loop DIR CLASSES REMINDERS\n");
+    if (argc != 4)
         return 2;
-    }
     SetDataDir(QString::fromLocal8Bit(argv[1]));
     const int classes = std::atoi(argv[2]), reminders = std::atoi(argv[3]);
     const CStudent terms[2] = {MakeTerm(classes, reminders, 1), MakeTerm(classes, reminders, 2)};
-    const CTeacherArray teachers = MakeTeachers(6);
     for (unsigned long n = 0;; ++n) {
-        const SaveReport report = SaveData(terms[n % 2], teachers);
+        const SaveReport report = SaveData(terms[n % 2], MakeTeachers(6));
         if (!report.ok()) {
             std::fprintf(stderr, "%s\n", qPrintable(report.message()));
             return 1;

@@ -80,6 +80,17 @@ template <typename T> QByteArray Bytes(T record)
     return Written([&](CArchive &ar) { record.Serialize(ar); });
 }
 
+// The error a read ends in; its field is "no error" when it ends without one.
+template <typename ReadFn> ArchiveError ErrorOf(ReadFn read)
+{
+    try {
+        read();
+    } catch (const ArchiveError &e) {
+        return e;
+    }
+    return ArchiveError("no error", -1, "");
+}
+
 // Reads a record from the start of the bytes; `used` receives how many it took.
 template <typename T> T Read(const QByteArray &bytes, qsizetype *used = nullptr)
 {
