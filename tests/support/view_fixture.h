@@ -129,9 +129,9 @@ inline std::string Spell(const Hit &h)
     if (!(r == row))
         out += QString::asprintf("[%d,%d,%d,%d]", r.l, r.t, r.r, r.b).toStdString();
     out += "@" + std::to_string(h.markerY);
-    if (h.cls >= 0)
+    if (h.cls != -1)
         out += " c" + std::to_string(h.cls);
-    if (h.rem >= 0)
+    if (h.rem != -1)
         out += " r" + std::to_string(h.rem);
     return out;
 }
