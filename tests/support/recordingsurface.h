@@ -4,6 +4,7 @@
 
 #include "view/surface.h"
 
+#include <algorithm>
 #include <vector>
 
 class RecordingSurface : public Surface {
@@ -39,11 +40,11 @@ public:
     void DrawTextWrapped(const Rect &r, const QString &text) override;
 
     std::vector<Op> ops;
-    std::vector<Op> texts() const;
-    std::vector<Op> bitmaps() const;
     const Op *findText(const QString &text) const;
 
 private:
+    void Add(Kind kind, const Rect &r, QColor color, const QString &text = {}, QColor brush = {},
+             int resourceId = 0, bool transparent = false);
     FontRole m_font = FontRole::Normal;
     QColor m_color = Qt::black;
 };

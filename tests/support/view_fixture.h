@@ -10,6 +10,7 @@
 #include "support/pinnedclock.h"
 #include "support/printers.h"
 #include "support/recordingsurface.h"
+#include "support/termbuilder.h"
 #include "view/images.h"
 #include "view/rows.h"
 #include "view/viewpainter.h"
@@ -34,44 +35,19 @@ inline std::ostream &operator<<(std::ostream &os, const QColor &c)
 {
     return os << "rgb(" << c.red() << "," << c.green() << "," << c.blue() << ")";
 }
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace viewtest {
 
 using Kind = RecordingSurface::Kind;
 using Op = RecordingSurface::Op;
 using F = FontRole;
-using Bitmap = std::tuple<int, int, int>;
-using Images = std::vector<Bitmap>;
+using Images = std::vector<std::tuple<int, int, int>>; // resource, x, y
+using Rects = std::vector<Rect>;
 
 inline const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kGrey(105, 120, 120);
 inline const QColor kDarkRed(100, 0, 0), kGradeRed(150, 0, 0), kDarkBlue(0, 0, 150);
 inline const QColor kLinkBlue(0, 0, 200), kBarFrame(0, 0, 110);
 inline const QColor kGreenRow(215, 230, 175); // scheme 0's row colour
-
-// The images the views draw (their numbers are checked in images_test and drawing_test).
-enum Img : int {
-    kBack = Res::Back,
-    kMarkRight = Res::MarkerRight,
-    kMarkLeft = Res::MarkerLeft,
-    kTick = Res::DoneMark,
-    kBang = Res::PriorityMark,
-    kArrowUp = Res::ArrowUp,
-    kArrowDown = Res::ArrowDown,
-    kBannerClasses = Res::BannerClasses,
-    kBannerDates = Res::BannerDates,
-    kBannerGrades = Res::BannerGrades,
-    kBannerDay = Res::BannerDay,
-    kBannerClass = Res::BannerClass,
-    kBannerNoTitle = Res::BannerNoTitle,
-    kBannerReminder = Res::BannerReminder,
-    kBannerInstructor = Res::BannerInstructor,
-    kDetailTick = Res::DetailDoneMark,
-    kDetailBang = Res::DetailPriorityMark,
-};
 
 inline CTime Now()
 {
@@ -112,56 +88,60 @@ inline CClass Cls(const QString &name, std::initializer_list<CAssignment> remind
     return c;
 }
 
-// ------------------------------------------------------------------- the recording surface
-
-// A drawn text, comparable.
+// A drawn text and a laid-out hit row, written as the tests spell them:
+//   "Lab@18,46/link#grey": text at x,y; the font when not normal, the colour when not black.
+//   "Reminder[18,46,163,57]@46 c0 r2": kind, hit rectangle, marker y, class and reminder index;
+//   "Class@30 c0": a row across the view, [2, y - 2, 238, y + 13] for marker y.
 struct Txt {
     QString text;
     int x = 0, y = 0;
     FontRole font = F::Normal;
     QColor color = kBlack;
-    friend bool operator==(const Txt &a, const Txt &b)
-    {
-        return a.text == b.text && a.x == b.x && a.y == b.y && a.font == b.font &&
-               a.color == b.color;
-    }
 };
-
-// A heading on a title bar: white at x 8.
-inline Txt Heading(const QString &text, int y)
-{
-    return {text, 8, y, F::Normal, kWhite};
-}
-
-// A laid-out hit row, comparable.
 struct Hit {
     HitRow::Kind kind = HitRow::Class;
     Rect rect;
     int markerY = -1, cls = -1, rem = -1;
-    friend bool operator==(const Hit &a, const Hit &b)
-    {
-        return a.kind == b.kind && a.rect == b.rect && a.markerY == b.markerY && a.cls == b.cls &&
-               a.rem == b.rem;
-    }
 };
 
-inline void PrintTo(const Txt &t, std::ostream *os)
+inline std::string Spell(const QColor &c)
 {
-    static const char *const fonts[] = {"Normal", "Bold", "Large", "Link", "Serif"};
-    *os << "\n  {\"" << t.text.toStdString() << "\" at " << t.x << "," << t.y << " "
-        << fonts[int(t.font)] << " " << t.color << "}";
+    const std::pair<QColor, const char *> names[] = {
+        {kWhite, "white"},   {kGrey, "grey"},     {kDarkRed, "red"},  {kGradeRed, "grade"},
+        {kDarkBlue, "blue"}, {kLinkBlue, "link"}, {kBarFrame, "navy"}};
+    for (const auto &[colour, name] : names)
+        if (c == colour)
+            return name;
+    return QString::asprintf("%d,%d,%d", c.red(), c.green(), c.blue()).toStdString();
 }
-inline void PrintTo(const Hit &h, std::ostream *os)
+inline std::string Spell(const Txt &t)
+{
+    static const char *const fonts[] = {"", "/bold", "/large", "/link", "/serif"};
+    return QString::asprintf("%s@%d,%d", qPrintable(t.text), t.x, t.y).toStdString() +
+           fonts[int(t.font)] + (t.color == kBlack ? "" : "#" + Spell(t.color));
+}
+inline std::string Spell(const Hit &h)
 {
     static const char *const kinds[] = {"Class",      "Reminder",  "Date",
                                         "Instructor", "ClassLine", "DateLine"};
-    *os << "\n  {" << kinds[h.kind] << " " << h.rect << " marker " << h.markerY << " class "
-        << h.cls << " reminder " << h.rem << "}";
+    const Rect &r = h.rect, row{2, h.markerY - 2, 238, h.markerY + 13};
+    std::string out = kinds[h.kind];
+    if (!(r == row))
+        out += QString::asprintf("[%d,%d,%d,%d]", r.l, r.t, r.r, r.b).toStdString();
+    out += "@" + std::to_string(h.markerY);
+    if (h.cls != -1)
+        out += " c" + std::to_string(h.cls);
+    if (h.rem != -1)
+        out += " r" + std::to_string(h.rem);
+    return out;
 }
-
-using Txts = std::vector<Txt>;
-using Hits = std::vector<Hit>;
-using Rects = std::vector<Rect>;
+template <typename T> std::string Join(const std::vector<T> &items)
+{
+    std::string out;
+    for (const T &item : items)
+        out += (out.empty() ? "" : "; ") + Spell(item);
+    return out;
+}
 
 // One paint of a mode over a hand-built term, at the pinned "now".
 struct ViewPaint {
@@ -198,14 +178,16 @@ struct ViewPaint {
                 out.push_back({op.text, op.rect.l, op.rect.t, op.font, op.color});
         return out;
     }
+    std::string Shown(int y0 = INT_MIN, int y1 = INT_MAX) const { return Join(Texts(y0, y1)); }
     const Op *Text(const QString &text) const { return surface.findText(text); }
-    std::vector<Hit> Hits() const
+    std::vector<Hit> HitList() const
     {
         std::vector<Hit> out;
         for (const HitRow &r : rows.rows)
             out.push_back({r.kind, r.hit, r.markerY, r.classIndex, r.reminderIndex});
         return out;
     }
+    std::string Hits() const { return Join(HitList()); }
 
     // Images drawn as (resource, x, y) in drawing order, all or only those of the given resources.
     Images Bitmaps(std::initializer_list<int> only = {}) const
@@ -216,35 +198,35 @@ struct ViewPaint {
                 out.emplace_back(op.resourceId, op.rect.l, op.rect.t);
         return out;
     }
-    template <typename Pred> std::vector<Rect> Rects(Kind kind, Pred pred) const
+    template <typename Pred> Rects Find(Kind kind, Pred pred) const
     {
-        std::vector<Rect> out;
+        Rects out;
         for (const Op &op : Ops(kind))
             if (pred(op))
                 out.push_back(op.rect);
         return out;
     }
     // The shaded bands behind rows: white frame, the scheme's row colour inside.
-    std::vector<Rect> Bands() const
+    Rects Bands() const
     {
-        return Rects(Kind::Rectangle,
-                     [](const Op &o) { return o.color == kWhite && o.brush == kGreenRow; });
+        return Find(Kind::Rectangle,
+                    [](const Op &o) { return o.color == kWhite && o.brush == kGreenRow; });
     }
     // Frames of full title bars.
-    std::vector<Rect> BarFrames() const
+    Rects BarFrames() const
     {
-        return Rects(Kind::Rectangle,
-                     [](const Op &o) { return o.color == kBarFrame && !o.brush.isValid(); });
+        return Find(Kind::Rectangle,
+                    [](const Op &o) { return o.color == kBarFrame && !o.brush.isValid(); });
     }
-    std::vector<Rect> Lines() const
+    Rects Lines() const
     {
-        return Rects(Kind::Line, [](const Op &) { return true; });
+        return Find(Kind::Line, [](const Op &) { return true; });
     }
     // The scroll arrow box (white fill, black frame), or an empty rectangle when none.
     Rect ArrowBox() const
     {
-        const std::vector<Rect> box = Rects(
-            Kind::Rectangle, [](const Op &o) { return o.color == kBlack && o.brush == kWhite; });
+        const Rects box = Find(Kind::Rectangle,
+                               [](const Op &o) { return o.color == kBlack && o.brush == kWhite; });
         return box.empty() ? Rect{} : box.front();
     }
 };

@@ -7,11 +7,21 @@
 #include "support/pinnedclock.h"
 #include "view/textviews.h"
 
+#include <QDate>
+#include <QLocale>
+
 using namespace viewtest;
 
 namespace {
 
-// ------------------------------------------------------------------------------------- Classes
+// The row (index into the laid-out rows) a tap at each point hits, -1 for none.
+template <typename Range> void ExpectTaps(const ViewPaint &p, const Range &taps)
+{
+    for (const auto &[x, y, row] : taps) {
+        const HitRow *r = p.rows.Find(x, y);
+        EXPECT_EQ(r ? int(r - p.rows.rows.data()) : -1, row) << "at " << x << "," << y;
+    }
+}
 
 TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitleStyles)
 {
@@ -22,51 +32,39 @@ TEST(ClassesView, smallTerm_nearestTwoUpcomingPerClass_withBarsBandsMarksAndTitl
         Cls("Chem", {Rem("Past", At(2003, 10, 14, 9))}),
     };
     p.Paint(ViewMode::Classes);
-    // Stored latest first: Essay 0, Quiz 1, Lab 2, Old 3.
-    EXPECT_EQ(p.Texts(), (Txts{Heading("Biology", 30),
-                               {"Lab", 18, 46, F::Link},
-                               {"-", 43, 46},
-                               {"10/16/2003 at 9:00 AM", 58, 46},
-                               {"Quiz", 18, 62, F::Link},
-                               {"-", 48, 62},
-                               {"10/20/2003 at 1:30 PM", 63, 62},
-                               Heading("Chem", 78)}));
-    // Reminder rows reach from x 18 to the end of the due text.
-    EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 28, 238, 43}, 30, 0},
-                              {HitRow::Reminder, {18, 46, 18 + 25 + 15 + 105, 57}, 46, 0, 2},
-                              {HitRow::Reminder, {18, 62, 18 + 25 + 20 + 105, 73}, 62, 0, 1},
-                              {HitRow::Class, {2, 76, 238, 91}, 78, 1}}));
+    // Stored latest first: Essay 0, Quiz 1, Lab 2, Old 3. Reminder rows reach from x 18 to the
+    // end of the due text.
+    EXPECT_EQ(p.Shown(),
+              "Biology@8,30#white; Lab@18,46/link; -@43,46; 10/16/2003 at 9:00 AM@58,46; "
+              "Quiz@18,62/link; -@48,62; 10/20/2003 at 1:30 PM@63,62; Chem@8,78#white");
+    EXPECT_EQ(p.Hits(), "Class@30 c0; Reminder[18,46,163,57]@46 c0 r2; Reminder[18,62,168,73]@62 "
+                        "c0 r1; Class@78 c1");
     EXPECT_EQ(p.BarFrames(), (Rects{{2, 28, 238, 43}, {2, 76, 238, 91}}));
     EXPECT_EQ(p.Bands(), (Rects{{2, 60, 238, 75}})); // the second row of the group
-    EXPECT_EQ(p.Bitmaps({kBannerClasses}), (Images{{kBannerClasses, 0, 0}}));
     EXPECT_FALSE(p.state.m_bMoreClasses);
 
     // A marked row: both arrows and the focus frame, drawn last.
     p.state.m_nMarkerY = 46;
     p.Paint(ViewMode::Classes);
-    EXPECT_EQ(p.Bitmaps({kMarkRight, kMarkLeft}),
-              (Images{{kMarkRight, 0, 46}, {kMarkLeft, 236, 46}}));
+    EXPECT_EQ(p.Bitmaps({Res::MarkerRight, Res::MarkerLeft}),
+              (Images{{Res::MarkerRight, 0, 46}, {Res::MarkerLeft, 236, 46}}));
     ASSERT_EQ(p.Ops(Kind::Focus).size(), 1u);
     EXPECT_EQ(p.surface.ops.back().kind, Kind::Focus);
     EXPECT_EQ(p.surface.ops.back().rect, (Rect{2, 44, 238, 59}));
 
-    // Title bars off: plain bold headings, no bars, no bands, the same rows.
+    // Title bars off: plain bold headings, no bands, the same rows; a thin bar brings bands back.
     p.state.m_nMarkerY = -1;
     p.state.m_bTitleBars = false;
     p.Paint(ViewMode::Classes);
-    EXPECT_EQ(p.Texts(30, 31), (Txts{{"Biology", 8, 30, F::Bold}}));
-    EXPECT_TRUE(p.BarFrames().empty());
+    EXPECT_EQ(p.Shown(30, 31), "Biology@8,30/bold");
     EXPECT_TRUE(p.Bands().empty());
-    EXPECT_EQ(p.Hits().size(), 4u);
-    // A thin bar: grey bold headings over an underline without a frame; bands again.
+    EXPECT_EQ(p.HitList().size(), 4u);
     p.state.m_bTitleBars = p.state.m_bThinBar = true;
     p.Paint(ViewMode::Classes);
-    EXPECT_EQ(p.Texts(30, 31), (Txts{{"Biology", 8, 30, F::Bold, kGrey}}));
-    EXPECT_TRUE(p.BarFrames().empty());
     EXPECT_EQ(p.Bands(), (Rects{{2, 60, 238, 75}}));
 }
 
-TEST(ClassesView, reminderDueEarlierToday_listedFirstInGreyWithItsMark)
+TEST(ClassesView, dueEarlierTodayGreyFirst_highDarkRed_longNamesCut_rowEdges)
 {
     ViewPaint p;
     p.student.m_classes = {
@@ -76,48 +74,26 @@ TEST(ClassesView, reminderDueEarlierToday_listedFirstInGreyWithItsMark)
         Cls("Bio", {Rem("Read", At(2003, 10, 18, 9))}),
     };
     p.Paint(ViewMode::Classes);
-    const QColor g = kGrey, r = kDarkRed;
-    EXPECT_EQ(p.Texts(), (Txts{Heading("Art", 30),
-                               // Due at 8:00 today, now 10:00: grey although high priority.
-                               {"Early", 18, 46, F::Link, g},
-                               {"-", 53, 46, F::Normal, g},
-                               {"10/15/2003 at 8:00 AM", 68, 46, F::Normal, g},
-                               // Still ahead today and high priority: dark red, done or not.
-                               {"Later", 18, 62, F::Link, r},
-                               {"-", 53, 62, F::Normal, r},
-                               {"10/15/2003 at 11:00 AM", 68, 62, F::Normal, r},
-                               // The colour in force is back for the next class.
-                               Heading("Bio", 78),
-                               {"Read", 18, 94, F::Link},
-                               {"-", 48, 94},
-                               {"10/18/2003 at 9:00 AM", 63, 94}}));
+    // Due at 8:00 today, now 10:00: grey although high priority; still ahead today and high
+    // priority: dark red, done or not; the colour in force is back for the next class.
+    EXPECT_EQ(p.Shown(),
+              "Art@8,30#white; Early@18,46/link#grey; -@53,46#grey; 10/15/2003 at 8:00 "
+              "AM@68,46#grey; Later@18,62/link#red; -@53,62#red; 10/15/2003 at 11:00 AM@68,62#red; "
+              "Bio@8,78#white; Read@18,94/link; -@48,94; 10/18/2003 at 9:00 AM@63,94");
     // The overdue high-priority row keeps its exclamation mark; the done one gets the tick only.
-    EXPECT_EQ(p.Bitmaps({kBang, kTick}), (Images{{kBang, 4, 48}, {kTick, 4, 64}}));
-    for (const Op &op : p.Ops(Kind::Bitmap))
-        if (op.resourceId == kBang || op.resourceId == kTick)
-            EXPECT_TRUE(op.transparent);
-}
+    EXPECT_EQ(p.Bitmaps({Res::PriorityMark, Res::DoneMark}),
+              (Images{{Res::PriorityMark, 4, 48}, {Res::DoneMark, 4, 64}}));
 
-TEST(ClassesView, longReminderName_cutTo90_andTheRowsHitTheirEdgesExactly)
-{
-    ViewPaint p;
     p.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
     p.Paint(ViewMode::Classes);
-    EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comprehensive R...", 18, 46, F::Link},
-                                     {"-", 118, 46},
-                                     {"10/16/2003 at 9:00 AM", 133, 46}}));
-    EXPECT_EQ(p.Hits(), (Hits{{HitRow::Class, {2, 28, 238, 43}, 30, 0},
-                              {HitRow::Reminder, {18, 46, 18 + 25 + 90 + 105, 57}, 46, 0, 0}}));
-    // Right and bottom edges are excluded; -1: no row.
-    const struct {
-        int x, y, row;
-    } taps[] = {{2, 28, 0},    {237, 42, 0},  {1, 35, -1},   {238, 35, -1},
-                {100, 27, -1}, {100, 43, -1}, {18, 46, 1},   {237, 56, 1},
-                {238, 50, -1}, {17, 50, -1},  {100, 57, -1}, {100, 45, -1}};
-    for (const auto &t : taps) {
-        const HitRow *r = p.rows.Find(t.x, t.y);
-        EXPECT_EQ(r ? int(r - p.rows.rows.data()) : -1, t.row) << "at " << t.x << "," << t.y;
-    }
+    EXPECT_EQ(p.Shown(46, 47),
+              "Comprehensive R...@18,46/link; -@118,46; 10/16/2003 at 9:00 AM@133,46");
+    EXPECT_EQ(p.Hits(), "Class@30 c0; Reminder[18,46,238,57]@46 c0 r0");
+    // Right and bottom edges are excluded.
+    const std::tuple<int, int, int> taps[] = {
+        {2, 28, 0},  {237, 42, 0}, {1, 35, -1},   {238, 35, -1}, {100, 27, -1}, {100, 43, -1},
+        {18, 46, 1}, {237, 56, 1}, {238, 50, -1}, {17, 50, -1},  {100, 57, -1}, {100, 45, -1}};
+    ExpectTaps(p, taps);
 }
 
 // Classes, each with `upcoming` reminders due from October 16 on and `past` ones before today.
@@ -147,7 +123,6 @@ TEST(ClassesView, fitRemindersPerClass_twoWhileHeadingsAndTwoEachFitAboveTheStri
         return FitRemindersPerClass(s, ctx, DueDays(student));
     };
     // Four classes with two shown each: 30 + 4 * 3 * 16 = 222, compared with bottom - 25.
-    EXPECT_EQ(fit(Term(4, 3), 268), 2);
     EXPECT_EQ(fit(Term(4, 3), 248), 2);    // 222 < 223
     EXPECT_EQ(fit(Term(4, 3), 247), 1);    // 222 is not below 222
     EXPECT_EQ(fit(Term(5, 3), 268), 1);    // 270
@@ -155,21 +130,14 @@ TEST(ClassesView, fitRemindersPerClass_twoWhileHeadingsAndTwoEachFitAboveTheStri
     EXPECT_EQ(fit(Term(5, 1, 6), 268), 2); // reminders before today never count
     EXPECT_EQ(fit(Term(5, 3), 268, 3), 1); // every class counts, wherever the view starts
     EXPECT_EQ(fit(Term(0, 0), 268), 2);
-}
 
-TEST(ClassesView, twoUpcomingEachDoNotFit_everyClassShowsOnlyItsNearest)
-{
+    // When two do not fit, every class shows only its nearest (R1, the last index of two).
     ViewPaint p;
     p.student = Term(5, 2);
     p.Paint(ViewMode::Classes);
     EXPECT_EQ(p.Text("R2"), nullptr);
-    Hits hits;
-    for (int c = 0, y = 30; c < 5; ++c, y += 32) {
-        hits.push_back({HitRow::Class, {2, y - 2, 238, y + 13}, y, c});
-        // R1 (October 16) is the earliest: the last index of two.
-        hits.push_back({HitRow::Reminder, {18, y + 16, 18 + 25 + 10 + 105, y + 27}, y + 16, c, 1});
-    }
-    EXPECT_EQ(p.Hits(), hits);
+    EXPECT_EQ(p.HitList().size(), 10u);
+    EXPECT_EQ(Spell(p.HitList()[9]), "Reminder[18,174,158,185]@174 c4 r1");
     EXPECT_FALSE(p.state.m_bMoreClasses);
 }
 
@@ -177,22 +145,21 @@ TEST(ClassesView, scrollLimits_rowsStopAboveBottomMinusHMinus27_arrowsForWhatIsL
 {
     // One reminder per class: a heading and a reminder row for each.
     const Rect down{223, 10, 240, 25}, up{223, 0, 240, 14}, both{223, 0, 240, 25};
-    const Hit heading6{HitRow::Class, {2, 220, 238, 235}, 222, 6};
     const struct {
         int classes, first, bottom;
         size_t rows;
-        Hit last;
+        const char *last;
         bool more;
         Rect box;
     } cases[] = {
         // Limit 230: the heading at 222 is the last; the reminder at 238 is left out.
-        {7, 0, 268, 13, heading6, true, down},
-        {7, 0, 261, 13, heading6, true, down}, // limit 223
-        {7, 0, 260, 12, {HitRow::Reminder, {18, 206, 158, 217}, 206, 5, 0}, true, down},
-        {7, 0, 300, 14, {HitRow::Reminder, {18, 238, 158, 249}, 238, 6, 0}, false, {}},
+        {7, 0, 268, 13, "Class@222 c6", true, down},
+        {7, 0, 261, 13, "Class@222 c6", true, down}, // limit 223
+        {7, 0, 260, 12, "Reminder[18,206,158,217]@206 c5 r0", true, down},
+        {7, 0, 300, 14, "Reminder[18,238,158,249]@238 c6 r0", false, {}},
         // Started further down: the up arrow, and both when rows are left out below too.
-        {8, 6, 268, 4, {HitRow::Reminder, {18, 78, 158, 89}, 78, 7, 0}, false, up},
-        {8, 1, 268, 13, {HitRow::Class, {2, 220, 238, 235}, 222, 7}, true, both},
+        {8, 6, 268, 4, "Reminder[18,78,158,89]@78 c7 r0", false, up},
+        {8, 1, 268, 13, "Class@222 c7", true, both},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.first << ", bottom " << c.bottom);
@@ -201,72 +168,45 @@ TEST(ClassesView, scrollLimits_rowsStopAboveBottomMinusHMinus27_arrowsForWhatIsL
         p.student = Term(c.classes, 1);
         p.state.m_nFirstClass = c.first;
         p.Paint(ViewMode::Classes);
-        const Hits hits = p.Hits();
+        const std::vector<Hit> hits = p.HitList();
         ASSERT_EQ(hits.size(), c.rows);
-        EXPECT_EQ(hits.front(), (Hit{HitRow::Class, {2, 28, 238, 43}, 30, c.first}));
-        EXPECT_EQ(p.Texts(30, 31), (Txts{Heading(QStringLiteral("C%1").arg(c.first + 1), 30)}));
-        EXPECT_EQ(hits.back(), c.last);
+        EXPECT_EQ(Spell(hits.front()), "Class@30 c" + std::to_string(c.first));
+        EXPECT_EQ(p.Shown(30, 31), "C" + std::to_string(c.first + 1) + "@8,30#white");
+        EXPECT_EQ(Spell(hits.back()), c.last);
         EXPECT_EQ(p.state.m_bMoreClasses, c.more);
         EXPECT_EQ(p.ArrowBox(), c.box);
-        Images arrows;
-        if (c.first > 0)
-            arrows.emplace_back(kArrowUp, 225, 4);
-        if (c.more)
-            arrows.emplace_back(kArrowDown, 225, 14);
-        EXPECT_EQ(p.Bitmaps({kArrowUp, kArrowDown}), arrows);
     }
 }
 
 // --------------------------------------------------------------------------------------- Dates
 
-TEST(DatesView, hideDaysOff_noReminders_headingsAndNothingGreyBeforeToday)
+TEST(DatesView, hideDaysOff_everyDayHasAHeading_nothingGreyBeforeToday_32DaysAcrossDst)
 {
     ViewPaint p;
     p.state.m_nDayOffset = -2;
     p.Paint(ViewMode::Dates);
     // Limit 268 - 11 - 35 = 222: six days of two rows each. Headings select their day;
     // "Nothing..." selects nothing.
-    const char *const days[] = {"Monday, October 13",    "Tuesday, October 14",
-                                "Wednesday, October 15", "Thursday, October 16",
-                                "Friday, October 17",    "Saturday, October 18"};
-    Txts texts;
-    Hits hits;
-    for (int d = 0, y = 30; d < 6; ++d, y += 32) {
-        texts.push_back(Heading(days[d] + QStringLiteral(", 2003"), y));
-        texts.push_back({"Nothing...", 18, y + 16, F::Normal, d < 2 ? kGrey : kBlack});
-        hits.push_back({HitRow::Date, {2, y - 2, 238, y + 13}, y});
-    }
-    EXPECT_EQ(p.Texts(), texts);
-    EXPECT_EQ(p.Hits(), hits);
-    for (size_t d = 0; d < p.rows.rows.size(); ++d)
-        EXPECT_EQ(FormatLongDate(p.rows.rows[d].date), texts[2 * d].text);
+    EXPECT_EQ(p.Shown(30, 79), "Monday, October 13, 2003@8,30#white; Nothing...@18,46#grey; "
+                               "Tuesday, October 14, 2003@8,62#white; Nothing...@18,78#grey");
+    EXPECT_EQ(p.Shown(190), "Saturday, October 18, 2003@8,190#white; Nothing...@18,206");
+    ASSERT_EQ(p.rows.rows.size(), 6u);
+    EXPECT_EQ(Spell(p.HitList()[5]), "Date@190");
+    EXPECT_EQ(FormatLongDate(p.rows.rows[5].date), "Saturday, October 18, 2003");
     // Hide-days off: the arrow box always has both arrows; m_bMoreDates stays 0.
     EXPECT_FALSE(p.state.m_bMoreDates);
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 25}));
-    EXPECT_EQ(p.Bitmaps({kBannerDates, kArrowUp, kArrowDown}),
-              (Images{{kBannerDates, 0, 0}, {kArrowUp, 225, 4}, {kArrowDown, 225, 14}}));
-}
 
-TEST(DatesView, hideDaysOff_tallView_walksExactly32Days)
-{
-    ViewPaint p;
+    p.state.m_nDayOffset = 0;
     p.client.b = 2000;
     p.student.m_classes = {Cls("Empty")};
     p.Paint(ViewMode::Dates);
     ASSERT_EQ(p.rows.rows.size(), 32u);
-    EXPECT_EQ(p.Texts().front().text, QString("Wednesday, October 15, 2003"));
     // Across the change back from daylight saving time (October 26) the walk keeps one day a row.
     EXPECT_EQ(p.Text("Sunday, October 26, 2003")->rect.t, 30 + 32 * 11);
     EXPECT_EQ(p.Text("Monday, October 27, 2003")->rect.t, 30 + 32 * 12);
     EXPECT_EQ(p.rows.rows.back().markerY, 30 + 32 * 31);
     EXPECT_EQ(FormatLongDate(p.rows.rows.back().date), QString("Saturday, November 15, 2003"));
-    int nothing = 0;
-    for (const Txt &t : p.Texts())
-        if (t.text == "Nothing...") {
-            ++nothing;
-            EXPECT_EQ(t.color, kBlack);
-        }
-    EXPECT_EQ(nothing, 32);
 }
 
 TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
@@ -288,21 +228,20 @@ TEST(DatesView, hideDaysOn_noReminderFromTheStartDay_saysNoDatesFound)
         SCOPED_TRACE(testing::Message() << c.classes.size() << " classes, box " << c.box);
         p.student.m_classes = c.classes;
         p.Paint(ViewMode::Dates);
-        EXPECT_EQ(p.Texts(), (Txts{{"No Dates found with Reminders ...", 8, 30, F::Bold}}));
+        EXPECT_EQ(p.Shown(), "No Dates found with Reminders ...@8,30/bold");
         EXPECT_TRUE(p.rows.rows.empty());
         EXPECT_FALSE(p.state.m_bMoreDates);
         EXPECT_EQ(p.ArrowBox(), c.box);
     }
-    EXPECT_EQ(p.Bitmaps({kArrowUp, kArrowDown}), (Images{{kArrowUp, 225, 4}}));
     // A reminder due before the next walked day keeps the walk going.
     p.student.m_classes[0].AddReminder(Rem("Old", At(2003, 10, 1, 9)));
     p.student.m_classes[0].SortReminders();
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts().front(), Heading("Friday, October 17, 2003", 30));
+    EXPECT_EQ(Spell(p.Texts().front()), "Friday, October 17, 2003@8,30#white");
     // Due exactly when the walk reaches the next day (Thursday 10:00): the walk goes on to it.
     p.student.m_classes = {Cls("Bio", {Rem("Lab", At(2003, 10, 16, 10))})};
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts().front(), Heading("Thursday, October 16, 2003", 30));
+    EXPECT_EQ(Spell(p.Texts().front()), "Thursday, October 16, 2003@8,30#white");
 }
 
 TEST(DatesView, hideDaysOn_onlyDaysWithRemindersGetHeadings)
@@ -313,30 +252,17 @@ TEST(DatesView, hideDaysOn_onlyDaysWithRemindersGetHeadings)
     p.student.m_classes = {
         Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))})};
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts(), (Txts{Heading("Friday, October 17, 2003", 30),
-                               {"Bio", 18, 46, F::Bold},
-                               {"-", 43, 46},
-                               {"Lab", 53, 46},
-                               {"-", 75, 46},
-                               {"9:00 AM", 85, 46},
-                               Heading("Monday, October 20, 2003", 62),
-                               {"Bio", 18, 78, F::Bold},
-                               {"-", 43, 78},
-                               {"Quiz", 53, 78},
-                               {"-", 80, 78},
-                               {"2:00 PM", 90, 78}}));
-    EXPECT_EQ(p.Hits(), (Hits{{HitRow::Date, {2, 28, 238, 43}, 30},
-                              {HitRow::Reminder, {2, 44, 238, 59}, 46, 0, 1},
-                              {HitRow::Date, {2, 60, 238, 75}, 62},
-                              {HitRow::Reminder, {2, 76, 238, 91}, 78, 0, 0}}));
-    EXPECT_EQ(FormatLongDate(p.rows.rows[0].date), p.Texts()[0].text);
-    EXPECT_EQ(FormatLongDate(p.rows.rows[2].date), p.Texts()[6].text);
+    EXPECT_EQ(p.Shown(), "Friday, October 17, 2003@8,30#white; Bio@18,46/bold; -@43,46; Lab@53,46; "
+                         "-@75,46; 9:00 AM@85,46; Monday, October 20, 2003@8,62#white; "
+                         "Bio@18,78/bold; -@43,78; Quiz@53,78; -@80,78; 2:00 PM@90,78");
+    EXPECT_EQ(p.Hits(), "Date@30; Reminder@46 c0 r1; Date@62; Reminder@78 c0 r0");
+    EXPECT_EQ(FormatLongDate(p.rows.rows[2].date), "Monday, October 20, 2003");
     // Starting on the first day with a reminder: no up arrow, and nothing below: no box.
     EXPECT_FALSE(p.state.m_bMoreDates);
     EXPECT_EQ(p.ArrowBox(), Rect{});
 }
 
-TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
+TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore_aTapOnItSelectsNothing)
 {
     ViewPaint p;
     p.state.m_nDayOffset = 1; // Thursday, October 16
@@ -346,31 +272,23 @@ TEST(DatesView, threeRemindersOfOneClassOnOneDay_oneLineThenAndMore)
                      Rem("A3", At(2003, 10, 16, 14))}),
     };
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts(30, 79),
-              (Txts{Heading("Thursday, October 16, 2003", 30),
-                    {"Bio", 18, 46, F::Bold},
-                    {"-", 43, 46},
-                    {"Lab", 53, 46},
-                    {"-", 75, 46},
-                    {"8:00 AM", 85, 46},
-                    // The latest first; "and more..." at the line's end: 24+35+10+17+35+7.
-                    {"Math", 18, 62, F::Bold},
-                    {"-", 49, 62},
-                    {"A3", 59, 62},
-                    {"-", 76, 62},
-                    {"2:00 PM", 86, 62},
-                    {"and more...", 128, 62},
-                    Heading("Friday, October 17, 2003", 78)}));
-    const Hits all = p.Hits();
+    // The latest first; "and more..." at the line's end: 24+35+10+17+35+7.
+    EXPECT_EQ(p.Shown(30, 79),
+              "Thursday, October 16, 2003@8,30#white; Bio@18,46/bold; -@43,46; Lab@53,46; -@75,46; "
+              "8:00 AM@85,46; Math@18,62/bold; -@49,62; A3@59,62; -@76,62; 2:00 PM@86,62; and "
+              "more...@128,62; Friday, October 17, 2003@8,78#white");
+    const std::vector<Hit> all = p.HitList();
     ASSERT_GE(all.size(), 4u);
-    EXPECT_EQ(Hits(all.begin(), all.begin() + 4),
-              (Hits{{HitRow::Date, {2, 28, 238, 43}, 30},
-                    {HitRow::Reminder, {2, 44, 238, 59}, 46, 0, 0},
-                    {HitRow::Reminder, {2, 60, 128, 75}, 62, 1, 0}, // up to "and more..."
-                    {HitRow::Date, {2, 76, 238, 91}, 78}}));
+    EXPECT_EQ(Join(std::vector<Hit>(all.begin(), all.begin() + 4)),
+              "Date@30; Reminder@46 c0 r0; Reminder[2,60,128,75]@62 c1 r0; Date@78"); // up to "and
+                                                                                      // more..."
     // The second line of the day is banded.
     ASSERT_FALSE(p.Bands().empty());
     EXPECT_EQ(p.Bands().front(), (Rect{2, 60, 238, 75}));
+    // A tap on "and more..." or right of it selects nothing; the rest of the line its reminder.
+    const std::tuple<int, int, int> taps[] = {{2, 62, 2},    {127, 62, 2},  {128, 62, -1},
+                                              {200, 66, -1}, {237, 74, -1}, {237, 76, 3}};
+    ExpectTaps(p, taps);
 }
 
 TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
@@ -379,27 +297,19 @@ TEST(DatesView, andMoreForAReminderAlreadyDueIsGrey_longNamesCutTo80Pixels)
     p.student.m_classes = {
         Cls("Art", {Rem("Early", At(2003, 10, 15, 8)), Rem("Late", At(2003, 10, 15, 14), true)})};
     p.Paint(ViewMode::Dates);
-    const QColor r = kDarkRed;
     // The next day's heading is white again, its "Nothing..." black.
-    EXPECT_EQ(p.Texts(46, 79), (Txts{{"Art", 18, 46, F::Bold, r},
-                                     {"-", 43, 46, F::Normal, r},
-                                     {"Late", 53, 46, F::Normal, r},
-                                     {"-", 80, 46, F::Normal, r},
-                                     {"2:00 PM", 90, 46, F::Normal, r},
-                                     {"and more...", 132, 46, F::Normal, kGrey},
-                                     Heading("Thursday, October 16, 2003", 62),
-                                     {"Nothing...", 18, 78}}));
-    EXPECT_EQ(p.Bitmaps({kBang}), (Images{{kBang, 4, 48}}));
+    EXPECT_EQ(p.Shown(46, 79),
+              "Art@18,46/bold#red; -@43,46#red; Late@53,46#red; -@80,46#red; 2:00 PM@90,46#red; "
+              "and more...@132,46#grey; Thursday, October 16, 2003@8,62#white; Nothing...@18,78");
+    EXPECT_EQ(p.Bitmaps({Res::PriorityMark}), (Images{{Res::PriorityMark, 4, 48}}));
 
     // Bold: 13 characters fit in 80; normal: 16.
     p.student.m_classes = {
         Cls("Comparative Politics", {Rem("Reading Response Paper", At(2003, 10, 15, 14))})};
     p.Paint(ViewMode::Dates);
-    EXPECT_EQ(p.Texts(46, 47), (Txts{{"Comparativ...", 18, 46, F::Bold},
-                                     {"-", 103, 46},
-                                     {"Reading Respo...", 113, 46},
-                                     {"-", 200, 46},
-                                     {"2:00 PM", 210, 46}}));
+    EXPECT_EQ(
+        p.Shown(46, 47),
+        "Comparativ...@18,46/bold; -@103,46; Reading Respo...@113,46; -@200,46; 2:00 PM@210,46");
 }
 
 TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
@@ -412,20 +322,14 @@ TEST(DatesView, hideDaysOn_rowsPastTheLimit_setMoreDatesAndTheDownArrow)
     p.Paint(ViewMode::Dates);
     // Heading at 30, lines at 46 ... 206; the line at 222 is not above the limit. A day cut off
     // there still counts as a day with reminders.
-    const Hits hits = p.Hits();
-    ASSERT_EQ(hits.size(), 12u);
-    EXPECT_EQ(hits.back(), (Hit{HitRow::Reminder, {2, 204, 238, 219}, 206, 10, 0}));
-    EXPECT_EQ(p.Text("No Dates found with Reminders ..."), nullptr);
+    ASSERT_EQ(p.HitList().size(), 12u);
+    EXPECT_EQ(Spell(p.HitList().back()), "Reminder@206 c10 r0");
     EXPECT_TRUE(p.state.m_bMoreDates);
     EXPECT_EQ(p.ArrowBox(), (Rect{223, 0, 240, 25})); // first day with reminders is offset 1
     p.state.m_bHideNoDays = false;
     p.Paint(ViewMode::Dates);
     EXPECT_FALSE(p.state.m_bMoreDates);
 }
-
-} // namespace
-
-namespace {
 
 // Across a change to or from daylight saving time (New York: March 8 and November 1, 2026) the
 // walk goes from calendar day to calendar day: none skipped, none twice, each heading's row on
@@ -436,31 +340,15 @@ TEST(DatesView, daylightSavingChange_walksCalendarDays_eachDayOnce)
         CTime now;
         int offset;
         bool hideNoDays;
-        std::vector<QString> headings;
+        QDate first;
+        int days;
     } cases[] = {
-        {CTime::FromLocal(2026, 3, 7, 23, 30, 0),
-         0,
-         false,
-         {"Saturday, March 7, 2026", "Sunday, March 8, 2026", "Monday, March 9, 2026",
-          "Tuesday, March 10, 2026", "Wednesday, March 11, 2026", "Thursday, March 12, 2026"}},
-        {CTime::FromLocal(2026, 10, 31, 0, 30, 0),
-         0,
-         false,
-         {"Saturday, October 31, 2026", "Sunday, November 1, 2026", "Monday, November 2, 2026",
-          "Tuesday, November 3, 2026", "Wednesday, November 4, 2026",
-          "Thursday, November 5, 2026"}},
-        {CTime::FromLocal(2026, 3, 7, 23, 30, 0),
-         2,
-         false,
-         {"Monday, March 9, 2026", "Tuesday, March 10, 2026", "Wednesday, March 11, 2026",
-          "Thursday, March 12, 2026", "Friday, March 13, 2026", "Saturday, March 14, 2026"}},
-        {CTime::FromLocal(2026, 3, 14, 0, 30, 0),
-         -7,
-         false,
-         {"Saturday, March 7, 2026", "Sunday, March 8, 2026", "Monday, March 9, 2026",
-          "Tuesday, March 10, 2026", "Wednesday, March 11, 2026", "Thursday, March 12, 2026"}},
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 0, false, {2026, 3, 7}, 6},
+        {CTime::FromLocal(2026, 10, 31, 0, 30, 0), 0, false, {2026, 10, 31}, 6},
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 2, false, {2026, 3, 9}, 6},
+        {CTime::FromLocal(2026, 3, 14, 0, 30, 0), -7, false, {2026, 3, 7}, 6},
         // Hide-days on, at the offset the start-day search finds for the reminder of March 9.
-        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 2, true, {"Monday, March 9, 2026"}},
+        {CTime::FromLocal(2026, 3, 7, 23, 30, 0), 2, true, {2026, 3, 9}, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << FormatLongDate(c.now).toStdString() << " offset "
@@ -472,56 +360,18 @@ TEST(DatesView, daylightSavingChange_walksCalendarDays_eachDayOnce)
         if (c.hideNoDays)
             p.student.m_classes = {Cls("Bio", {Rem("Lab", CTime::FromLocal(2026, 3, 9, 9, 0, 0))})};
         p.Paint(ViewMode::Dates);
-        std::vector<QString> headings;
-        for (const HitRow &r : p.rows.rows) {
-            if (r.kind != HitRow::Date)
-                continue;
-            headings.push_back(FormatLongDate(r.date));
-            const Op *text = p.Text(headings.back());
-            ASSERT_NE(text, nullptr) << headings.back().toStdString();
-            EXPECT_EQ(text->rect.t, r.markerY);
-        }
-        EXPECT_EQ(headings, c.headings);
-    }
-}
-
-} // namespace
-
-namespace {
-
-// "and more..." at the end of a line stands for other reminders: a tap on it, or right of it,
-// selects nothing; the rest of the line selects its reminder.
-TEST(DatesView, andMore_aTapOnItSelectsNothing)
-{
-    ViewPaint p;
-    p.state.m_nDayOffset = 1; // Thursday, October 16
-    p.student.m_classes = {
-        Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A3", At(2003, 10, 16, 14))}),
-        Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))})};
-    p.Paint(ViewMode::Dates);
-    const Op *more = p.Text("and more...");
-    ASSERT_NE(more, nullptr);
-    ASSERT_EQ(more->rect.t, 46);
-    const struct {
-        int x, y, cls, rem;
-    } taps[] = {
-        {2, 46, 0, 0},
-        {more->rect.l - 1, 46, 0, 0},
-        {more->rect.l, 46, -1, -1},
-        {200, 50, -1, -1},
-        {237, 58, -1, -1},
-        {237, 62, 1, 0}, // the next line: whole
-    };
-    for (const auto &t : taps) {
-        const HitRow *row = p.rows.Find(t.x, t.y);
-        SCOPED_TRACE(testing::Message() << "tap at " << t.x << "," << t.y);
-        if (t.cls == -1) {
-            EXPECT_EQ(row, nullptr);
-            continue;
-        }
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->kind, HitRow::Reminder);
-        EXPECT_EQ(std::pair(row->classIndex, row->reminderIndex), std::pair(t.cls, t.rem));
+        // Consecutive days, each heading at its row's marker.
+        QStringList headings, expected;
+        for (int d = 0; d < c.days; ++d)
+            expected << QLocale::c().toString(c.first.addDays(d), "dddd, MMMM d, yyyy");
+        for (const HitRow &r : p.rows.rows)
+            if (r.kind == HitRow::Date) {
+                headings << FormatLongDate(r.date);
+                const Op *text = p.Text(headings.back());
+                ASSERT_NE(text, nullptr) << headings.back().toStdString();
+                EXPECT_EQ(text->rect.t, r.markerY);
+            }
+        EXPECT_EQ(headings, expected);
     }
 }
 

@@ -1,4 +1,4 @@
-// The Class, Reminder and Instructor detail views on the recording surface.
+// The Class, Reminder and Instructor detail views on the recording surface, and each mode's banner.
 
 #include "support/view_fixture.h"
 
@@ -38,19 +38,65 @@ ViewPaint &Detail(ViewPaint &p, ViewMode mode, const CClass &c)
     return p;
 }
 
-// --------------------------------------------------------------------------------- Class detail
+TEST(DetailViews, everyModeDrawsItsBannerFirst_nothingSelectedDrawsNoTextsAndNoRows)
+{
+    CClass plain = Chem();
+    plain.m_bGraded = 0;
+    const struct {
+        ViewMode mode;
+        CClass c;
+        int banner;
+    } banners[] = {
+        {ViewMode::Classes, Chem(), Res::BannerClasses},
+        {ViewMode::Dates, Chem(), Res::BannerDates},
+        {ViewMode::Grades, Chem(), Res::BannerGrades},
+        {ViewMode::Day, Chem(), Res::BannerDay},
+        {ViewMode::ClassDetail, Chem(), Res::BannerClass},
+        {ViewMode::ClassDetail, plain, Res::BannerNoTitle}, // no grade to show
+        {ViewMode::ReminderDetail, Chem(), Res::BannerReminder},
+        {ViewMode::InstructorDetail, Chem(), Res::BannerInstructor},
+        {ViewMode::Calendar, Chem(), Res::BannerMonth},
+    };
+    for (const auto &b : banners) {
+        ViewPaint p;
+        Detail(p, b.mode, b.c);
+        ASSERT_GE(p.surface.ops.size(), 2u);
+        EXPECT_EQ(p.Bitmaps().front(), std::make_tuple(b.banner, 0, 0)) << b.mode;
+    }
+
+    const struct {
+        ViewMode mode;
+        int cls, rem;
+        bool banner;
+    } cases[] = {
+        {ViewMode::ClassDetail, -1, 0, false},     {ViewMode::ClassDetail, 1, 0, false},
+        {ViewMode::ReminderDetail, -1, -1, true},  {ViewMode::ReminderDetail, 0, -1, true},
+        {ViewMode::ReminderDetail, 0, 1, true},    {ViewMode::ReminderDetail, 1, 0, true},
+        {ViewMode::InstructorDetail, -1, 0, true}, {ViewMode::InstructorDetail, 1, 0, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.cls << "," << c.rem);
+        ViewPaint p;
+        p.student.m_classes = {Chem()};
+        p.student.m_classes[0].m_reminders = {Rem("Lab", At(2003, 10, 16, 9))};
+        p.state.m_nSelClass = c.cls;
+        p.state.m_nSelReminder = c.rem;
+        p.Paint(c.mode);
+        // Only the white background of the paint itself, and the banner where there is one.
+        ASSERT_EQ(p.surface.ops.size(), c.banner ? 2u : 1u);
+        EXPECT_EQ(p.surface.ops[0].kind, Kind::Fill);
+        EXPECT_EQ(p.surface.ops[0].color, kWhite);
+        EXPECT_TRUE(p.rows.rows.empty());
+    }
+}
 
 TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
 {
     ViewPaint p;
     Detail(p, ViewMode::ClassDetail, Chem());
-    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large},
-                               {"42.5/50.0 of 100.0(B)", 130, 30},
-                               {"Instructor", 8, 55, F::Bold},
-                               // Letters under their places in "S M T W R F S", blanks elsewhere.
-                               {"  M   W   F   ", 152, 55, F::Bold, kDarkBlue},
-                               {"Okafor", 18, 71},
-                               {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
+    // Letters under their places in "S M T W R F S", blanks elsewhere.
+    EXPECT_EQ(p.Shown(), "Chem@8,30/large; 42.5/50.0 of 100.0(B)@130,30; Instructor@8,55/bold;   M "
+                         "  W   F   @152,55/bold#blue; Okafor@18,71; Room 101@100,84#blue");
     EXPECT_EQ(p.Lines(), (Rects{{4, 50, 236, 50}}));
     // The day-letter box: black frame, the scheme's row colour inside.
     const std::vector<Op> boxes = p.Ops(Kind::Rectangle);
@@ -58,27 +104,23 @@ TEST(ClassDetail, gradedClass_titleGradeInstructorDaysAndLocation)
     EXPECT_EQ(boxes[0].rect, (Rect{150, 53, 235, 68}));
     EXPECT_EQ(boxes[0].color, kBlack);
     EXPECT_EQ(boxes[0].brush, kGreenRow);
-    EXPECT_EQ(p.Bitmaps({kBannerClass}), (Images{{kBannerClass, 0, 0}}));
-    EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::Instructor, {18, 69, 238, 84}, 71, 0}}));
+    EXPECT_EQ(p.Hits(), "Instructor[18,69,238,84]@71 c0");
 
     // The marker on the instructor line: the right-pointing arrow only, no frame.
     p.state.m_nMarkerY = 71;
     p.state.m_nPrevViewType = ViewMode::Classes;
     p.Paint(ViewMode::ClassDetail);
-    EXPECT_EQ(p.Bitmaps({kMarkRight, kMarkLeft, kBack}),
-              (Images{{kBack, 133, 243}, {kMarkRight, 0, 71}}));
+    EXPECT_EQ(p.Bitmaps({Res::MarkerRight, Res::MarkerLeft, Res::Back}),
+              (Images{{Res::Back, 133, 243}, {Res::MarkerRight, 0, 71}}));
     EXPECT_TRUE(p.Ops(Kind::Focus).empty());
 
-    // Ungraded and without meetings: the plain banner, no grade, no day box.
+    // Ungraded and without meetings: no grade, no day box.
     CClass plain = Chem();
     plain.m_bGraded = 0;
     plain.m_classTimes.clear();
     Detail(p, ViewMode::ClassDetail, plain);
-    EXPECT_EQ(p.Bitmaps({kBannerNoTitle, kBannerClass}), (Images{{kBannerNoTitle, 0, 0}}));
-    EXPECT_EQ(p.Texts(), (Txts{{"Chem", 8, 30, F::Large},
-                               {"Instructor", 8, 55, F::Bold},
-                               {"Okafor", 18, 71},
-                               {"Room 101", 100, 84, F::Normal, kDarkBlue}}));
+    EXPECT_EQ(p.Shown(),
+              "Chem@8,30/large; Instructor@8,55/bold; Okafor@18,71; Room 101@100,84#blue");
     EXPECT_TRUE(p.Ops(Kind::Rectangle).empty());
 }
 
@@ -97,66 +139,25 @@ TEST(ClassDetail, dayLetters_blankPairsForDaysWithoutMeetings)
 TEST(ClassDetail, gradeText_longThenShortThenLetterOnly_byTheRoomRightOfTheTitle)
 {
     const struct {
-        const char *name;
-        FontRole titleFont;
-        Txt grade;
+        const char *name, *title;
     } cases[] = {
         // 144 wide: the long form would start at 130, left of 152; the short one at 175.
-        {"Anthropology 101", F::Large, {"42.5/50.0(B)", 175, 30}},
+        {"Anthropology 101", "Anthropology 101@8,30/large; 42.5/50.0(B)@175,30"},
         // 171 wide (not above 240 - 68): even the short form collides; the letter alone.
-        {"Anthropology 101 AB", F::Large, {"(B)", 220, 30}},
+        {"Anthropology 101 AB", "Anthropology 101 AB@8,30/large; (B)@220,30"},
         // 180 in the large font is too wide: bold, 120 wide, and the long form fits again.
-        {"Anthropology 101 ABC", F::Bold, {"42.5/50.0 of 100.0(B)", 130, 30}},
+        {"Anthropology 101 ABC", "Anthropology 101 ABC@8,30/bold; 42.5/50.0 of 100.0(B)@130,30"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         ViewPaint p;
         Detail(p, ViewMode::ClassDetail, Chem(c.name));
-        EXPECT_EQ(p.Texts(30, 31), (Txts{{c.name, 8, 30, c.titleFont}, c.grade}));
+        EXPECT_EQ(p.Shown(30, 31), c.title);
         // The line and rows below follow the title's height in the large font, whatever drew it.
         EXPECT_EQ(p.Lines(), (Rects{{4, 50, 236, 50}}));
         EXPECT_EQ(p.Text("Instructor")->rect.t, 55);
     }
 }
-
-TEST(DetailViews, nothingSelected_drawNoTextsAndNoRows)
-{
-    const Images reminder{{kBannerReminder, 0, 0}}, instructor{{kBannerInstructor, 0, 0}};
-    const struct {
-        ViewMode mode;
-        int cls, rem;
-        Images bitmaps;
-    } cases[] = {
-        {ViewMode::ClassDetail, -1, 0, {}},
-        {ViewMode::ClassDetail, 1, 0, {}},
-        {ViewMode::ReminderDetail, -1, -1, reminder},
-        {ViewMode::ReminderDetail, 0, -1, reminder},
-        {ViewMode::ReminderDetail, 0, 1, reminder},
-        {ViewMode::ReminderDetail, 1, 0, reminder},
-        {ViewMode::InstructorDetail, -1, 0, instructor},
-        {ViewMode::InstructorDetail, 1, 0, instructor},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << int(c.mode) << " " << c.cls << "," << c.rem);
-        ViewPaint p;
-        p.student.m_classes = {Chem()};
-        p.student.m_classes[0].m_reminders = {Rem("Lab", At(2003, 10, 16, 9))};
-        p.state.m_nSelClass = c.cls;
-        p.state.m_nSelReminder = c.rem;
-        p.Paint(c.mode);
-        EXPECT_EQ(p.Bitmaps(), c.bitmaps);
-        EXPECT_TRUE(p.Texts().empty());
-        EXPECT_TRUE(p.Ops(Kind::Wrapped).empty());
-        EXPECT_TRUE(p.rows.rows.empty());
-        if (c.mode == ViewMode::ClassDetail) { // only the white background of the paint itself
-            ASSERT_EQ(p.surface.ops.size(), 1u);
-            EXPECT_EQ(p.surface.ops[0].kind, Kind::Fill);
-            EXPECT_EQ(p.surface.ops[0].color, kWhite);
-        }
-    }
-}
-
-// ------------------------------------------------------------------------------ Reminder detail
 
 TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneTheBang)
 {
@@ -169,20 +170,13 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
     c.m_reminders = {lab};
     ViewPaint p;
     Detail(p, ViewMode::ReminderDetail, c);
-
-    EXPECT_EQ(p.Texts(), (Txts{{"Lab Report", 8, 30, F::Large, kDarkRed},
-                               {"Class", 8, 57, F::Bold},
-                               {"8.0 / 10.0(B)", 170, 57},
-                               {"Chem", 15, 73},
-                               {"Date", 8, 89, F::Bold},
-                               {"10/16/2003 at 9:00 AM", 15, 105},
-                               {"Type", 8, 121, F::Bold},
-                               {"Assignment", 15, 137},
-                               {"Description", 8, 153, F::Bold}}));
+    EXPECT_EQ(p.Shown(), "Lab Report@8,30/large#red; Class@8,57/bold; 8.0 / 10.0(B)@170,57; "
+                         "Chem@15,73; Date@8,89/bold; 10/16/2003 at 9:00 AM@15,105; "
+                         "Type@8,121/bold; Assignment@15,137; Description@8,153/bold");
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     // 12 x 13 of the 14 x 13 tick, opaque, at (right - 17, 32); never the exclamation mark.
-    ASSERT_EQ(p.Bitmaps({kBannerReminder, kDetailTick}),
-              (Images{{kBannerReminder, 0, 0}, {kDetailTick, 223, 32}}));
+    ASSERT_EQ(p.Bitmaps({Res::BannerReminder, Res::DetailDoneMark}),
+              (Images{{Res::BannerReminder, 0, 0}, {Res::DetailDoneMark, 223, 32}}));
     EXPECT_EQ(p.Ops(Kind::Bitmap)[1].rect, (Rect{223, 32, 235, 45}));
     EXPECT_FALSE(p.Ops(Kind::Bitmap)[1].transparent);
     const std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
@@ -190,26 +184,21 @@ TEST(ReminderDetail, doneHighPriority_tickOnlyDarkRedTitleScoreAndLines_notDoneT
     EXPECT_EQ(wrapped[0].rect, (Rect{15, 169, 235, 241}));
     EXPECT_EQ(wrapped[0].text, QString("Bring goggles and the lab manual."));
     EXPECT_EQ(wrapped[0].font, F::Normal);
-    EXPECT_EQ(p.Hits(), (std::vector<Hit>{{HitRow::ClassLine, {8, 71, 238, 86}, 73, 0, 0},
-                                          {HitRow::DateLine, {15, 103, 238, 118}, 105, 0, 0}}));
+    // The class line answers from x 8, under the "Class" heading; the date line from its text.
+    EXPECT_EQ(p.Hits(), "ClassLine[8,71,238,86]@73 c0 r0; DateLine[15,103,238,118]@105 c0 r0");
 
     p.student.m_classes[0].m_reminders[0].m_bDone = 0;
     p.Paint(ViewMode::ReminderDetail);
-    EXPECT_EQ(p.Bitmaps({kDetailTick, kDetailBang}), (Images{{kDetailBang, 223, 32}}));
+    EXPECT_EQ(p.Bitmaps({Res::DetailDoneMark, Res::DetailPriorityMark}),
+              (Images{{Res::DetailPriorityMark, 223, 32}}));
     EXPECT_EQ(p.Text("Lab Report")->color, kDarkRed);
-}
 
-TEST(ReminderDetail, ungradedClassNoPointsPossible_activityLineWithoutScore)
-{
-    CClass c = Chem("Band");
-    c.m_bGraded = 0;
-    c.m_reminders = {Rem("Practice", At(2003, 10, 16, 9))};
-    ViewPaint p;
-    Detail(p, ViewMode::ReminderDetail, c);
-    EXPECT_EQ(p.Text("Practice")->color, kBlack);
-    EXPECT_EQ(p.Texts(57, 58), (Txts{{"Activity", 8, 57, F::Bold}}));
-    EXPECT_EQ(p.Text("Band")->rect.t, 73);
-    EXPECT_TRUE(p.Bitmaps({kDetailTick, kDetailBang}).empty());
+    // An ungraded class and no points possible: an activity line without a score.
+    p.student.m_classes[0].m_bGraded = 0;
+    p.student.m_classes[0].m_reminders = {Rem("Practice", At(2003, 10, 16, 9))};
+    p.Paint(ViewMode::ReminderDetail);
+    EXPECT_EQ(p.Shown(30, 74), "Practice@8,30/large; Activity@8,57/bold; Chem@15,73");
+    EXPECT_TRUE(p.Bitmaps({Res::DetailDoneMark, Res::DetailPriorityMark}).empty());
 }
 
 TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
@@ -222,8 +211,8 @@ TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
         ViewPaint p;
         Detail(p, ViewMode::ReminderDetail, c);
         // Room: right - 5 (235) without a mark, right - 17 (223) with one.
-        EXPECT_EQ(p.Texts(30, 31),
-                  (Txts{{name, 8, 30, marked ? F::Bold : F::Large, marked ? kDarkRed : kBlack}}));
+        EXPECT_EQ(p.Shown(30, 31), marked ? "Reading Response Paper #3@8,30/bold#red"
+                                          : "Reading Response Paper #3@8,30/large");
         // Everything below follows the title's own height.
         const int T = marked ? 11 : 17;
         EXPECT_EQ(p.Lines(), (Rects{{4, T + 35, 236, T + 35}}));
@@ -231,20 +220,17 @@ TEST(ReminderDetail, titleTooWideForTheRoomLeftByTheMark_fallsBackToBold)
     }
 }
 
-// ---------------------------------------------------------------------------- Instructor detail
-
 TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
 {
     ViewPaint p;
     p.state.m_nPrevViewType = ViewMode::ClassDetail;
     Detail(p, ViewMode::InstructorDetail, Chem());
-    EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large}, {"Description", 8, 57, F::Bold}}));
+    EXPECT_EQ(p.Shown(), "Okafor@8,30/large; Description@8,57/bold");
     EXPECT_EQ(p.Lines(), (Rects{{4, 52, 236, 52}}));
     std::vector<Op> wrapped = p.Ops(Kind::Wrapped);
     ASSERT_EQ(wrapped.size(), 1u);
     EXPECT_EQ(wrapped[0].rect, (Rect{18, 71, 235, 241}));
     EXPECT_TRUE(wrapped[0].text.isEmpty());
-    EXPECT_EQ(p.Bitmaps({kBannerInstructor}), (Images{{kBannerInstructor, 0, 0}}));
     EXPECT_TRUE(p.rows.rows.empty());
 
     CTeacher &t = p.student.m_classes[0].m_teacher;
@@ -255,18 +241,10 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     t.m_strWebsite = "https://school.example/~okafor";
     t.m_strDescription = "Office hours Tue/Thu";
     p.Paint(ViewMode::InstructorDetail);
-    EXPECT_EQ(p.Texts(), (Txts{{"Okafor", 8, 30, F::Large},
-                               {", ", 67, 30, F::Large},
-                               {"Ada", 90, 30, F::Large},
-                               {"Phone", 8, 57, F::Bold},
-                               {"(555) 010-1000", 18, 71},
-                               {"Office", 8, 85, F::Bold},
-                               {"Hall 1", 18, 99},
-                               {"Email", 8, 113, F::Bold},
-                               {"okafor@school.example", 18, 127, F::Link, kLinkBlue},
-                               {"Website", 8, 141, F::Bold},
-                               {"https://school.example/~okafor", 18, 155, F::Link, kLinkBlue},
-                               {"Description", 8, 169, F::Bold}}));
+    EXPECT_EQ(p.Shown(), "Okafor@8,30/large; , @67,30/large; Ada@90,30/large; Phone@8,57/bold; "
+                         "(555) 010-1000@18,71; Office@8,85/bold; Hall 1@18,99; Email@8,113/bold; "
+                         "okafor@school.example@18,127/link#link; Website@8,141/bold; "
+                         "https://school.example/~okafor@18,155/link#link; Description@8,169/bold");
     wrapped = p.Ops(Kind::Wrapped);
     ASSERT_EQ(wrapped.size(), 1u);
     EXPECT_EQ(wrapped[0].rect, (Rect{18, 183, 235, 241}));
@@ -278,36 +256,7 @@ TEST(InstructorDetail, labelsOnlyForFieldsGiven_linksInBlue_descriptionWrapped)
     t.m_strEmail.clear();
     t.m_strWebsite.clear();
     p.Paint(ViewMode::InstructorDetail);
-    EXPECT_EQ(
-        p.Texts(50),
-        (Txts{{"Office", 8, 57, F::Bold}, {"Hall 1", 18, 71}, {"Description", 8, 85, F::Bold}}));
-}
-
-} // namespace
-
-namespace {
-
-// The class line answers from x 8, under the "Class" heading; the date line from its text at 15.
-TEST(ReminderDetail, classLineIsTappableFromX8)
-{
-    ViewPaint p;
-    Detail(p, ViewMode::ReminderDetail, Chem());
-    const struct {
-        int x, y;
-        bool hit;
-        HitRow::Kind kind;
-    } taps[] = {
-        {7, 75, false, HitRow::ClassLine},  {8, 75, true, HitRow::ClassLine},
-        {237, 75, true, HitRow::ClassLine}, {14, 107, false, HitRow::DateLine},
-        {15, 107, true, HitRow::DateLine},
-    };
-    for (const auto &t : taps) {
-        SCOPED_TRACE(testing::Message() << "tap at " << t.x << "," << t.y);
-        const HitRow *row = p.rows.Find(t.x, t.y);
-        ASSERT_EQ(row != nullptr, t.hit);
-        if (row)
-            EXPECT_EQ(row->kind, t.kind);
-    }
+    EXPECT_EQ(p.Shown(50), "Office@8,57/bold; Hall 1@18,71; Description@8,85/bold");
 }
 
 } // namespace

@@ -47,10 +47,8 @@ TEST_F(Images, everyListedNumberLoadsAtItsSize_unknownOnesAreNull_cacheStaysPut)
         Bitmap(id);
     EXPECT_EQ(&Bitmap(174), banner);
     EXPECT_EQ(banner->size(), QSize(240, 25));
-}
 
-TEST_F(Images, arrowsAndMarkersAreMirrorImages)
-{
+    // Arrows and markers are mirror images.
     EXPECT_EQ(Bitmap(Res::ArrowDown), Bitmap(Res::ArrowUp).mirrored(false, true));
     EXPECT_EQ(Bitmap(Res::MarkerLeft), Bitmap(Res::MarkerRight).mirrored(true, false));
 }

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -63,13 +64,12 @@ TEST_F(StartupTest, firstStart_showsWelcomeOnce_writesItsSettings_solidGreenTitl
         EXPECT_EQ(Settings::ReadInt(Settings::Key::ShowWelcome), 0);
         EXPECT_TRUE(Settings::ReadText(Settings::Key::ProgramPath).endsWith('/'));
         const ViewState &v = view.State();
-        EXPECT_EQ(v.m_nViewType, ViewMode::Classes);
-        EXPECT_EQ(view.ViewCombo()->currentIndex(), 0);
-        EXPECT_TRUE(v.m_bTitleBars);
-        EXPECT_FALSE(v.m_bGradient);
-        EXPECT_FALSE(v.m_bThinBar);
-        EXPECT_EQ(v.m_nColorScheme, 0);
-        ASSERT_EQ(view.Student().m_classes.size(), 1);
+        EXPECT_EQ(
+            std::make_tuple(v.m_nViewType, view.ViewCombo()->currentIndex(), v.m_nColorScheme),
+            std::make_tuple(ViewMode::Classes, 0, 0));
+        EXPECT_EQ(std::make_tuple(v.m_bTitleBars, v.m_bGradient, v.m_bThinBar),
+                  std::make_tuple(true, false, false));
+        EXPECT_EQ(view.Student().m_classes.size(), 1);
     }
     CQuillboxView second(Scripted());
     second.OnInitialUpdate();
@@ -78,26 +78,25 @@ TEST_F(StartupTest, firstStart_showsWelcomeOnce_writesItsSettings_solidGreenTitl
 
 TEST_F(StartupTest, storedSettingsAreReadIntoTheView_outOfRangeOnesFallBack)
 {
-    Settings::WriteInt(Settings::Key::ViewType, 2);
-    Settings::WriteInt(Settings::Key::ShowWelcome, 0);
-    Settings::WriteInt(Settings::Key::ColorScheme, 3);
-    Settings::WriteInt(Settings::Key::TitleBars, 0);
-    Settings::WriteInt(Settings::Key::DayAsOnly, 2);
-    Settings::WriteInt(Settings::Key::QuickView, 1);
-    Settings::WriteInt(Settings::Key::TimeFirst, 1);
+    using K = Settings::Key;
+    for (const auto &[key, value] : {std::pair{K::ViewType, 2},
+                                     {K::ShowWelcome, 0},
+                                     {K::ColorScheme, 3},
+                                     {K::TitleBars, 0},
+                                     {K::DayAsOnly, 2},
+                                     {K::QuickView, 1},
+                                     {K::TimeFirst, 1}})
+        Settings::WriteInt(key, value);
     CQuillboxView view(Scripted());
     view.OnInitialUpdate();
     EXPECT_EQ(welcomes, 0);
-    EXPECT_EQ(view.State().m_nViewType, ViewMode::Calendar);
-    EXPECT_EQ(view.ViewCombo()->currentIndex(), 2);
-    EXPECT_EQ(view.State().m_nColorScheme, 3);
-    EXPECT_FALSE(view.State().m_bTitleBars);
-    EXPECT_EQ(view.State().m_nDayMode, 2);
-    EXPECT_TRUE(view.State().m_bQuickView);
-    EXPECT_TRUE(view.State().m_bTimeFirst);
+    const ViewState &v = view.State();
+    EXPECT_EQ(std::make_tuple(v.m_nViewType, view.ViewCombo()->currentIndex(), v.m_nColorScheme,
+                              v.m_bTitleBars, v.m_nDayMode, v.m_bQuickView, v.m_bTimeFirst),
+              std::make_tuple(ViewMode::Calendar, 2, 3, false, 2, true, true));
 
-    Settings::WriteInt(Settings::Key::ViewType, 7);
-    Settings::WriteInt(Settings::Key::ColorScheme, 9);
+    Settings::WriteInt(K::ViewType, 7);
+    Settings::WriteInt(K::ColorScheme, 9);
     CQuillboxView outside(Scripted());
     outside.OnInitialUpdate();
     EXPECT_EQ(outside.State().m_nViewType, ViewMode::Classes);
