@@ -251,7 +251,7 @@ TEST_F(TapTest, viewThenBack_opensTheSelectedRecord_backRestores)
         {VM::Day, 0, -1, 30, -1, false, false, "ClassDetail < Day: 0/-1 @-1 +list",
          "Day < -: -1/-1 @-1"},
         {VM::Day, 3, -1, 30, -1, false, false, "Day < -: 3/-1 @30", "Day < -: 3/-1 @30"},
-        {VM::ClassDetail, 0, -1, -1, 1, true, false, "ReminderDetail < ClassDetail: 0/1 @-1 i",
+        {VM::ClassDetail, 0, -1, -1, 0, true, false, "ReminderDetail < ClassDetail: 0/0 @-1 i",
          "ClassDetail < -: 0/-1 @-1 +list"},
         {VM::ClassDetail, 0, -1, 75, -1, true, false, "InstructorDetail < ClassDetail: 0/-1 @-1 i",
          "ClassDetail < -: 0/-1 @-1 +list"},
@@ -326,9 +326,9 @@ TEST_F(TapTest, goToDateCycleDayAndRemove)
     host.list = true;
     TapSlot(4);
     EXPECT_EQ(v.m_nSelReminder, -1);
-    host.listRow = 1;
+    host.listRow = 0;
     TapSlot(4);
-    EXPECT_EQ(v.m_nSelReminder, 1);
+    EXPECT_EQ(v.m_nSelReminder, 0);
     EXPECT_EQ(host.calls,
               (std::vector<std::string>{"You Must select an item to remove.", Cmd(Command::Remove),
                                         Cmd(Command::Remove), Cmd(Command::Remove)}));
