@@ -8,6 +8,8 @@
 
 #include <QTemporaryDir>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,90 +22,52 @@ CTeacher Teacher(const QString &first, const QString &last)
     return t;
 }
 
-ClassFields Valid()
-{
-    ClassFields f;
-    f.name = "Math";
-    f.credits = 3;
-    return f;
-}
-
 TEST(ClassDialogTest, ok_checksInOrderAndNamesTheFieldAndRange)
 {
-    CClassArray classes;
-    CClass math;
-    math.SetName("Math");
-    classes.append(math);
+    CClassArray classes = {CClass()};
+    classes[0].SetName("Math");
     ClassForm form;
     form.classes = &classes;
 
-    struct Case {
-        const char *what;
-        std::function<void(ClassFields &)> change;
-        const char *message;
-        ClassDialog::Field field;
-    };
     using F = ClassDialog::Field;
-    const Case cases[] = {
-        {"credits typed past the spinner", [](ClassFields &f) { f.credits = 25; }, "", F::None},
-        {"limits are in range",
-         [](ClassFields &f) {
-             f.credits = 100;
-             f.totalPoints = 5000;
-             f.extraCredit = 1000;
-             f.name = QString(30, 'x');
-         },
-         "", F::None},
-        {"credits 101", [](ClassFields &f) { f.credits = 101; },
-         "Credits: Please enter an integer between 0 and 100.", F::Credits},
-        {"credits -1", [](ClassFields &f) { f.credits = -1; },
-         "Credits: Please enter an integer between 0 and 100.", F::Credits},
-        {"points first",
-         [](ClassFields &f) {
-             f.totalPoints = 5001;
-             f.name = QString(31, 'x');
-             f.credits = 101;
-         },
-         "Total Pts: Please enter an integer between 0 and 5000.", F::TotalPoints},
-        {"points below", [](ClassFields &f) { f.totalPoints = -1; },
-         "Total Pts: Please enter an integer between 0 and 5000.", F::TotalPoints},
-        {"name length before credits",
-         [](ClassFields &f) {
-             f.name = QString(31, 'x');
-             f.credits = 101;
-         },
-         "Name: Enter no more than 30 characters.", F::Name},
-        {"credits before extra credit",
-         [](ClassFields &f) {
-             f.credits = 101;
-             f.extraCredit = 1001;
-         },
-         "Credits: Please enter an integer between 0 and 100.", F::Credits},
-        {"extra credit", [](ClassFields &f) { f.extraCredit = 1001; },
-         "Ex Credit: Please enter an integer between 0 and 1000.", F::ExtraCredit},
-        {"extra credit below", [](ClassFields &f) { f.extraCredit = -1; },
-         "Ex Credit: Please enter an integer between 0 and 1000.", F::ExtraCredit},
-        {"range before empty name",
-         [](ClassFields &f) {
-             f.name.clear();
-             f.extraCredit = 1001;
-         },
-         "Ex Credit: Please enter an integer between 0 and 1000.", F::ExtraCredit},
-        {"empty name", [](ClassFields &f) { f.name.clear(); }, "Class Name Required.", F::Name},
-        {"taken, case ignored", [](ClassFields &f) { f.name = "math"; },
-         "A Class with this name already exists.", F::Name},
+    const QString x30(30, 'x'), x31(31, 'x');
+    const char *const credits = "Credits: Please enter an integer between 0 and 100.";
+    const char *const points = "Total Pts: Please enter an integer between 0 and 5000.";
+    const char *const extra = "Ex Credit: Please enter an integer between 0 and 1000.";
+    const struct {
+        QString name;
+        int credits, points, extra;
+        const char *message;
+        F field;
+    } cases[] = {
+        {"Physics", 25, 0, 0, "", F::None}, // credits typed past the spinner
+        {x30, 100, 5000, 1000, "", F::None},
+        {"Physics", 101, 0, 0, credits, F::Credits},
+        {"Physics", -1, 0, 0, credits, F::Credits},
+        {x31, 101, 5001, 0, points, F::TotalPoints}, // points first
+        {"Physics", 3, -1, 0, points, F::TotalPoints},
+        {x31, 101, 0, 0, "Name: Enter no more than 30 characters.", F::Name},
+        {"Physics", 101, 0, 1001, credits, F::Credits},
+        {"Physics", 3, 0, 1001, extra, F::ExtraCredit},
+        {"Physics", 3, 0, -1, extra, F::ExtraCredit},
+        {"", 3, 0, 1001, extra, F::ExtraCredit}, // ranges before the empty name
+        {"", 3, 0, 0, "Class Name Required.", F::Name},
+        {"math", 3, 0, 0, "A Class with this name already exists.", F::Name},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        ClassFields f = Valid();
-        f.name = "Physics";
-        c.change(f);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name.toStdString() << " " << c.credits << " "
+                                        << c.points << " " << c.extra);
+        ClassFields f;
+        f.name = c.name;
+        f.credits = c.credits;
+        f.totalPoints = c.points;
+        f.extraCredit = c.extra;
         const ClassDialog::Refusal r = ClassDialog::CheckOk(f, form);
         EXPECT_EQ(r.message, QString::fromUtf8(c.message));
         EXPECT_EQ(r.field, c.field);
     }
     form.existing = true; // renaming to another class's name is accepted
-    ClassFields f = Valid();
+    ClassFields f;
     f.name = "MATH";
     EXPECT_TRUE(ClassDialog::CheckOk(f, form).message.isEmpty());
 }
@@ -118,6 +82,10 @@ TEST(ClassDialogTest, loadAndApply_wholeNumbersAndLastMatchingInstructorWins)
     EXPECT_EQ(f.credits, 3);
     EXPECT_EQ(f.totalPoints, -2);
     EXPECT_EQ(f.instructor, "Keep");
+    c.m_dCredits = 1e300; // a damaged file
+    c.m_dTotalPoints = std::nan("");
+    EXPECT_EQ(std::pair(ClassDialog::Load(c).credits, ClassDialog::Load(c).totalPoints),
+              std::pair(0, 0));
 
     CTeacherArray teachers = {Teacher("Ann", "Smith"), Teacher("Bob", "Jones"),
                               Teacher("Cy", "SMITH")};

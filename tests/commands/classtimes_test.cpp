@@ -18,26 +18,34 @@ CClassTime Time(int day, int hour, int minute, int duration)
     return t;
 }
 
-using HM = ClassTimesEditor::HourMinute;
-
-TEST(ClassTimesTest, length_fromThePickers)
+// What the dialog shows: "caption #selected start-end", with "choosing" while a day is chosen.
+std::string Shown(const ClassTimesEditor &e)
 {
-    struct Case {
-        HM start, end;
+    return QStringLiteral("%1 #%2 %3:%4-%5:%6%7")
+        .arg(e.Caption())
+        .arg(e.Selected())
+        .arg(e.start.hour)
+        .arg(e.start.minute, 2, 10, QLatin1Char('0'))
+        .arg(e.end.hour)
+        .arg(e.end.minute, 2, 10, QLatin1Char('0'))
+        .arg(e.ChoosingDay() ? " choosing" : "")
+        .toStdString();
+}
+
+TEST(ClassTimesTest, length_overMidnight_storedAsComputedAndShownAsPicked)
+{
+    const struct {
+        ClassTimesEditor::HourMinute start, end;
         int minutes;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{9, 0}, {9, 50}, 50},   {{9, 30}, {11, 15}, 105}, {{22, 0}, {1, 0}, 180},
         {{23, 30}, {0, 15}, 45}, {{9, 30}, {9, 30}, 0},    {{9, 30}, {9, 10}, -20},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.minutes);
         EXPECT_EQ(ClassTimesEditor::Length(c.start, c.end), c.minutes);
     }
-}
 
-TEST(ClassTimesTest, zeroOrNegativeLength_storedAsComputedAndShownAsPicked)
-{
     ClassTimesEditor e({Time(2, 9, 0, 50)});
     e.start = {9, 30};
     e.end = {9, 10};
@@ -52,49 +60,33 @@ TEST(ClassTimesTest, zeroOrNegativeLength_storedAsComputedAndShownAsPicked)
 
 TEST(ClassTimesTest, opening_emptyListAtNoonOrFirstTimeSelected)
 {
-    ClassTimesEditor empty({});
-    EXPECT_EQ(empty.Selected(), -1);
-    EXPECT_EQ(empty.start.hour, 12);
-    EXPECT_EQ(empty.end.hour, 13);
-    EXPECT_EQ(empty.Caption(), "Day");
-    EXPECT_FALSE(empty.ChoosingDay());
-
-    ClassTimesEditor e({Time(6, 11, 30, 90), Time(2, 9, 0, 50)});
-    EXPECT_EQ(e.Selected(), 0);
-    EXPECT_EQ(e.Caption(), "Friday");
-    EXPECT_EQ(e.start.hour, 11);
-    EXPECT_EQ(e.start.minute, 30);
-    EXPECT_EQ(e.end.hour, 13);
-    EXPECT_EQ(e.end.minute, 0);
+    EXPECT_EQ(Shown(ClassTimesEditor({})), "Day #-1 12:00-13:00");
+    EXPECT_EQ(ClassTimesEditor({}).DayIndex(), 0); // the day list on "Select"
+    EXPECT_EQ(Shown(ClassTimesEditor({Time(6, 11, 30, 90), Time(2, 9, 0, 50)})),
+              "Friday #0 11:30-13:00");
 }
 
-TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers)
+TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers_laterOnesCopyTheFirst)
 {
     ScriptedPrompter p;
     ClassTimesEditor e({});
     e.Plus();
-    EXPECT_TRUE(e.ChoosingDay());
-    EXPECT_EQ(e.Caption(), "Select Day");
+    EXPECT_EQ(Shown(e), "Select Day #-1 12:00-13:00 choosing");
     EXPECT_FALSE(e.Ok(p));
     ASSERT_EQ(p.shown.size(), 1u);
     EXPECT_EQ(p.shown[0].text, "Please Finish New Time.");
 
     e.ConfirmDay(3, p);
-    EXPECT_FALSE(e.ChoosingDay());
     EXPECT_EQ(e.Times(), CClassTimeArray({Time(3, 12, 0, 60)}));
-    EXPECT_EQ(e.Caption(), "Tuesday");
-    EXPECT_EQ(e.Selected(), 0);
+    EXPECT_EQ(Shown(e), "Tuesday #0 12:00-13:00");
     EXPECT_EQ(e.DayIndex(), 0);
 
-    // Later ones copy the first time (not the pickers) and go in order.
     e.start = {8, 0};
     e.end = {8, 45};
     e.Plus(); // commits 8:00-8:45 into Tuesday first
     e.ConfirmDay(2, p);
     EXPECT_EQ(e.Times(), CClassTimeArray({Time(2, 8, 0, 45), Time(3, 8, 0, 45)}));
-    EXPECT_EQ(e.Selected(), 0);
-    EXPECT_EQ(e.Caption(), "Monday");
-    EXPECT_EQ(e.end.minute, 45);
+    EXPECT_EQ(Shown(e), "Monday #0 8:00-8:45");
 }
 
 TEST(ClassTimesTest, dayNotChosen_yesKeepsAskingNoGoesBack)
@@ -106,8 +98,7 @@ TEST(ClassTimesTest, dayNotChosen_yesKeepsAskingNoGoesBack)
     e.ConfirmDay(0, p);
     EXPECT_TRUE(e.ChoosingDay());
     e.ConfirmDay(0, p);
-    EXPECT_FALSE(e.ChoosingDay());
-    EXPECT_EQ(e.Caption(), "Wednesday");
+    EXPECT_EQ(Shown(e), "Wednesday #0 9:00-9:50");
     ASSERT_EQ(p.shown.size(), 2u);
     EXPECT_EQ(p.shown[0].text, "No day selected, continue to setup new class time?");
     EXPECT_TRUE(p.shown[0].question);
@@ -124,11 +115,10 @@ TEST(ClassTimesTest, allWeek_addsMondayToFridayFromTheFirstTime)
 {
     ClassTimesEditor e({Time(4, 9, 0, 50)});
     e.AllWeek();
-    const CClassTimeArray want = {Time(2, 9, 0, 50), Time(3, 9, 0, 50), Time(4, 9, 0, 50),
-                                  Time(4, 9, 0, 50), Time(5, 9, 0, 50), Time(6, 9, 0, 50)};
-    EXPECT_EQ(e.Times(), want);
-    EXPECT_EQ(e.Selected(), 5);
-    EXPECT_EQ(e.Caption(), "Friday");
+    EXPECT_EQ(e.Times(),
+              CClassTimeArray({Time(2, 9, 0, 50), Time(3, 9, 0, 50), Time(4, 9, 0, 50),
+                               Time(4, 9, 0, 50), Time(5, 9, 0, 50), Time(6, 9, 0, 50)}));
+    EXPECT_EQ(Shown(e), "Friday #5 9:00-9:50");
 
     ClassTimesEditor empty({});
     empty.start = {14, 0};
@@ -146,10 +136,7 @@ TEST(ClassTimesTest, selectionChange_commitsIntoThePreviousTimeFirst)
     e.end = {1, 0};
     e.SelectionChanged(1);
     EXPECT_EQ(e.Times()[0], Time(2, 22, 0, 180));
-    EXPECT_EQ(e.Selected(), 1);
-    EXPECT_EQ(e.Caption(), "Wednesday");
-    EXPECT_EQ(e.start.hour, 10);
-    EXPECT_EQ(e.end.minute, 50);
+    EXPECT_EQ(Shown(e), "Wednesday #1 10:00-10:50");
     e.SelectionChanged(2); // no such line: nothing selected, nothing committed later
     EXPECT_EQ(e.Selected(), -1);
     e.start = {3, 0};

@@ -28,19 +28,21 @@ namespace {
 
 using Settings::Key;
 
+// Records the calls as "fonts, rows 2, repaint".
 struct RecordingHost : ConfigHost {
-    void RecreateFonts() override { log.push_back("fonts"); }
-    void SetListRowColor(int scheme) override { log.push_back("rows " + std::to_string(scheme)); }
-    void ShowReminderList(bool show) override { log.push_back(show ? "list" : "no list"); }
+    void RecreateFonts() override { Log("fonts"); }
+    void SetListRowColor(int scheme) override { Log("rows " + std::to_string(scheme)); }
+    void ShowReminderList(bool show) override { Log(show ? "list" : "no list"); }
     void Back() override
     {
-        log.push_back("back");
+        Log("back");
         if (backTo != ViewMode::None)
             v->m_nViewType = backTo;
     }
     ViewMode SelectorMode() override { return ViewMode::Dates; }
-    void Repaint() override { log.push_back("repaint"); }
-    std::vector<std::string> log;
+    void Repaint() override { Log("repaint"); }
+    void Log(const std::string &call) { log += (log.empty() ? "" : ", ") + call; }
+    std::string log;
     ViewState *v = nullptr;
     ViewMode backTo = ViewMode::None;
 };
@@ -76,50 +78,26 @@ protected:
 
 TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColourAndRepaint)
 {
-    struct Case {
-        const char *name;
+    const struct {
         ViewMode mode;
         bool hideDays;
         int scheme;
         bool selectionKept, calendarKept;
         int dayOffset;
         bool flip; // every flag takes both values over the cases
-        std::vector<std::string> log;
+        std::string log;
     } cases[] = {
-        {"Dates, hide-days and scheme changed",
-         ViewMode::Dates,
-         true,
-         2,
-         false,
-         false,
-         3,
-         false,
-         {"fonts", "rows 2", "repaint"}},
-        {"Classes, hide-days changed",
-         ViewMode::Classes,
-         true,
-         0,
-         true,
-         true,
-         5,
-         false,
-         {"fonts", "repaint"}},
-        {"Dates, nothing changed",
-         ViewMode::Dates,
-         false,
-         0,
-         true,
-         true,
-         5,
-         true,
-         {"fonts", "repaint"}},
+        // Dates, hide-days and scheme changed; Classes, hide-days changed; nothing changed.
+        {ViewMode::Dates, true, 2, false, false, 3, false, "fonts, rows 2, repaint"},
+        {ViewMode::Classes, true, 0, true, true, 5, false, "fonts, repaint"},
+        {ViewMode::Dates, false, 0, true, true, 5, true, "fonts, repaint"},
     };
     // The first day with a reminder is three days on.
     term = CStudent{};
     term.m_classes = {CClass{}};
     term.m_classes[0].m_reminders = {MakeReminder("quiz", At(2003, 10, 18, 9, 0))};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.log + (c.flip ? " flipped" : ""));
         v = ViewState{};
         v.m_nViewType = c.mode;
         v.m_nSelClass = 1, v.m_nSelReminder = 0, v.m_nMarkerY = 30;
@@ -258,46 +236,29 @@ TEST_F(ConfigurationTest, newTerm_failureIsTold_backupUnderAnotherNameIsTold)
 TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
 {
     term.m_classes[1].m_reminders.append(MakeReminder("old", At(2003, 10, 1, 9, 0)));
-    struct Case {
-        const char *name;
-        ViewMode mode, backTo;
+    using VM = ViewMode;
+    const struct {
+        VM mode, backTo;
         bool newTerm;
-        ViewMode after;
-        std::vector<std::string> log;
+        VM after;
+        std::string log;
     } cases[] = {
-        {"cleanup in reminder detail",
-         ViewMode::ReminderDetail,
-         ViewMode::ClassDetail,
-         false,
-         ViewMode::ClassDetail,
-         {"fonts", "back", "repaint"}},
-        {"cleanup in reminder detail, nowhere back",
-         ViewMode::ReminderDetail,
-         ViewMode::None,
-         false,
-         ViewMode::Dates,
-         {"fonts", "back", "no list", "repaint"}},
-        {"cleanup in class detail",
-         ViewMode::ClassDetail,
-         ViewMode::None,
-         false,
-         ViewMode::ClassDetail,
-         {"fonts", "list", "repaint"}},
-        {"new term in class detail",
-         ViewMode::ClassDetail,
-         ViewMode::None,
-         true,
-         ViewMode::Dates,
-         {"fonts", "no list", "repaint"}},
+        // Clean-up in the reminder detail, Back going somewhere or nowhere; in the class detail.
+        {VM::ReminderDetail, VM::ClassDetail, false, VM::ClassDetail, "fonts, back, repaint"},
+        {VM::ReminderDetail, VM::None, false, VM::Dates, "fonts, back, no list, repaint"},
+        {VM::ClassDetail, VM::None, false, VM::ClassDetail, "fonts, list, repaint"},
+        {VM::ClassDetail, VM::None, true, VM::Dates, "fonts, no list, repaint"}, // new term
+        {VM::InstructorDetail, VM::None, true, VM::Dates, "fonts, no list, repaint"},
     };
     int minute = 0;
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.log);
         PinnedClock later(At(2003, 10, 15, 11, minute++));
         v = ViewState{};
         v.m_nViewType = c.mode;
         v.m_nSelClass = 1, v.m_nSelReminder = 2;
         v.m_nSavedClass = 1, v.m_nSavedReminder = 1;
+        v.m_nFirstClass = v.m_nFirstGradeClass = 2;
         host.backTo = c.backTo;
         host.log.clear();
         MaintenanceRequests r;
@@ -312,6 +273,7 @@ TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
         EXPECT_EQ(v.m_nSelClass, reset ? -1 : 1);
         EXPECT_EQ(v.m_nSavedClass, reset ? -1 : 1);
         EXPECT_EQ(v.m_nSavedReminder, -1);
+        EXPECT_EQ(v.m_nFirstClass + v.m_nFirstGradeClass, reset ? 0 : 4);
         EXPECT_EQ(term.m_classes.size(), c.newTerm ? 0 : 3);
     }
     EXPECT_TRUE(prompter.shown.empty());

@@ -1,5 +1,5 @@
-// Add, Edit, Remove and Done of reminders and Edit of an instructor, driven without widgets: the
-// dialogs answer from the test, the window is a recording host.
+// Add, Edit, Remove and Done of reminders and classes and Edit of an instructor, driven without
+// widgets: the dialogs answer from the test, the window is a recording host.
 
 #include "commands/editing.h"
 #include "support/pinnedclock.h"
@@ -28,6 +28,13 @@ CAssignment Rem(const QString &name, CTime due, bool high = false)
     return a;
 }
 
+CClass Named(const QString &name)
+{
+    CClass c;
+    c.SetName(name);
+    return c;
+}
+
 QStringList Names(const CClass &c)
 {
     QStringList names;
@@ -38,39 +45,36 @@ QStringList Names(const CClass &c)
 
 class RecordingHost : public EditHost {
 public:
-    void ShowReminderList(bool show) override { listShown = show; }
+    void ShowReminderList(bool show) override { listShown = show ? 1 : 0; }
     void RefillReminderList() override { ++refills; }
     int ReminderListSelection() override { return listRow; }
     void ClearReminderListSelection() override { listRow = -1; }
     void SetReminderImage(int row, bool done) override { images.push_back({row, done}); }
     void Repaint() override { ++repaints; }
     bool Save() override { return ++saves, true; }
-    ViewMode SelectorMode() override { return ViewMode::Classes; }
+    ViewMode SelectorMode() override { return selector; }
     void Back() override { ++backs; }
 
-    bool listShown = false;
+    int listShown = -1; // -1 untouched
     int listRow = -1, refills = 0, repaints = 0, saves = 0, backs = 0;
+    ViewMode selector = ViewMode::Classes;
     std::vector<std::pair<int, bool>> images;
 };
 
+// Biology (Lab Oct 20, Quiz Oct 10; meets Monday 9:00) and Chemistry, both taught by Smith.
 class EditingTest : public ::testing::Test {
 protected:
     EditingTest()
     {
-        CClass bio;
-        bio.m_strName = "Biology";
+        CClass bio = Named("Biology");
         bio.m_reminders = {Rem("Lab", At(2003, 10, 20, 9)), Rem("Quiz", At(2003, 10, 10, 9))};
         bio.m_teacher.m_strLastName = "Smith";
         bio.m_classTimes = {Meets(2, 9, 0)};
-        CClass chem;
-        chem.m_strName = "Chemistry";
+        CClass chem = Named("Chemistry");
         chem.m_teacher.m_strLastName = "Smith";
         student.m_classes = {bio, chem};
-        CTeacher smith;
-        smith.m_strLastName = "Smith";
-        teachers = {smith};
+        teachers = {chem.m_teacher};
     }
-    // Selects class c and reminder r in a view.
     void Select(ViewMode mode, int c, int r, int marker = 40)
     {
         v.m_nViewType = mode;
@@ -92,39 +96,31 @@ protected:
 
 TEST(ReminderRulesTest, defaultDue_nextMeetingAfterToday)
 {
+    const CTime monday = At(2003, 10, 13, 8);
     const struct {
         const char *name;
         CTime now;
         QList<CClassTime> times;
         CTime want;
     } cases[] = {
-        {"no meetings: today at noon", At(2003, 10, 13, 8), {}, At(2003, 10, 13, 12)},
-        {"Monday with Monday and Wednesday times",
-         At(2003, 10, 13, 8),
+        {"no meetings: today at noon", monday, {}, At(2003, 10, 13, 12)},
+        {"Monday and Wednesday times",
+         monday,
          {Meets(2, 9, 0), Meets(4, 10, 30)},
          At(2003, 10, 15, 10, 30)},
-        {"only today's weekday: a week later",
-         At(2003, 10, 13, 8),
-         {Meets(2, 9, 0)},
-         At(2003, 10, 20, 9)},
+        {"only today's weekday: a week later", monday, {Meets(2, 9, 0)}, At(2003, 10, 20, 9)},
         {"two times that day: the later in the list",
-         At(2003, 10, 13, 8),
+         monday,
          {Meets(4, 14, 0), Meets(4, 9, 15)},
          At(2003, 10, 15, 9, 15)},
-        {"Monday with a Tuesday time: tomorrow",
-         At(2003, 10, 13, 8),
-         {Meets(3, 9, 0)},
-         At(2003, 10, 14, 9)},
+        {"a Tuesday time: tomorrow", monday, {Meets(3, 9, 0)}, At(2003, 10, 14, 9)},
         {"over a month's end", At(2003, 10, 31, 8), {Meets(2, 9, 0)}, At(2003, 11, 3, 9)},
         // 00:30 on the day clocks fall back: 24 hours later is still that Sunday.
         {"never today across a clock change",
          At(2003, 10, 26, 0, 30),
          {Meets(1, 10, 0)},
          At(2003, 11, 2, 10)},
-        {"a damaged meeting day: today at noon",
-         At(2003, 10, 13, 8),
-         {Meets(9, 9, 0)},
-         At(2003, 10, 13, 12)},
+        {"a damaged meeting day: today at noon", monday, {Meets(9, 9, 0)}, At(2003, 10, 13, 12)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,7 +130,7 @@ TEST(ReminderRulesTest, defaultDue_nextMeetingAfterToday)
     }
 }
 
-TEST(ReminderRulesTest, checkOk_nameRequiredAndTakenOnlyWhenAdding)
+TEST(ReminderRulesTest, checkOkSpinnersAndForm)
 {
     CClass cls;
     cls.m_reminders = {Rem("Essay", CTime(0))};
@@ -159,11 +155,8 @@ TEST(ReminderRulesTest, checkOk_nameRequiredAndTakenOnlyWhenAdding)
         f.noDuplicateCheck = c.editing;
         EXPECT_EQ(ReminderRules::CheckOk(f), c.want);
     }
-}
 
-TEST(ReminderRulesTest, spinnerBoundsTruncateAndStaySane)
-{
-    CClass cls;
+    // The spinners' bounds truncate and stay sane.
     cls.m_dTotalPoints = 250.9;
     EXPECT_EQ(ReminderRules::PointsPossibleStepMax(&cls), 250);
     EXPECT_EQ(ReminderRules::PointsPossibleStepMax(nullptr), 500);
@@ -172,10 +165,8 @@ TEST(ReminderRulesTest, spinnerBoundsTruncateAndStaySane)
     EXPECT_EQ(ReminderRules::PointsEarnedStepMax(1e300), 1000000);
     cls.m_bGraded = 0;
     EXPECT_FALSE(ReminderRules::ShowsPoints(&cls));
-}
 
-TEST(ReminderRulesTest, formCombinesDateOfOneAndTimeOfTheOther)
-{
+    // The due time: the date of one picker and the time of the other; a record round trips.
     ReminderForm f;
     f.dueDate = At(2003, 12, 1, 23, 59);
     f.dueTime = At(2001, 1, 1, 8, 5);
@@ -183,16 +174,19 @@ TEST(ReminderRulesTest, formCombinesDateOfOneAndTimeOfTheOther)
     CAssignment a = Rem("x", CTime(0), true);
     a.m_bDone = 1;
     a.m_dPointsEarned = 7;
-    const ReminderForm back = ReminderForm::From(a, nullptr);
     CAssignment copy;
-    back.ApplyTo(copy);
+    ReminderForm::From(a, nullptr).ApplyTo(copy);
     EXPECT_EQ(copy, a);
 }
 
-TEST_F(EditingTest, add_proposesNextMeetingSortsAndSaves)
+TEST_F(EditingTest, add_proposesNextMeeting_sortsHighPriorityFirstAndNewBeforeOld_saves)
 {
     Select(ViewMode::ClassDetail, 0, -1, -1);
-    host.listShown = true;
+    host.listShown = 1;
+    editor.AddReminder(); // cancelled: nothing changes
+    EXPECT_EQ(host.saves, 0);
+    EXPECT_TRUE(v.m_bCalendarValid);
+
     dialogs.editReminder = [&](ReminderForm &f) {
         EXPECT_EQ(f.dueDate, At(2003, 10, 20, 9)); // next Monday's meeting
         EXPECT_EQ(f.cls->m_strName, "Biology");
@@ -208,11 +202,7 @@ TEST_F(EditingTest, add_proposesNextMeetingSortsAndSaves)
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(host.refills, 1);
     EXPECT_FALSE(v.m_bCalendarValid);
-}
 
-TEST_F(EditingTest, add_sameDueTime_highPriorityFirst_newBeforeOldOtherwise)
-{
-    Select(ViewMode::ClassDetail, 0, -1, -1);
     student.m_classes[0].m_reminders = {Rem("Urgent", At(2003, 10, 20, 9), true)};
     for (const char *name : {"Plain", "Later plain"}) {
         dialogs.editReminder = [&](ReminderForm &f) {
@@ -223,16 +213,6 @@ TEST_F(EditingTest, add_sameDueTime_highPriorityFirst_newBeforeOldOtherwise)
         editor.AddReminder();
     }
     EXPECT_EQ(Names(Bio()), (QStringList{"Urgent", "Later plain", "Plain"}));
-}
-
-TEST_F(EditingTest, add_cancelled_changesNothing)
-{
-    Select(ViewMode::ClassDetail, 0, -1, -1);
-    const CStudent before = student;
-    editor.AddReminder();
-    EXPECT_EQ(student, before);
-    EXPECT_EQ(host.saves, 0);
-    EXPECT_TRUE(v.m_bCalendarValid);
 }
 
 TEST_F(EditingTest, addFromMenu_choosesClassWhenNeeded)
@@ -272,7 +252,7 @@ TEST_F(EditingTest, addFromMenu_choosesClassWhenNeeded)
         }
         if (c.mode == ViewMode::ReminderDetail) {
             EXPECT_EQ(v.m_nViewType, ViewMode::ClassDetail);
-            EXPECT_TRUE(host.listShown);
+            EXPECT_EQ(host.listShown, 1);
         }
     }
     dialogs.chooseClass = [](const CClassArray &, int &k) { return k = 0, false; };
@@ -283,31 +263,33 @@ TEST_F(EditingTest, addFromMenu_choosesClassWhenNeeded)
 
 TEST_F(EditingTest, editTarget_byViewAndSelection)
 {
+    using T = Editor::Target;
+    using VM = ViewMode;
     const struct {
-        ViewMode mode;
+        VM mode;
         int selClass, selReminder, marker, listRow;
         bool instructorRow, dateRow;
-        Editor::Target want;
+        T want;
     } cases[] = {
-        {ViewMode::Classes, 0, -1, 40, -1, false, false, Editor::Target::Class},
-        {ViewMode::Classes, 0, 1, 40, -1, false, false, Editor::Target::Reminder},
-        {ViewMode::Classes, 0, 5, 40, -1, false, false, Editor::Target::None},
-        {ViewMode::Dates, 0, -1, 40, -1, false, false, Editor::Target::None},
-        {ViewMode::Dates, 1, -1, 40, -1, false, false, Editor::Target::None},
-        {ViewMode::Dates, 0, 0, 40, -1, false, false, Editor::Target::Reminder},
-        {ViewMode::Grades, 0, -1, 40, -1, false, false, Editor::Target::Class},
-        {ViewMode::Grades, 0, 0, 40, -1, false, false, Editor::Target::None},
-        {ViewMode::Day, 0, -1, 40, -1, false, false, Editor::Target::Class},
-        {ViewMode::Day, 0, 0, 40, -1, false, false, Editor::Target::Reminder},
-        {ViewMode::Day, 0, 0, -1, -1, false, false, Editor::Target::None},
-        {ViewMode::ClassDetail, 0, -1, -1, 0, true, false, Editor::Target::Reminder},
-        {ViewMode::ClassDetail, 0, -1, 60, -1, true, false, Editor::Target::Instructor},
-        {ViewMode::ClassDetail, 0, -1, -1, -1, false, false, Editor::Target::Class},
-        {ViewMode::ReminderDetail, 0, 1, -1, -1, false, false, Editor::Target::Reminder},
-        {ViewMode::ReminderDetail, 0, 1, 80, -1, false, true, Editor::Target::Reminder},
-        {ViewMode::ReminderDetail, 0, 1, 50, -1, false, false, Editor::Target::Class},
-        {ViewMode::InstructorDetail, 0, -1, -1, -1, false, false, Editor::Target::Instructor},
-        {ViewMode::Calendar, 0, -1, 40, -1, false, false, Editor::Target::None},
+        {VM::Classes, 0, -1, 40, -1, false, false, T::Class},
+        {VM::Classes, 0, 1, 40, -1, false, false, T::Reminder},
+        {VM::Classes, 0, 5, 40, -1, false, false, T::None},
+        {VM::Dates, 0, -1, 40, -1, false, false, T::None},
+        {VM::Dates, 1, -1, 40, -1, false, false, T::None},
+        {VM::Dates, 0, 0, 40, -1, false, false, T::Reminder},
+        {VM::Grades, 0, -1, 40, -1, false, false, T::Class},
+        {VM::Grades, 0, 0, 40, -1, false, false, T::None},
+        {VM::Day, 0, -1, 40, -1, false, false, T::Class},
+        {VM::Day, 0, 0, 40, -1, false, false, T::Reminder},
+        {VM::Day, 0, 0, -1, -1, false, false, T::None},
+        {VM::ClassDetail, 0, -1, -1, 0, true, false, T::Reminder},
+        {VM::ClassDetail, 0, -1, 60, -1, true, false, T::Instructor},
+        {VM::ClassDetail, 0, -1, -1, -1, false, false, T::Class},
+        {VM::ReminderDetail, 0, 1, -1, -1, false, false, T::Reminder},
+        {VM::ReminderDetail, 0, 1, 80, -1, false, true, T::Reminder},
+        {VM::ReminderDetail, 0, 1, 50, -1, false, false, T::Class},
+        {VM::InstructorDetail, 0, -1, -1, -1, false, false, T::Instructor},
+        {VM::Calendar, 0, -1, 40, -1, false, false, T::None},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(::testing::Message()
@@ -352,19 +334,17 @@ TEST_F(EditingTest, edit_replacesInPlaceResortsAndKeepsTheSelectionRight)
         EXPECT_EQ(v.m_nMarkerY, c.wantMarker);
     }
     EXPECT_EQ(host.saves, 4);
-}
 
-TEST_F(EditingTest, edit_inClassDetail_usesListRow_cancelClearsIt)
-{
+    // In the class detail the list's row is edited; Cancel clears the row.
     Select(ViewMode::ClassDetail, 0, -1, -1);
-    host.listRow = 1;
+    host.listRow = 0;
     dialogs.editReminder = [](ReminderForm &f) {
-        EXPECT_EQ(f.name, "Quiz");
+        EXPECT_EQ(f.description, "moved");
         return false;
     };
     editor.Edit();
     EXPECT_EQ(host.listRow, -1);
-    EXPECT_EQ(host.saves, 0);
+    EXPECT_EQ(host.saves, 4);
 }
 
 TEST_F(EditingTest, remove_asksByNameDoesNotSave_andLeavesTheDetailView)
@@ -418,7 +398,7 @@ TEST_F(EditingTest, doneToggles_flipWithoutSortOrSave)
     EXPECT_EQ(host.saves, 0);
 }
 
-TEST_F(EditingTest, editInstructor_byOldLastName_onlyThisClassChanges)
+TEST_F(EditingTest, editInstructor_byOldLastName_newOrTaken)
 {
     Select(ViewMode::InstructorDetail, 0, -1, -1);
     dialogs.editInstructor = [](CTeacher &t) {
@@ -430,15 +410,11 @@ TEST_F(EditingTest, editInstructor_byOldLastName_onlyThisClassChanges)
     ASSERT_EQ(teachers.size(), 1);
     EXPECT_EQ(teachers[0].m_strLastName, "Jones");
     EXPECT_EQ(Bio().m_teacher.m_strPhone, "555");
-    EXPECT_EQ(student.m_classes[1].m_teacher.m_strLastName, "Smith");
+    EXPECT_EQ(student.m_classes[1].m_teacher.m_strLastName, "Smith"); // only this class
     EXPECT_EQ(host.saves, 1);
-}
 
-TEST_F(EditingTest, editInstructor_notInTheList)
-{
     // Never chosen: the details typed become a new instructor of the class.
     student.m_classes[0].m_teacher = CTeacher();
-    Select(ViewMode::InstructorDetail, 0, -1, -1);
     dialogs.editInstructor = [](CTeacher &t) { return t.m_strLastName = "Brown", true; };
     editor.EditInstructor();
     ASSERT_EQ(teachers.size(), 2);
@@ -447,12 +423,199 @@ TEST_F(EditingTest, editInstructor_notInTheList)
 
     // Its new last name is another instructor's: told, and nothing changes.
     student.m_classes[0].m_teacher.m_strLastName = "Gone";
-    dialogs.editInstructor = [](CTeacher &t) { return t.m_strLastName = "smith", true; };
+    dialogs.editInstructor = [](CTeacher &t) { return t.m_strLastName = "jones", true; };
     const CStudent before = student;
     editor.EditInstructor();
     EXPECT_EQ(dialogs.prompter.shown.back().text, "A Teacher by that Name was already found.");
     EXPECT_EQ(student, before);
     EXPECT_EQ(teachers.size(), 2);
+}
+
+// ---------------------------------------------------------------- classes
+
+// Art, Biology and Chemistry; the selector shows Grades.
+class ClassEditingTest : public EditingTest {
+protected:
+    ClassEditingTest()
+    {
+        student.m_classes = {Named("Art"), Named("Biology"), Named("Chemistry")};
+        host.selector = ViewMode::Grades;
+    }
+    QStringList Names() const
+    {
+        QStringList n;
+        for (const CClass &c : student.m_classes)
+            n << c.m_strName;
+        return n;
+    }
+    // The class dialog answers OK with the class renamed, or Cancel when name is null.
+    void DialogRenames(const QString &name)
+    {
+        dialogs.editClass = [name](ClassForm &f) {
+            f.cls.SetName(name);
+            return !name.isNull();
+        };
+    }
+};
+
+TEST_F(ClassEditingTest, add_takesUniqueNameSortsSaves_leavesDetailForSelectorView)
+{
+    ClassForm seen;
+    dialogs.editClass = [&](ClassForm &f) {
+        seen = f;
+        f.cls.SetName("art");
+        return true;
+    };
+    Select(ViewMode::ClassDetail, 2, 1, 50);
+    editor.AddClass();
+    EXPECT_TRUE(seen.cls.m_strName.isEmpty());
+    EXPECT_FALSE(seen.existing);
+    EXPECT_EQ(seen.instructors, &teachers);
+    EXPECT_EQ(seen.classes, &student.m_classes);
+    EXPECT_EQ(Names(), QStringList({"Art", "art2", "Biology", "Chemistry"}));
+    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(v.m_nViewType, ViewMode::Grades);
+    EXPECT_EQ(host.listShown, 0);
+    EXPECT_EQ(std::tuple(v.m_nSelClass, v.m_nSelReminder, v.m_nMarkerY), std::tuple(-1, -1, -1));
+    EXPECT_FALSE(v.m_bCalendarValid);
+    EXPECT_EQ(host.repaints, 1);
+
+    // In the Day view it stays there; Cancel changes nothing.
+    host.listShown = -1;
+    DialogRenames("Zoology");
+    Select(ViewMode::Day, 1, -1);
+    editor.AddClass();
+    EXPECT_EQ(v.m_nViewType, ViewMode::Day);
+    EXPECT_EQ(host.listShown, -1);
+    EXPECT_EQ(student.m_classes.size(), 5);
+    DialogRenames(QString());
+    Select(ViewMode::Classes, 1, -1);
+    editor.AddClass();
+    EXPECT_EQ(student.m_classes.size(), 5);
+    EXPECT_EQ(host.saves, 2);
+    EXPECT_EQ(v.m_nSelClass, 1);
+    EXPECT_TRUE(v.m_bCalendarValid);
+}
+
+TEST_F(ClassEditingTest, edit_selectionAfterwardsByView)
+{
+    // Biology (index 1) edited; Zebra sorts last, Aardvark first.
+    const struct {
+        ViewMode mode;
+        int reminder;
+        const char *newName;
+        int selClass, selReminder, markerY;
+    } cases[] = {
+        {ViewMode::Classes, -1, "biology", 1, -1, 50},      // case only: not a new name
+        {ViewMode::Classes, -1, "Aardvark", -1, -1, -1},    // renamed: selection dropped
+        {ViewMode::Grades, -1, "Zebra", 1, -1, 50},         // nothing more
+        {ViewMode::Day, -1, "Biology", -1, -1, -1},         // always cleared
+        {ViewMode::ClassDetail, -1, "Aardvark", 0, -1, 50}, // follows the class
+        {ViewMode::ReminderDetail, 3, "Zebra", 2, 3, 50},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.mode) << " " << c.newName);
+        student.m_classes = {Named("Art"), Named("Biology"), Named("Chemistry")};
+        DialogRenames(c.newName);
+        Select(c.mode, 1, c.reminder, 50);
+        const int saves = host.saves;
+        editor.EditClass();
+        EXPECT_EQ(host.saves, saves + 1);
+        EXPECT_FALSE(v.m_bCalendarValid);
+        EXPECT_EQ(std::tuple(v.m_nSelClass, v.m_nSelReminder, v.m_nMarkerY),
+                  std::tuple(c.selClass, c.selReminder, c.markerY));
+    }
+    EXPECT_EQ(Names(), QStringList({"Art", "Chemistry", "Zebra"}));
+}
+
+TEST_F(ClassEditingTest, edit_givesTheDialogACopy_followsTheClassWhenItsNewNameIsTaken)
+{
+    student.m_classes[1].m_nExtraCredit = 7;
+    dialogs.editClass = [](ClassForm &f) {
+        EXPECT_TRUE(f.existing);
+        EXPECT_EQ(f.cls.m_nExtraCredit, 7);
+        f.cls.SetName("Chemistry");
+        f.cls.m_nExtraCredit = 9;
+        return true;
+    };
+    Select(ViewMode::ClassDetail, 1, -1);
+    editor.EditClass();
+    ASSERT_EQ(Names(), QStringList({"Art", "Chemistry", "Chemistry"}));
+    EXPECT_EQ(v.m_nSelClass, 1);
+    EXPECT_EQ(student.m_classes[v.m_nSelClass].m_nExtraCredit, 9);
+
+    DialogRenames(QString());
+    editor.EditClass();
+    EXPECT_EQ(student.m_classes[1].m_nExtraCredit, 9);
+    EXPECT_EQ(host.saves, 1);
+
+    Select(ViewMode::Classes, -1, -1);
+    dialogs.editClass = [](ClassForm &) -> bool {
+        ADD_FAILURE() << "no class, no dialog";
+        return false;
+    };
+    editor.EditClass();
+}
+
+TEST_F(ClassEditingTest, remove_refusedWithoutUsableClass_elseAsksThenClearsByView)
+{
+    const struct {
+        ViewMode mode;
+        int cls, reminder;
+        bool dateRow;
+    } refused[] = {
+        {ViewMode::Classes, -1, -1, false},     {ViewMode::Classes, 3, -1, false},
+        {ViewMode::Classes, 1, 0, false},       {ViewMode::InstructorDetail, 1, -1, false},
+        {ViewMode::ReminderDetail, 1, 0, true},
+    };
+    for (const auto &c : refused) {
+        SCOPED_TRACE(int(c.mode));
+        Select(c.mode, c.cls, c.reminder);
+        v.m_bDateRowSel = c.dateRow;
+        dialogs.prompter.shown.clear();
+        editor.RemoveClass();
+        ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+        EXPECT_EQ(dialogs.prompter.shown[0].text, "No Class Currently Selected.");
+        EXPECT_FALSE(dialogs.prompter.shown[0].question);
+        EXPECT_EQ(student.m_classes.size(), 3);
+    }
+
+    const struct {
+        ViewMode mode;
+        int reminder;
+        ViewMode after;
+        int selReminder, listShown;
+    } cases[] = {
+        {ViewMode::Classes, -1, ViewMode::Classes, -1, -1},
+        {ViewMode::Day, -1, ViewMode::Day, -1, -1},
+        {ViewMode::ClassDetail, -1, ViewMode::Grades, -1, 0},
+        {ViewMode::ReminderDetail, 2, ViewMode::Grades, -1, -1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.mode));
+        student.m_classes = {Named("Art"), Named("Biology"), Named("Chemistry")};
+        Select(c.mode, 1, c.reminder);
+        v.m_bDateRowSel = false;
+        host.listShown = -1;
+        dialogs.prompter.shown.clear();
+        dialogs.prompter.answers = {Prompter::No};
+        editor.RemoveClass();
+        ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+        EXPECT_EQ(dialogs.prompter.shown[0].text,
+                  "Are you sure you want to remove the class 'Biology'?");
+        EXPECT_EQ(student.m_classes.size(), 3);
+        EXPECT_EQ(v.m_nSelClass, 1);
+
+        dialogs.prompter.answers = {Prompter::Yes};
+        editor.RemoveClass();
+        EXPECT_EQ(Names(), QStringList({"Art", "Chemistry"}));
+        EXPECT_EQ(v.m_nViewType, c.after);
+        EXPECT_EQ(std::tuple(v.m_nSelClass, v.m_nSelReminder, v.m_nMarkerY),
+                  std::tuple(-1, c.selReminder, -1));
+        EXPECT_EQ(host.listShown, c.listShown);
+        EXPECT_FALSE(v.m_bCalendarValid);
+    }
+    EXPECT_EQ(host.saves, 0);
 }
 
 } // namespace

@@ -1,81 +1,319 @@
-// The Menu button's pop-up menu and Exit: what the menu holds, where it opens, and what Exit
-// stores and saves.
+// The real main view, driven with mouse events: taps reaching the Navigator through the painted
+// rows, the reminder list and the view-type selector, the Menu button's pop-up menu, and what
+// Exit stores and saves. The view runs on a pinned "now" with its own settings file and data
+// folder, every dialog and message box answered from the test.
 
+#include "storage/datafiles.h"
+#include "storage/datafolder.h"
+#include "storage/settings.h"
 #include "support/files.h"
-#include "support/viewtest_fixture.h"
+#include "support/isolatedsettings.h"
+#include "support/scripteddialogs.h"
+#include "support/view_fixture.h"
+#include "ui/listcolorctrl.h"
+#include "ui/mainframe.h"
+#include "ui/quillboxview.h"
+#include "view/listfill.h"
+#include "view/qtsurface.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace viewtest;
 
 namespace {
 
+CClass Course(const QString &name, bool graded, std::initializer_list<CClassTime> times,
+              std::initializer_list<CAssignment> reminders = {})
+{
+    CClass c = Cls(name, reminders, times);
+    c.m_bGraded = graded ? 1 : 0;
+    c.m_dTotalPoints = graded ? 100 : 0;
+    return c;
+}
+
+// Three classes, stored out of name order (the view sorts them):
+//   Algebra   graded, Mon and Wed 9:00; Homework 5 Oct 16, Quiz 2 Oct 20, Old test Oct 1
+//   Biology   graded, Wed 13:00;        Lab report Oct 15 14:00, Essay Oct 17
+//   Chemistry not graded, Fri 11:00;    no reminders
+CStudent SmallTerm()
+{
+    CStudent s;
+    s.AddClass(Course("Chemistry", false, {Meets(6, 11)}));
+    s.AddClass(
+        Course("Biology", true, {Meets(4, 13)},
+               {Rem("Lab report", At(2003, 10, 15, 14)), Rem("Essay", At(2003, 10, 17, 12))}));
+    s.AddClass(
+        Course("Algebra", true, {Meets(2, 9), Meets(4, 9)},
+               {Rem("Homework 5", At(2003, 10, 16, 9)), Rem("Quiz 2", At(2003, 10, 20, 9), true),
+                Rem("Old test", At(2003, 10, 1, 9))}));
+    return s;
+}
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_data.isValid());
+        ASSERT_TRUE(Settings::StorePath().startsWith(m_settings.path()));
+        SetDataDir(m_data.path());
+        SetDocumentsDir(m_data.path() + QStringLiteral("/documents"));
+        dialogs.execMenu = [](QMenu *, QPoint) { ADD_FAILURE() << "unexpected menu"; };
+    }
+    void TearDown() override
+    {
+        m_frame.reset();
+        m_view.reset();
+        SetDataDir(QString());
+        SetDocumentsDir(QString());
+    }
+
+    // Writes the term to the data folder and runs the first update of a new view over it, alone
+    // or inside the main window (where Exit closes the window).
+    void Open(const CStudent &term, bool inFrame = false)
+    {
+        const SaveReport saved = SaveData(term, {});
+        EXPECT_TRUE(saved.ok()) << qPrintable(saved.message());
+        CQuillboxView::Options options;
+        options.dialogs = &dialogs;
+        m_current = new CQuillboxView(options);
+        if (inFrame) {
+            QApplication::setQuitOnLastWindowClosed(false);
+            m_frame = std::make_unique<CMainFrame>(m_current);
+        } else {
+            m_view.reset(m_current);
+        }
+        V().OnInitialUpdate();
+        ASSERT_TRUE(V().IsInitialized());
+        // Shown, so the reminder list counts as visible when the view shows it.
+        inFrame ? m_frame->show() : V().show();
+        V().Render();
+    }
+    CMainFrame *Frame() { return m_frame.get(); }
+    CQuillboxView &V() { return *m_current; }
+    ViewState &S() { return V().State(); }
+    const CClass &ClassAt(int index) { return V().Student().m_classes[index]; }
+
+    // What is shown and selected: "mode < the mode Back returns to: class/reminder @marker",
+    // with "+list" while the reminder list shows.
+    std::string Where()
+    {
+        static const char *const modes[] = {
+            "Classes",     "Dates", "Calendar",       "Grades",          "Day",
+            "ClassDetail", "?",     "ReminderDetail", "InstructorDetail"};
+        const auto mode = [](ViewMode v) {
+            const int m = static_cast<int>(v);
+            return m >= 0 && m <= 8 ? modes[m] : "-";
+        };
+        const int c = S().m_nSelClass, r = S().m_nSelReminder;
+        const bool cok = c >= 0 && c < V().Student().m_classes.size();
+        const bool rok = cok && r >= 0 && r < ClassAt(c).m_reminders.size();
+        return mode(S().m_nViewType) + std::string(" < ") + mode(S().m_nPrevViewType) + ": " +
+               (cok ? ClassAt(c).m_strName.toStdString() : "") + "/" +
+               (rok ? ClassAt(c).m_reminders[r].m_strName.toStdString() : "") + " @" +
+               std::to_string(S().m_nMarkerY) + (V().ReminderList()->isVisible() ? " +list" : "");
+    }
+
+    // The rows as a paint of the current state lays them out now.
+    std::vector<HitRow> Rows()
+    {
+        V().Render();
+        return V().Rows().rows;
+    }
+
+    // A stylus tap: press and release at a point of the view.
+    void Tap(int x, int y) { QTest::mouseClick(&V(), Qt::LeftButton, Qt::NoModifier, {x, y}); }
+    void TapRow(const HitRow &r) { Tap((r.hit.l + r.hit.r) / 2, (r.hit.t + r.hit.b) / 2); }
+    // Slot 0 to 5 of the command strip: 20 pixels square from x = 8 + 25 * slot, top = bottom - 25.
+    void TapSlot(int slot) { Tap(8 + 25 * slot + 10, V().height() - 15); }
+    // A pick in the view-type selector as the user makes it: open the list, tap the entry.
+    void PickView(int index)
+    {
+        QComboBox *combo = V().ViewCombo();
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        const QRect entry = list->visualRect(combo->model()->index(index, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
+        ASSERT_FALSE(list->isVisible()) << "the pick closes the list";
+        ASSERT_EQ(combo->currentIndex(), index);
+    }
+    // Row n of the class detail's reminder list, tapped right of the done-box column (which
+    // would toggle the reminder instead).
+    void TapListRow(int n)
+    {
+        CListColorCtrl *list = V().ReminderList();
+        ASSERT_TRUE(list->isVisible());
+        QTreeWidgetItem *item = list->topLevelItem(n);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, Qt::NoModifier,
+            {CListColorCtrl::kImageColumnWidth + 30, list->visualItemRect(item).center().y()});
+    }
+
+    ScriptedDialogs dialogs;
+    ScriptedPrompter &prompter = dialogs.prompter;
+    PinnedClock m_clock{Now()};
+
+private:
+    IsolatedSettings m_settings;
+    QTemporaryDir m_data;
+    std::unique_ptr<CQuillboxView> m_view;
+    std::unique_ptr<CMainFrame> m_frame;
+    CQuillboxView *m_current = nullptr;
+};
+
+using WiringTest = ViewTest;
+
+// Every painted row of the Classes view selects what it shows and marks its top (a full-width
+// heading 2 below its hit rectangle); a class opens with its reminder list, a list click takes
+// the view's marker, and Back refills the list.
+TEST_F(WiringTest, taps_selectThePaintedRows_viewAndBackThroughTheList)
+{
+    Open(SmallTerm());
+    const std::vector<std::string> shown = {"Algebra/",  "Algebra/Homework 5", "Algebra/Quiz 2",
+                                            "Biology/",  "Biology/Lab report", "Biology/Essay",
+                                            "Chemistry/"};
+    const std::vector<HitRow> rows = Rows();
+    ASSERT_EQ(rows.size(), shown.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "row " << i);
+        TapRow(rows[i]);
+        const bool heading = rows[i].hit.r - rows[i].hit.l == V().width() - 4;
+        EXPECT_EQ(rows[i].markerY, rows[i].hit.t + (heading ? 2 : 0)) << rows[i].hit;
+        EXPECT_EQ(Where(), "Classes < -: " + shown[i] + " @" + std::to_string(rows[i].markerY));
+    }
+
+    TapRow(rows[0]);
+    TapSlot(3); // View
+    ASSERT_EQ(Where(), "ClassDetail < Classes: Algebra/ @-1 +list");
+    CListColorCtrl *list = V().ReminderList();
+    const CClass &algebra = ClassAt(0);
+    ASSERT_EQ(list->topLevelItemCount(), algebra.m_reminders.size());
+    for (int i = 0; i < algebra.m_reminders.size(); ++i)
+        EXPECT_TRUE(list->topLevelItem(i)->text(0).endsWith(algebra.m_reminders[i].m_strName));
+    S().m_nMarkerY = 40;
+    TapListRow(1);
+    EXPECT_EQ(list->SelectedRow(), 1);
+    EXPECT_EQ(S().m_nMarkerY, -1);
+    TapSlot(2); // View
+    EXPECT_EQ(Where(), "ReminderDetail < ClassDetail: Algebra/" +
+                           algebra.m_reminders[1].m_strName.toStdString() + " @-1");
+    TapSlot(5); // Back
+    EXPECT_EQ(Where(), "ClassDetail < -: Algebra/ @-1 +list");
+    EXPECT_EQ(list->SelectedRow(), -1);
+
+    // Every pick in the selector counts, also of the entry it shows: the class detail goes.
+    ASSERT_EQ(V().ViewCombo()->currentIndex(), int(ViewMode::Classes));
+    PickView(int(ViewMode::Classes));
+    EXPECT_EQ(Where(), "Classes < -: / @-1");
+    PickView(int(ViewMode::Grades));
+    EXPECT_EQ(Where(), "Grades < -: / @-1");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+// A press on a meeting day's letter shows its periods while the stylus stays down; a move
+// follows it; the repaint on release takes the box away.
+TEST_F(WiringTest, peek_drawnWhilePressed_goneOnRelease)
+{
+    Open(SmallTerm());
+    TapRow(Rows()[0]);
+    TapSlot(3); // Algebra's detail: Monday and Wednesday
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QtSurface m(scratch, V().Fonts());
+    m.SetFont(FontRole::Large);
+    const int H1 = m.TextExtent(QStringLiteral("Algebra")).height();
+    m.SetFont(FontRole::Bold);
+    const auto w = [&](const char *text) {
+        return m.TextExtent(QString::fromLatin1(text)).width();
+    };
+    const int mLeft = V().width() - w("S M T W R F S") - 10 + w("  ");
+    const int wLeft = mLeft + w("M ") + w("  "), y = H1 + 39;
+    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(wLeft + 1, y));
+    ASSERT_TRUE(V().Peek().has_value());
+    EXPECT_EQ(V().Peek()->text, Meets(4, 9).GetText(true) + QStringLiteral("  "));
+    QTest::mouseMove(&V(), QPoint(mLeft + 1, y));
+    ASSERT_TRUE(V().Peek().has_value());
+    EXPECT_EQ(V().Peek()->text, Meets(2, 9).GetText(true) + QStringLiteral("  "));
+    const Rect box = V().Peek()->box;
+    const QColor fill(204, 204, 255);
+    const QImage shown = V().Render();
+    EXPECT_EQ(QColor(shown.pixel(box.l, box.t)), kBlack);
+    EXPECT_EQ(QColor(shown.pixel(box.l + 1, box.t + 1)), fill);
+    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(mLeft + 1, y));
+    EXPECT_FALSE(V().Peek().has_value());
+    EXPECT_NE(QColor(V().Render().pixel(box.l + 1, box.t + 1)), fill);
+}
+
+// The reminder list writes in the view's normal font, also after the fonts are made again
+// (ClearType switched): a date keeps its AM or PM in the Date column.
+TEST_F(WiringTest, reminderList_usesTheViewsFont_datesKeepTheirAmPm)
+{
+    CStudent term;
+    term.AddClass(Course("Art", true, {}, {Rem("Sketch", At(2003, 10, 16, 9))}));
+    Open(term);
+    TapRow(Rows()[0]);
+    TapSlot(3);
+    CListColorCtrl *list = V().ReminderList();
+    for (bool clearType : {true, false}) {
+        SCOPED_TRACE(clearType ? "ClearType" : "grayscale");
+        S().m_bClearType = clearType;
+        V().CreateFonts(true);
+        EXPECT_EQ(list->font().toString(), V().Fonts().Get(FontRole::Normal).toString());
+        const QFontMetrics fm(list->font());
+        const QString date = list->topLevelItem(0)->text(1);
+        ASSERT_EQ(date, QStringLiteral("10/16/03 at 9:00 AM"));
+        EXPECT_EQ(FitCellText(date, list->header()->sectionSize(1), 12,
+                              [&fm](const QString &s) { return fm.horizontalAdvance(s); }),
+                  date);
+    }
+}
+
 class MenuExitTest : public ViewTest {
 protected:
-    // The next menus shown pick the command (0: none); each is recorded as "text command" lines,
-    // "-" for a separator and "(off)" after a disabled item.
+    // The next menu shown picks the command (0: none); its items are recorded as "text command",
+    // "-" for a separator.
     void ChooseFromMenu(int command)
     {
         dialogs.execMenu = [this, command](QMenu *menu, QPoint at) {
             menuAt = at;
             items.clear();
-            QAction *chosen = nullptr;
             for (QAction *a : menu->actions()) {
                 const int id = a->data().toInt();
                 items.push_back(a->isSeparator()
                                     ? std::string("-")
-                                    : a->text().toStdString() + " " + std::to_string(id) +
-                                          (a->isEnabled() ? "" : " (off)"));
+                                    : a->text().toStdString() + " " + std::to_string(id));
                 if (!a->isSeparator() && id == command && command)
-                    chosen = a;
-            }
-            ++menusShown;
-            if (command) {
-                ASSERT_NE(chosen, nullptr) << "no command " << command;
-                ASSERT_TRUE(chosen->isEnabled());
-                chosen->trigger();
+                    a->trigger();
             }
         };
     }
     bool ExitDone() { return !Frame()->isVisible(); }
 
-    int menusShown = 0;
     QPoint menuAt;
     std::vector<std::string> items;
 };
 
-TEST_F(MenuExitTest, menu_itsItemsInOrder_secondSlotOrFirstInDetails)
+TEST_F(MenuExitTest, menu_itsItemsInOrderAtTheButton_showWelcomeRunsIt)
 {
     Open(SmallTerm());
-    ChooseFromMenu(0);
+    const int atStart = dialogs.welcomeRuns; // a new install shows it once on the first update
+    ChooseFromMenu(32779);
     TapSlot(1);
-    ASSERT_EQ(menusShown, 1);
     EXPECT_EQ(menuAt, V().mapToGlobal(QPoint(58, V().height() - 25)));
     EXPECT_EQ(items, (std::vector<std::string>{"About ... 57664", "Show Welcome 32779", "-",
                                                "Add Class... 32773", "Remove Class... 32774", "-",
                                                "Add Reminder... 32780", "Remove Reminder 32778",
                                                "-", "Export Term... 32790", "Configuration 32775",
                                                "-", "Exit 57665"}));
+    EXPECT_EQ(dialogs.welcomeRuns, atStart + 1);
     EXPECT_EQ(S().m_nViewType, ViewMode::Classes);
-
-    // First in the class and reminder details, second again in the Calendar.
-    OpenClassDetail("Biology");
-    TapSlot(0);
-    TapListRow(0);
-    TapSlot(2);
-    ASSERT_EQ(S().m_nViewType, ViewMode::ReminderDetail);
-    TapSlot(0);
-    V().SelectViewType(int(ViewMode::Calendar));
-    TapSlot(1);
-    EXPECT_EQ(menusShown, 4);
-
-    const int atStart = welcomeRuns; // the first update shows it once on a new install
-    ChooseFromMenu(32779);
-    TapSlot(1);
-    EXPECT_EQ(welcomeRuns, atStart + 1);
-    EXPECT_EQ(S().m_nViewType, ViewMode::Calendar);
 }
 
 TEST_F(MenuExitTest, exportTerm_writesThePickedFileAndSaysSo)
@@ -93,50 +331,46 @@ TEST_F(MenuExitTest, exportTerm_writesThePickedFileAndSaysSo)
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith("BEGIN:VCALENDAR"));
-    ASSERT_FALSE(dialogs.prompter.shown.empty());
-    EXPECT_TRUE(dialogs.prompter.shown.back().text.startsWith("The term was exported to"));
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.back().text.startsWith("The term was exported to"));
 }
 
-TEST_F(MenuExitTest, exitInGrades_leavesTheStoredViewTypeAndDayLayout)
+// Exit stores the selector's view type and the Day layout, but only for Classes, Dates and
+// Calendar: leaving from Grades keeps what was stored.
+TEST_F(MenuExitTest, exit_storesTheSelectorsViewTypeAndDayLayout_notForGrades)
 {
-    Settings::WriteInt(Settings::Key::ViewType, 2);
-    Settings::WriteInt(Settings::Key::DayAsOnly, 1);
-    Open(SmallTerm(), true);
-    ASSERT_EQ(S().m_nViewType, ViewMode::Calendar);
-    V().SelectViewType(int(ViewMode::Grades));
-    TapSlot(0);
-    EXPECT_TRUE(ExitDone());
-    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 2);
-    EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), 1);
+    const struct {
+        int pick;
+        int viewType, dayLayout;
+    } cases[] = {{int(ViewMode::Grades), 2, 1}, {int(ViewMode::Dates), 1, 2}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.pick);
+        Settings::WriteInt(Settings::Key::ViewType, 2);
+        Settings::WriteInt(Settings::Key::DayAsOnly, 1);
+        Open(SmallTerm(), true);
+        ASSERT_EQ(S().m_nViewType, ViewMode::Calendar);
+        V().SelectViewType(c.pick);
+        S().m_nDayMode = 2;
+        TapSlot(0);
+        EXPECT_TRUE(ExitDone());
+        EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), c.viewType);
+        EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), c.dayLayout);
+    }
 }
 
-TEST_F(MenuExitTest, exitInDates_storesDatesAndTheDayLayout)
-{
-    Open(SmallTerm(), true);
-    OpenDay(10, 15);
-    TapSlot(4);
-    TapSlot(4); // periods only
-    TapBack();
-    ASSERT_EQ(S().m_nViewType, ViewMode::Dates);
-    TapSlot(0);
-    EXPECT_TRUE(ExitDone());
-    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 1);
-    EXPECT_EQ(Settings::ReadInt(Settings::Key::DayAsOnly), 2);
-}
-
-TEST_F(MenuExitTest, exitFromTheMenu_savesTheTermAndStoresTheViewTypeOfTheSelector)
+TEST_F(MenuExitTest, exitFromTheMenu_savesTheTerm)
 {
     Settings::WriteInt(Settings::Key::ViewType, 1);
     Open(SmallTerm(), true);
     V().SelectViewType(int(ViewMode::Classes));
-    OpenReminderDetail("Algebra", "Homework 5");
+    TapRow(Rows()[1]); // Algebra's Homework 5
+    TapSlot(3);
     TapSlot(3); // Done
-    ASSERT_TRUE(
-        ClassAt(ClassIndex("Algebra")).m_reminders[ReminderIndex("Algebra", "Homework 5")].m_bDone);
+    ASSERT_EQ(S().m_nViewType, ViewMode::ReminderDetail);
     ChooseFromMenu(57665);
     TapSlot(0); // the reminder detail has no Exit button: the menu's Exit
     EXPECT_TRUE(ExitDone());
-    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 0); // Classes, not the detail mode
+    EXPECT_EQ(Settings::ReadInt(Settings::Key::ViewType), 0);
 
     CStudent saved;
     CTeacherArray teachers;

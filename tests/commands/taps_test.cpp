@@ -1,481 +1,497 @@
-// Taps on rows, the command strip and the scroll arrows of the main view, as mouse presses on the
-// real widget.
+// Taps, scrolling, View, Back and the other navigation commands, driven through the Navigator
+// with a recording host: the rows are laid out by hand, the peek measured with fixed metrics.
 
-#include "support/viewtest_fixture.h"
+#include "commands/navigation.h"
+#include "support/view_fixture.h"
 
-#include "model/dates.h"
-
-#include "view/listfill.h"
-#include "view/qtsurface.h"
-
-#include <QHeaderView>
+#include <sstream>
 
 using namespace viewtest;
 
 namespace {
 
 using K = HitRow;
+using VM = ViewMode;
 
-class TapTest : public ViewTest {
-protected:
-    // Taps every row of the current view in turn: each must select what it shows ("class/reminder")
-    // and put the marker on its top (for a full-width heading, 2 below its hit rectangle).
-    void CheckRows(const std::vector<std::pair<HitRow::Kind, std::string>> &expected)
+std::string Cmd(Command c)
+{
+    return "command " + std::to_string(int(c));
+}
+
+class FakeHost : public NavigationHost {
+public:
+    void ShowReminderList(bool show) override { list = show; }
+    int ReminderListSelection() override { return list ? listRow : -1; }
+    void Repaint() override { ++repaints; }
+    bool IsPainting() override { return painting; }
+    bool PickDate(CTime initial, CTime &picked) override
     {
-        const std::vector<HitRow> rows = Rows();
-        ASSERT_EQ(rows.size(), expected.size());
-        for (size_t i = 0; i < rows.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << "row " << i);
-            EXPECT_EQ(rows[i].kind, expected[i].first);
-            S().m_nSelClass = S().m_nSelReminder = S().m_nMarkerY = -1;
-            TapRow(rows[i]);
-            const bool heading = rows[i].hit.r - rows[i].hit.l == V().width() - 4;
-            EXPECT_EQ(rows[i].markerY, rows[i].hit.t + (heading ? 2 : 0)) << rows[i].hit;
-            EXPECT_EQ(Sel(), expected[i].second + " @" + std::to_string(rows[i].markerY));
-        }
+        calls.push_back("pick date");
+        pickedFrom = initial;
+        picked = pick;
+        return pickOk;
     }
-    // Every tap of `taps` leaves the view as it was.
-    void ExpectTapsChangeNothing(const std::vector<QPoint> &taps)
+    void ShowMenu() override { calls.push_back("menu"); }
+    void Exit() override { calls.push_back("exit"); }
+    void Inform(const QString &text) override { calls.push_back(text.toStdString()); }
+    void RunCommand(Command c) override { calls.push_back(Cmd(c)); }
+    void CalendarTap(int x, int y) override
     {
-        const std::string before = Where();
-        const int offset = S().m_nDayOffset;
-        for (const QPoint &at : taps) {
-            Tap(at.x(), at.y());
-            EXPECT_EQ(Where(), before) << "tap at " << at.x() << "," << at.y();
-            EXPECT_EQ(S().m_nDayOffset, offset);
-        }
+        calls.push_back("calendar " + std::to_string(x) + "," + std::to_string(y));
     }
+
+    bool list = false, painting = false, pickOk = false;
+    int listRow = -1, repaints = 0;
+    CTime pick, pickedFrom;
+    std::vector<std::string> calls;
 };
 
-TEST_F(TapTest, listViews_everyRowSelectsWhatItShows_andNothingBesideTheRows)
+HitRow Row(K::Kind kind, int top, int cls = -1, int rem = -1, CTime date = {})
 {
-    Open(SmallTerm());
-    // Headings in name order; under each the reminders due from today, soonest first.
-    CheckRows({{K::Class, "Algebra/"},
-               {K::Reminder, "Algebra/Homework 5"},
-               {K::Reminder, "Algebra/Quiz 2"},
-               {K::Class, "Biology/"},
-               {K::Reminder, "Biology/Lab report"},
-               {K::Reminder, "Biology/Essay"},
-               {K::Class, "Chemistry/"}});
-    EXPECT_EQ(Rows().front().markerY, 30);
-    EXPECT_EQ(S().m_nViewType, ViewMode::Classes); // a tap only marks
-    // Reminder rows start at x 18 and end after the due text: left of them and beyond is empty.
-    const HitRow rem = *FindRow(K::Reminder);
-    TapRow(rem);
-    const int mid = (rem.hit.t + rem.hit.b) / 2;
-    ExpectTapsChangeNothing({{10, mid}, {rem.hit.r + 2, mid}});
-
-    V().SelectViewType(int(ViewMode::Dates));
-    CheckRows({{K::Date, "/"},
-               {K::Reminder, "Biology/Lab report"},
-               {K::Date, "/"},
-               {K::Reminder, "Algebra/Homework 5"},
-               {K::Date, "/"},
-               {K::Reminder, "Biology/Essay"},
-               {K::Date, "/"},
-               {K::Date, "/"},
-               {K::Date, "/"},
-               {K::Reminder, "Algebra/Quiz 2"}});
-    TapRow(*FindDateRow(10, 16));
-    EXPECT_EQ(FormatLongDate(S().m_timeDay), "Thursday, October 16, 2003");
-    // October 18 has no reminder: its "Nothing..." line lies between its heading and the next.
-    const std::optional<HitRow> oct18 = FindDateRow(10, 18), oct19 = FindDateRow(10, 19);
-    ASSERT_TRUE(oct18 && oct19);
-    const int nothingY = (oct18->hit.b + oct19->hit.t) / 2;
-    ASSERT_EQ(V().Rows().Find(40, nothingY), nullptr);
-    TapFirst(K::Reminder);
-    ExpectTapsChangeNothing({{40, nothingY}});
-
-    V().SelectViewType(int(ViewMode::Grades)); // Chemistry is not graded
-    CheckRows({{K::Class, "Algebra/"}, {K::Class, "Biology/"}});
-
-    // The Day view of Wednesday, October 15: classes meeting that day by start time, Biology's
-    // reminder due that day under its period.
-    OpenDay(10, 15);
-    CheckRows(
-        {{K::Class, "Algebra/"}, {K::Class, "Biology/"}, {K::Reminder, "Biology/Lab report"}});
+    HitRow r;
+    r.kind = kind;
+    r.hit = {18, top, 200, top + 15};
+    r.markerY = top;
+    r.classIndex = cls;
+    r.reminderIndex = rem;
+    r.date = date;
+    return r;
 }
 
-TEST_F(TapTest, detailViews_lineRowsSetTheirFlags_otherTapsUnmark)
+class TapTest : public ::testing::Test {
+protected:
+    // Algebra meets Monday and Wednesday (Quiz 2 is reminder 0, Homework 5 reminder 1), Biology
+    // on Wednesday, Chemistry never.
+    TapTest()
+    {
+        term.m_classes = {
+            Cls("Algebra",
+                {Rem("Homework 5", At(2003, 10, 16, 9)), Rem("Quiz 2", At(2003, 10, 20, 9))},
+                {Meets(2, 9), Meets(4, 9)}),
+            Cls("Biology", {Rem("Lab report", At(2003, 10, 15, 14))}, {Meets(4, 13)}),
+            Cls("Chemistry")};
+    }
+    void Set(VM mode, int cls = -1, int rem = -1, int marker = -1)
+    {
+        v.m_nViewType = mode;
+        v.m_nSelClass = cls;
+        v.m_nSelReminder = rem;
+        v.m_nMarkerY = marker;
+    }
+    std::optional<PeekBox> Tap(int x, int y) { return nav.Tap(x, y, kClient, rows, measure); }
+    void TapSlot(int slot) { Tap(8 + 25 * slot + 10, kClient.b - 15); }
+    void TapUp() { Tap(kClient.r - 10, 6); }
+    void TapDown() { Tap(kClient.r - 10, 18); }
+
+    // "mode < the mode Back returns to: class/reminder @marker", then the saved selection, the
+    // instructor (i) and date (d) row flags and "+list" while the reminder list shows.
+    std::string Where() const
+    {
+        static const char *const names[] = {
+            "Classes",     "Dates", "Calendar",       "Grades",          "Day",
+            "ClassDetail", "?",     "ReminderDetail", "InstructorDetail"};
+        const auto name = [](VM m) { return m == VM::None ? "-" : names[int(m)]; };
+        std::ostringstream s;
+        s << name(v.m_nViewType) << " < " << name(v.m_nPrevViewType) << ": " << v.m_nSelClass << "/"
+          << v.m_nSelReminder << " @" << v.m_nMarkerY;
+        if (v.m_nSavedClass != -1 || v.m_nSavedReminder != -1)
+            s << " saved " << v.m_nSavedClass << "/" << v.m_nSavedReminder;
+        s << (v.m_bInstructorRowSel ? " i" : "") << (v.m_bDateRowSel ? " d" : "")
+          << (host.list ? " +list" : "");
+        return s.str();
+    }
+
+    static constexpr Rect kClient{0, 0, 240, 300};
+    PinnedClock clock{Now()};
+    CStudent term;
+    ViewState v;
+    FakeHost host;
+    ViewRows rows;
+    RecordingSurface measure;
+    Navigator nav{v, term, host};
+};
+
+// One row of every kind; a tap on each in every mode, from class 2 marked at 99 with both row
+// flags set. A row of a kind the mode does not show changes nothing.
+TEST_F(TapTest, rowTaps_selectWhatTheRowShows_byMode)
 {
-    Open(SmallTerm());
-    OpenClassDetail("Biology");
-    const std::vector<HitRow> rows = Rows();
-    ASSERT_EQ(rows.size(), 1u);
-    ASSERT_EQ(rows[0].kind, K::Instructor);
-    TapRow(rows[0]);
-    EXPECT_TRUE(S().m_bInstructorRowSel);
-    EXPECT_EQ(rows[0].markerY, rows[0].hit.t + 2);
-    EXPECT_EQ(Where(),
-              "ClassDetail < Classes: Biology/ @" + std::to_string(rows[0].markerY) + " +list");
-    Tap(20, 32); // the class name
-    EXPECT_FALSE(S().m_bInstructorRowSel);
-    EXPECT_EQ(Where(), "ClassDetail < Classes: Biology/ @-1 +list");
+    rows.rows = {Row(K::Class, 30, 0),
+                 Row(K::Reminder, 45, 1, 0),
+                 Row(K::Date, 60, -1, -1, At(2003, 10, 17, 0)),
+                 Row(K::Instructor, 75),
+                 Row(K::ClassLine, 90),
+                 Row(K::DateLine, 105)};
+    const std::string listed[] = {"0/-1 @30 d", "1/0 @45 d",  "-1/-1 @60 d", "2/-1 @99 d",
+                                  "2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d"};
+    const struct {
+        VM mode;
+        std::vector<std::string> after; // a tap on each row, then beside them
+    } cases[] = {
+        {VM::Classes, {std::begin(listed), std::end(listed)}},
+        {VM::Dates, {std::begin(listed), std::end(listed)}},
+        {VM::Grades, {std::begin(listed), std::end(listed)}},
+        {VM::Day, {std::begin(listed), std::end(listed)}},
+        {VM::ClassDetail,
+         {"2/-1 @-1 d", "2/-1 @-1 d", "2/-1 @-1 d", "2/-1 @75 i d", "2/-1 @-1 d", "2/-1 @-1 d",
+          "2/-1 @-1 d"}},
+        {VM::ReminderDetail,
+         {"2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d", "2/-1 @90", "2/-1 @105 d",
+          "2/-1 @99 d"}},
+        {VM::InstructorDetail,
+         {"2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d", "2/-1 @99 d",
+          "2/-1 @99 d"}},
+    };
+    for (const auto &c : cases) {
+        for (size_t i = 0; i <= rows.rows.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "mode " << c.mode << " row " << i);
+            Set(c.mode, 2, -1, 99);
+            v.m_bInstructorRowSel = v.m_bDateRowSel = true;
+            v.m_timeDay = Now();
+            const int y = i < rows.rows.size() ? rows.rows[i].hit.t + 7 : 130;
+            Tap(100, y);
+            const std::string &want = c.after[i];
+            EXPECT_EQ(Where().substr(Where().find(": ") + 2), want);
+            EXPECT_EQ(v.m_nViewType, c.mode);
+            EXPECT_EQ(v.m_timeDay == Now(), want != "-1/-1 @60 d");
+        }
+    }
+    EXPECT_TRUE(host.calls.empty());
 
-    // The instructor detail has no rows at all.
-    TapFirst(K::Instructor);
-    TapView();
-    ASSERT_EQ(S().m_nViewType, ViewMode::InstructorDetail);
-    std::vector<QPoint> everywhere;
-    for (int y = 30; y < V().height() - 30; y += 10)
-        everywhere.push_back({60, y});
-    ExpectTapsChangeNothing(everywhere);
-
-    V().SelectViewType(int(ViewMode::Classes));
-    OpenReminderDetail("Algebra", "Quiz 2");
-    const std::vector<HitRow> lines = Rows();
-    ASSERT_EQ(lines.size(), 2u);
-    ASSERT_EQ(lines[0].kind, K::ClassLine);
-    ASSERT_EQ(lines[1].kind, K::DateLine);
-    EXPECT_LT(lines[0].markerY, lines[1].markerY);
-    TapRow(lines[1]);
-    EXPECT_TRUE(S().m_bDateRowSel);
-    EXPECT_EQ(lines[1].markerY, lines[1].hit.t + 2);
-    EXPECT_EQ(Sel(), "Algebra/Quiz 2 @" + std::to_string(lines[1].markerY));
-    TapRow(lines[0]);
-    EXPECT_FALSE(S().m_bDateRowSel);
-    EXPECT_EQ(Sel(), "Algebra/Quiz 2 @" + std::to_string(lines[0].markerY));
-    ExpectTapsChangeNothing({{120, 40}}); // the title: no row
-    EXPECT_FALSE(S().m_bDateRowSel);
+    // While a paint runs the rows are not hit; the Calendar hands its taps on.
+    v = ViewState{};
+    host.painting = true;
+    Tap(100, 37);
+    EXPECT_EQ(Where(), "Classes < -: -1/-1 @-1");
+    host.painting = false;
+    Set(VM::Calendar);
+    Tap(100, 37);
+    TapSlot(3); // the Calendar leaves the slots after its third to the month below
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"calendar 100,37", "calendar 93,285"}));
 }
 
-TEST_F(TapTest, quickView_theFirstTapOpensTheRow_withoutItASecondTapOnlyMarks)
+TEST_F(TapTest, quickView_aRowTapAlsoViewsIt)
 {
-    Open(SmallTerm());
-    const HitRow row = *FindRow(K::Class, ClassIndex("Biology"));
-    TapRow(row);
-    TapRow(row);
-    EXPECT_EQ(Where(), "Classes < -: Biology/ @" + std::to_string(row.markerY));
-
-    Settings::WriteInt(Settings::Key::QuickView, 1);
-    Open(SmallTerm());
-    ASSERT_TRUE(S().m_bQuickView);
-    TapFirst(K::Class, "Biology");
-    EXPECT_EQ(Where(), "ClassDetail < Classes: Biology/ @-1 +list");
-    TapBack();
-    TapFirst(K::Reminder, "Algebra", "Quiz 2");
-    EXPECT_EQ(Where(), "ReminderDetail < Classes: Algebra/Quiz 2 @-1");
-    // In the Dates view one tap on a day heading opens that day.
-    V().SelectViewType(int(ViewMode::Dates));
-    TapRow(*FindDateRow(10, 17));
-    EXPECT_EQ(S().m_nViewType, ViewMode::Day);
-    EXPECT_EQ(FormatLongDate(S().m_timeDay), "Friday, October 17, 2003");
+    rows.rows = {Row(K::Class, 30, 1), Row(K::Date, 60, -1, -1, At(2003, 10, 17, 0))};
+    v.m_bQuickView = true;
+    Tap(100, 35);
+    EXPECT_EQ(Where(), "ClassDetail < Classes: 1/-1 @-1 +list");
+    Set(VM::Dates);
+    v.m_nPrevViewType = VM::None;
+    Tap(100, 65);
+    EXPECT_EQ(Where(), "Day < Dates: -1/-1 @-1");
+    EXPECT_EQ(v.m_timeDay, At(2003, 10, 17, 0));
 }
 
-TEST_F(TapTest, emptySlots_andBackWithoutHistory_doNothing_evenOverARow)
+// The strip's slots run their commands; an empty slot is claimed too, so a row beneath it is
+// never hit, and Back without history does nothing.
+TEST_F(TapTest, slots_runTheirCommands_emptySlotsClaimTheTap)
 {
-    Open(SmallTerm());
-    const int y = V().height() - 15;
-    V().SelectViewType(int(ViewMode::Dates)); // Exit, Menu, Edit, View, Go to date, (empty)
-    TapFirst(K::Reminder);
-    ExpectTapsChangeNothing({{8 + 125 + 10, y}});
-    V().SelectViewType(int(ViewMode::Grades)); // Exit, Menu, Edit, View, (empty), (empty)
-    TapFirst(K::Class);
-    ExpectTapsChangeNothing({{8 + 100 + 10, y}, {8 + 125 + 10, y}});
-    V().SelectViewType(int(ViewMode::Classes));
-    OpenClassDetail("Biology");
-    TapFirst(K::Instructor);
-    TapView(); // the instructor detail: Exit, Menu, Edit, Transfer, Back, (empty)
-    ASSERT_EQ(S().m_nViewType, ViewMode::InstructorDetail);
-    ExpectTapsChangeNothing({{8 + 125 + 10, y}});
-    EXPECT_TRUE(prompter.shown.empty());
+    rows.rows = {Row(K::Class, kClient.b - 30, 0)};
+    rows.rows[0].hit = {0, kClient.b - 30, kClient.r, kClient.b};
+    const struct {
+        VM mode;
+        int slot;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {VM::Classes, 0, {"exit"}},
+        {VM::Classes, 1, {"menu"}},
+        {VM::Classes, 2, {Cmd(Command::Edit)}},
+        {VM::Classes, 4, {Cmd(Command::Add)}},
+        {VM::Dates, 5, {}},
+        {VM::Grades, 4, {}},
+        {VM::Day, 5, {}}, // Back without history
+        {VM::Calendar, 2, {Cmd(Command::SelectMonth)}},
+        {VM::ClassDetail, 3, {Cmd(Command::Add)}},
+        {VM::ReminderDetail, 3, {Cmd(Command::Done)}},
+        {VM::ReminderDetail, 4, {Cmd(Command::Transfer)}},
+        {VM::InstructorDetail, 3, {Cmd(Command::Transfer)}},
+        {VM::InstructorDetail, 5, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " slot " << c.slot);
+        Set(c.mode);
+        v.m_nPrevViewType = VM::None;
+        host.calls.clear();
+        TapSlot(c.slot);
+        EXPECT_EQ(host.calls, c.calls);
+        EXPECT_EQ(Where().substr(Where().find(": ")), ": -1/-1 @-1");
+    }
+    // Beside the strip the row is hit.
+    Set(VM::Classes);
+    Tap(8 + 6 * 25 + 2, kClient.b - 15);
+    EXPECT_EQ(v.m_nSelClass, 0);
+}
 
-    // A reminder detail without history: class line, View, Back.
-    V().SelectViewType(int(ViewMode::Classes));
-    OpenReminderDetail("Algebra", "Homework 5");
-    TapFirst(K::ClassLine);
-    TapView();
-    TapBack();
-    ASSERT_EQ(Where(), "ReminderDetail < -: Algebra/Homework 5 @-1");
-    ExpectTapsChangeNothing({{8 + 125 + 10, y}}); // no Back icon
+// View from each selection, then Back; Back returns with nothing marked, or to the same
+// reminder it left.
+TEST_F(TapTest, viewThenBack_opensTheSelectedRecord_backRestores)
+{
+    const struct {
+        VM mode;
+        int cls, rem, marker, listRow;
+        bool instructor, dateRow;
+        const char *viewed, *back;
+    } cases[] = {
+        {VM::Classes, 1, 0, 45, -1, false, false, "ReminderDetail < Classes: 1/0 @-1",
+         "Classes < -: -1/-1 @-1"},
+        {VM::Classes, 0, -1, 30, -1, false, false, "ClassDetail < Classes: 0/-1 @-1 +list",
+         "Classes < -: -1/-1 @-1"},
+        {VM::Classes, -1, -1, -1, -1, false, false, "Classes < -: -1/-1 @-1",
+         "Classes < -: -1/-1 @-1"},
+        {VM::Dates, 0, 1, 45, -1, false, false, "ReminderDetail < Dates: 0/1 @-1",
+         "Dates < -: -1/-1 @-1"},
+        {VM::Dates, -1, -1, 60, -1, false, false, "Day < Dates: -1/-1 @-1", "Dates < -: -1/-1 @-1"},
+        {VM::Dates, 0, 1, -1, -1, false, false, "Dates < -: 0/1 @-1", "Dates < -: 0/1 @-1"},
+        {VM::Dates, 0, -1, 30, -1, false, false, "Dates < -: 0/-1 @30", "Dates < -: 0/-1 @30"},
+        {VM::Grades, 1, -1, 30, -1, false, false, "ClassDetail < Grades: 1/-1 @-1 +list",
+         "Grades < -: -1/-1 @-1"},
+        {VM::Grades, 1, 0, 30, -1, false, false, "Grades < -: 1/0 @30", "Grades < -: 1/0 @30"},
+        {VM::Day, 1, 0, 45, -1, false, false, "ReminderDetail < Day: 1/0 @-1",
+         "Day < -: -1/-1 @-1"},
+        {VM::Day, 0, -1, 30, -1, false, false, "ClassDetail < Day: 0/-1 @-1 +list",
+         "Day < -: -1/-1 @-1"},
+        {VM::Day, 3, -1, 30, -1, false, false, "Day < -: 3/-1 @30", "Day < -: 3/-1 @30"},
+        {VM::ClassDetail, 0, -1, -1, 0, true, false, "ReminderDetail < ClassDetail: 0/0 @-1 i",
+         "ClassDetail < -: 0/-1 @-1 +list"},
+        {VM::ClassDetail, 0, -1, 75, -1, true, false, "InstructorDetail < ClassDetail: 0/-1 @-1 i",
+         "ClassDetail < -: 0/-1 @-1 +list"},
+        {VM::ReminderDetail, 0, 1, 90, -1, false, false,
+         "ClassDetail < ReminderDetail: 0/-1 @-1 saved 0/1 +list", "ReminderDetail < -: 0/1 @-1"},
+        {VM::ReminderDetail, 0, 0, 105, -1, false, true,
+         "Day < ReminderDetail: -1/-1 @-1 saved 0/0", "ReminderDetail < -: 0/0 @-1"},
+        {VM::ReminderDetail, 0, 0, -1, -1, false, false, "ReminderDetail < -: 0/0 @-1",
+         "ReminderDetail < -: 0/0 @-1"},
+        {VM::InstructorDetail, 0, -1, -1, -1, false, false, "InstructorDetail < -: 0/-1 @-1",
+         "InstructorDetail < -: 0/-1 @-1"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.viewed);
+        v = ViewState{};
+        Set(c.mode, c.cls, c.rem, c.marker);
+        v.m_bInstructorRowSel = c.instructor;
+        v.m_bDateRowSel = c.dateRow;
+        v.m_nFirstDayClass = v.m_nFirstPeriod = v.m_nFirstDayReminder = 3;
+        host.list = c.mode == VM::ClassDetail;
+        host.listRow = c.listRow;
+        nav.View();
+        EXPECT_EQ(Where(), c.viewed);
+        if (v.m_nViewType == VM::Day && c.mode != VM::Day) {
+            EXPECT_EQ(v.m_nFirstDayClass + v.m_nFirstPeriod + v.m_nFirstDayReminder, 0);
+            EXPECT_EQ(v.m_timeDay, c.mode == VM::Dates ? CTime() : At(2003, 10, 20, 9));
+        }
+        host.listRow = -1;
+        nav.Back();
+        EXPECT_EQ(Where(), c.back);
+    }
+    EXPECT_TRUE(host.calls.empty());
 
-    // A short view puts the Back slot (x 133..153) over the class line: still nothing.
-    const HitRow line = *FindRow(K::ClassLine);
-    V().setMinimumSize(0, 0);
-    V().resize(V().width(), line.markerY + 27);
-    const HitRow shortLine = *FindRow(K::ClassLine);
-    const int x = 140, bottomY = V().height() - 15;
-    ASSERT_TRUE(shortLine.hit.contains(x, bottomY)) << shortLine.hit << " height " << V().height();
-    ExpectTapsChangeNothing({{x, bottomY}});
-    Tap(158, bottomY); // the same line, between the last slot and the view-type selector
-    EXPECT_EQ(S().m_nMarkerY, shortLine.markerY);
+    // The class detail with nothing marked asks for a reminder.
+    Set(VM::ClassDetail, 0);
+    TapSlot(2);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"You Must Select a Reminder to View."});
+    EXPECT_EQ(v.m_nViewType, VM::ClassDetail);
+}
+
+TEST_F(TapTest, goToDateCycleDayAndRemove)
+{
+    Set(VM::Dates, 1, 0, 45);
+    host.pick = At(2003, 11, 3, 0);
+    nav.GoToDate();
+    EXPECT_EQ(host.pickedFrom, Now());
+    EXPECT_EQ(Where(), "Dates < -: 1/0 @45");
+    host.pickOk = true;
+    host.list = true;
+    v.m_nFirstPeriod = 3;
+    TapSlot(4);
+    EXPECT_EQ(Where(), "Day < Dates: -1/-1 @-1");
+    EXPECT_EQ(v.m_timeDay, At(2003, 11, 3, 0));
+    EXPECT_EQ(v.m_nFirstPeriod, 0);
+
+    for (int mode : {1, 2, 0}) {
+        Set(VM::Day, 1, 0, 45);
+        TapSlot(4);
+        EXPECT_EQ(v.m_nDayMode, mode);
+        EXPECT_EQ(Where(), "Day < Dates: -1/-1 @-1");
+    }
+    TapSlot(5);
+    EXPECT_EQ(Where(), "Dates < -: -1/-1 @-1");
+
+    // Remove: in the class detail the list's row is the reminder; elsewhere a class is needed.
+    host.calls.clear();
+    Set(VM::Classes);
+    TapSlot(5);
+    Set(VM::Classes, 2);
+    TapSlot(5);
+    Set(VM::ClassDetail, 0);
+    host.list = true;
+    TapSlot(4);
+    EXPECT_EQ(v.m_nSelReminder, -1);
+    host.listRow = 0;
+    TapSlot(4);
+    EXPECT_EQ(v.m_nSelReminder, 0);
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"You Must select an item to remove.", Cmd(Command::Remove),
+                                        Cmd(Command::Remove), Cmd(Command::Remove)}));
+}
+
+TEST_F(TapTest, selectViewType_clearsSelectionHistoryAndList_startsDatesAfresh)
+{
+    Set(VM::ClassDetail, 0, 1, 30);
+    v.m_nPrevViewType = VM::Classes;
+    v.m_nDayOffset = 5;
+    host.list = true;
+    nav.SelectViewType(int(VM::Grades));
+    EXPECT_EQ(Where(), "Grades < -: -1/-1 @-1");
+    EXPECT_EQ(v.m_nDayOffset, 5);
+    nav.SelectViewType(9); // not a main mode
+    EXPECT_EQ(v.m_nViewType, VM::Classes);
+    nav.SelectViewType(int(VM::Dates));
+    EXPECT_EQ(v.m_nDayOffset, 0);
+    v.m_bHideNoDays = true; // then on the first day with reminders
+    term.m_classes[2].AddReminder(Rem("Trip", At(2003, 10, 19, 9)));
+    term.m_classes[0].m_reminders.clear();
+    term.m_classes[1].m_reminders.clear();
+    nav.SelectViewType(int(VM::Dates));
+    EXPECT_EQ(v.m_nDayOffset, 4);
+
+    // A click in the reminder list takes the view's marker and the instructor row's mark.
+    Set(VM::ClassDetail, 0, -1, 75);
+    v.m_bInstructorRowSel = true;
+    const int repaints = host.repaints;
+    nav.ListClicked();
+    EXPECT_EQ(Where(), "ClassDetail < -: 0/-1 @-1");
+    EXPECT_EQ(host.repaints, repaints + 1);
 }
 
 // ---------------------------------------------------------------- scrolling
 
-TEST_F(TapTest, listArrows_scrollOnlyWhenShown_eachListItsOwnOffset_andUnmark)
+// Each list scrolls its own offset, only while there is more below or it is not at the top,
+// and a scroll drops the selection.
+TEST_F(TapTest, arrows_scrollEachListOnlyWhileThereIsMore)
 {
-    Open(ManyClasses(14));
-    V().SelectViewType(int(ViewMode::Grades));
-    Rows();
-    ASSERT_TRUE(S().m_bMoreGrades);
-    TapUpArrow(); // no up arrow at the top of the list
-    EXPECT_EQ(S().m_nFirstGradeClass, 0);
-    TapDownArrow();
-    TapDownArrow();
-    TapUpArrow();
-    EXPECT_EQ(S().m_nFirstGradeClass, 1);
-    EXPECT_EQ(S().m_nFirstClass, 0);
-
-    V().SelectViewType(int(ViewMode::Classes));
-    Rows();
-    ASSERT_TRUE(S().m_bMoreClasses);
-    TapUpArrow();
-    EXPECT_EQ(S().m_nFirstClass, 0);
-    TapFirst(K::Class);
-    TapDownArrow();
-    EXPECT_EQ(S().m_nFirstClass, 1);
-    EXPECT_EQ(Sel(), "/ @-1");
-    EXPECT_EQ(Rows().front().classIndex, 1);
-    for (int taps = 0; S().m_bMoreClasses && taps < 20; ++taps, Rows())
-        TapDownArrow();
-    ASSERT_FALSE(S().m_bMoreClasses);
-    const int last = S().m_nFirstClass;
-    EXPECT_LT(last, 14);
-    TapDownArrow(); // no down arrow at the end
-    EXPECT_EQ(S().m_nFirstClass, last);
-    TapFirst(K::Class);
-    TapUpArrow();
-    EXPECT_EQ(S().m_nFirstClass, last - 1);
-    EXPECT_EQ(Sel(), "/ @-1");
-
-    // The Day view of today: every class meets, each with a reminder due. Each layout scrolls its
-    // own list; Cycle day content goes combined, reminders only, periods only and round, unmarking.
-    OpenDay(10, 15);
-    for (int mode = 0; mode < 3; ++mode) {
-        SCOPED_TRACE(testing::Message() << "day layout " << mode);
-        ASSERT_EQ(S().m_nDayMode, mode);
-        int &first = mode == 0   ? S().m_nFirstDayClass
-                     : mode == 1 ? S().m_nFirstDayReminder
-                                 : S().m_nFirstPeriod;
-        Rows();
-        EXPECT_TRUE(mode == 0   ? S().m_bMoreDayClasses
-                    : mode == 1 ? S().m_bMoreDayReminders
-                                : S().m_bMorePeriods);
-        TapUpArrow();
-        EXPECT_EQ(first, 0);
-        TapDownArrow();
-        EXPECT_EQ(first, 1);
-        TapUpArrow();
-        EXPECT_EQ(first, 0);
-        TapRow(Rows().front());
-        ASSERT_NE(S().m_nMarkerY, -1);
-        TapSlot(4);
-        EXPECT_EQ(S().m_nDayMode, (mode + 1) % 3);
-        EXPECT_EQ(Where(), "Day < Dates: / @-1");
+    const struct {
+        VM mode;
+        int dayMode;
+        int ViewState::*first;
+        bool ViewState::*more;
+    } lists[] = {
+        {VM::Classes, 0, &ViewState::m_nFirstClass, &ViewState::m_bMoreClasses},
+        {VM::Grades, 0, &ViewState::m_nFirstGradeClass, &ViewState::m_bMoreGrades},
+        {VM::Day, 0, &ViewState::m_nFirstDayClass, &ViewState::m_bMoreDayClasses},
+        {VM::Day, 1, &ViewState::m_nFirstDayReminder, &ViewState::m_bMoreDayReminders},
+        {VM::Day, 2, &ViewState::m_nFirstPeriod, &ViewState::m_bMorePeriods},
+    };
+    const auto offsets = [this] {
+        return std::vector<int>{v.m_nFirstClass, v.m_nFirstGradeClass, v.m_nFirstDayClass,
+                                v.m_nFirstDayReminder, v.m_nFirstPeriod};
+    };
+    for (const auto &l : lists) {
+        SCOPED_TRACE(testing::Message() << "mode " << l.mode << " layout " << l.dayMode);
+        v = ViewState{};
+        Set(l.mode, 1, -1, 30);
+        v.m_nDayMode = l.dayMode;
+        TapUp();
+        TapDown();
+        EXPECT_EQ(Where(), Where().substr(0, Where().find(':')) + ": 1/-1 @30");
+        EXPECT_EQ(offsets(), std::vector<int>(5, 0));
+        v.*l.more = true;
+        TapDown();
+        TapDown();
+        EXPECT_EQ(Where().substr(Where().find(':')), ": -1/-1 @-1");
+        std::vector<int> want(5, 0);
+        want[size_t(&l - lists)] = 2;
+        EXPECT_EQ(offsets(), want);
+        v.m_nMarkerY = 30;
+        TapUp();
+        EXPECT_EQ(v.*l.first, 1);
+        EXPECT_EQ(v.m_nMarkerY, -1);
     }
+    // The class lists never scroll past their last class.
+    Set(VM::Classes);
+    v.m_nFirstClass = v.m_nFirstGradeClass = 3;
+    v.m_bMoreClasses = v.m_bMoreGrades = true;
+    TapDown();
+    EXPECT_EQ(v.m_nFirstClass, 3);
+    Set(VM::Grades);
+    TapDown();
+    EXPECT_EQ(v.m_nFirstGradeClass, 3);
+
+    // The Dates view moves one day either way, past today too.
+    Set(VM::Dates, 1, 0, 45);
+    TapUp();
+    EXPECT_EQ(v.m_nDayOffset, -1);
+    EXPECT_EQ(v.m_nMarkerY, -1);
+    TapDown();
+    TapDown();
+    EXPECT_EQ(v.m_nDayOffset, 1);
 }
 
-TEST_F(TapTest, datesView_hideDaysOff_arrowsMoveOneDay)
+// With days without reminders hidden, the arrows jump to the nearest day with any, searching
+// 30 days; down only while there is more below, up not above today.
+TEST_F(TapTest, datesArrows_hideDaysOn_jumpWithin30Days)
 {
-    Open(SmallTerm());
-    V().SelectViewType(int(ViewMode::Dates));
-    TapFirst(K::Reminder);
-    TapUpArrow();
-    EXPECT_EQ(S().m_nDayOffset, -1);
-    EXPECT_EQ(Sel(), "/ @-1");
-    EXPECT_EQ(Rows().front().date.GetDay(), 14);
-    TapDownArrow();
-    TapDownArrow();
-    EXPECT_EQ(S().m_nDayOffset, 1);
-    EXPECT_EQ(Rows().front().date.GetDay(), 16);
-}
-
-TEST_F(TapTest, datesView_hideDaysOn_arrowsJumpToTheNearestDayWithReminders_within30Days)
-{
-    // Reminders on days +0, +2, +5, +9, +14 and +20 in two classes each, and one lone day +60.
-    CStudent s;
-    CClass a = Course("Art", "Monet", true, {}), b = Course("Botany", "Linne", true, {});
-    for (int day : {0, 2, 5, 9, 14, 20}) {
-        const CTime due = Now() + int64_t(day) * 86400 + 3600;
-        a.AddReminder(Rem(QStringLiteral("Sketch %1").arg(day), due));
-        b.AddReminder(Rem(QStringLiteral("Leaf %1").arg(day), due));
+    term.m_classes = {CClass{}};
+    for (int day : {0, 2, 5, 20, 60})
+        term.m_classes[0].AddReminder(Rem("x", Now() + int64_t(day) * 86400 + 3600));
+    Set(VM::Dates);
+    v.m_bHideNoDays = true;
+    TapUp();
+    TapDown(); // nothing more below
+    EXPECT_EQ(v.m_nDayOffset, 0);
+    v.m_bMoreDates = true;
+    const struct {
+        int from;
+        bool down;
+        int to;
+    } moves[] = {{0, true, 2},    {2, true, 5},    {5, false, 2},   {5, true, 20},  {20, true, 20},
+                 {50, false, 20}, {51, false, 51}, {60, false, 60}, {29, true, 29}, {30, true, 60}};
+    for (const auto &m : moves) {
+        SCOPED_TRACE(testing::Message() << m.from << (m.down ? " down" : " up"));
+        v.m_nDayOffset = m.from;
+        v.m_nMarkerY = 30;
+        m.down ? TapDown() : TapUp();
+        EXPECT_EQ(v.m_nDayOffset, m.to);
+        EXPECT_EQ(v.m_nMarkerY, m.to == m.from ? 30 : -1);
     }
-    a.AddReminder(Rem("Exhibition", Now() + int64_t(60) * 86400));
-    a.SortReminders();
-    b.SortReminders();
-    s.AddClass(a);
-    s.AddClass(b);
-    Settings::WriteInt(Settings::Key::HideNoDays, 1);
-    Open(s);
-    V().SelectViewType(int(ViewMode::Dates));
-    ASSERT_TRUE(S().m_bHideNoDays);
-    Rows();
-    ASSERT_TRUE(S().m_bMoreDates);
-
-    TapUpArrow(); // at offset 0 the up arrow does not answer
-    EXPECT_EQ(S().m_nDayOffset, 0);
-    for (int expected : {2, 5, 9}) {
-        TapDownArrow();
-        EXPECT_EQ(S().m_nDayOffset, expected);
-    }
-    TapUpArrow();
-    EXPECT_EQ(S().m_nDayOffset, 5);
-    // From day +14 the rest fits: no more days below, the down arrow does nothing at all.
-    S().m_nDayOffset = 14;
-    Rows();
-    ASSERT_FALSE(S().m_bMoreDates);
-    TapFirst(K::Reminder);
-    ASSERT_NE(S().m_nMarkerY, -1);
-    ExpectTapsChangeNothing({{V().width() - 10, 18}});
-    // Up searches 30 days back: from +50 it reaches +20, from +51 and +60 it does not.
-    for (const auto &[from, to] : {std::pair{60, 60}, std::pair{50, 20}, std::pair{51, 51}}) {
-        S().m_nDayOffset = from;
-        TapUpArrow();
-        EXPECT_EQ(S().m_nDayOffset, to) << "from " << from;
-    }
-}
-
-TEST_F(TapTest, datesView_hideDaysOn_downWithoutALaterDayInReach_changesNothing)
-{
-    // Today's reminders fill more than a screen; the next day with any is 40 days away.
-    CStudent s = ManyClasses(14);
-    s.AddClass(Course("Zoology", "Darwin", true, {}, {Rem("Trip", Now() + int64_t(40) * 86400)}));
-    Settings::WriteInt(Settings::Key::HideNoDays, 1);
-    Open(s);
-    V().SelectViewType(int(ViewMode::Dates));
-    Rows();
-    ASSERT_TRUE(S().m_bMoreDates);
-    TapDownArrow();
-    EXPECT_EQ(S().m_nDayOffset, 0);
-}
-
-// Spring forward in New York (March 8, 2026), from Saturday 11:30 PM: each arrow tap moves one
-// calendar day, and a heading opens the Day view of the day it names.
-TEST_F(TapTest, datesView_acrossADaylightSavingChange_arrowsAndHeadingsKeepCalendarDays)
-{
-    Clock::Pin(CTime::FromLocal(2026, 3, 7, 23, 30, 0));
-    CStudent s;
-    const CTime monday = CTime::FromLocal(2026, 3, 9, 10, 0, 0);
-    s.AddClass(Course("Art", "Monet", true, {}, {Rem("Sketch", monday)}));
-    Open(s);
-    V().SelectViewType(int(ViewMode::Dates));
-    const auto first = [&] { return FormatLongDate(Rows().front().date).toStdString(); };
-    EXPECT_EQ(first(), "Saturday, March 7, 2026");
-    TapDownArrow();
-    EXPECT_EQ(first(), "Sunday, March 8, 2026");
-    TapDownArrow();
-    EXPECT_EQ(first(), "Monday, March 9, 2026");
-    TapUpArrow();
-    EXPECT_EQ(first(), "Sunday, March 8, 2026");
-
-    const std::optional<HitRow> heading = FindDateRow(3, 9);
-    ASSERT_TRUE(heading.has_value());
-    TapRow(*heading);
-    TapView();
-    ASSERT_EQ(S().m_nViewType, ViewMode::Day);
-    EXPECT_EQ(FormatLongDate(S().m_timeDay).toStdString(), "Monday, March 9, 2026");
-    EXPECT_TRUE(FindRow(K::Reminder, 0, 0).has_value()) << "the Day view lists its reminder";
 }
 
 // ---------------------------------------------------------------- the day-letter peek
 
-TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterShowsItsPeriods_releaseRemovesIt)
+// Fixed metrics: "S M T W R F S" in bold is 78 wide and 11 high, the class name 17 high, so the
+// letters start at x 152, 55 down; a day without a meeting takes two blanks (12), a meeting day
+// its letter and a blank. Algebra's Monday letter is at 164, its Wednesday at 188.
+TEST_F(TapTest, classDetail_pressOnAMeetingDayLetterPeeksItsPeriods)
 {
-    Open(SmallTerm());
-    OpenClassDetail("Algebra"); // meets on Monday and Wednesday
-    ASSERT_FALSE(V().Peek().has_value());
-    // The letters start 10 from the right edge less the width of "S M T W R F S"; a day without
-    // a meeting takes two blanks, a meeting day its letter and one blank.
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QtSurface m(scratch, V().Fonts());
-    m.SetFont(FontRole::Large);
-    const int H1 = m.TextExtent(QStringLiteral("Algebra")).height();
-    m.SetFont(FontRole::Bold);
-    auto w = [&](const char *text) { return m.TextExtent(QString::fromLatin1(text)).width(); };
-    const int H2 = m.TextExtent(QStringLiteral("S M T W R F S")).height();
-    const int mLeft = V().width() - w("S M T W R F S") - 10 + w("  ");
-    const int wLeft = mLeft + w("M ") + w("  "), y = H1 + 38 + H2 / 2;
-    const auto press = [&](int x, int yy) {
-        QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, yy));
-        return V().Peek();
-    };
-    const auto release = [&](int x, int yy) {
-        QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, yy));
-        EXPECT_FALSE(V().Peek().has_value()) << "the release repaints the box away";
-    };
-    const QString wednesday = Meets(4, 9).GetText(true) + QStringLiteral("  ");
-    // The first and last pixel of the W; then the blank after it, above and below the letters,
-    // and Tuesday, which has no meeting.
+    Set(VM::ClassDetail, 0);
+    const QString monday = Meets(2, 9).GetText(true) + "  ";
+    const QString wednesday = Meets(4, 9).GetText(true) + "  ";
     const struct {
         int x, y;
-        bool peek;
-    } presses[] = {
-        {wLeft, y, true},        {wLeft + w("W") - 1, y, true}, {wLeft + w("W"), y, false},
-        {wLeft, H1 + 37, false}, {wLeft, H1 + 38 + H2, false},  {mLeft + w("M "), y, false}};
+        QString text;
+    } presses[] = {{188, 60, wednesday}, {193, 55, wednesday}, {164, 65, monday}, {194, 60, {}},
+                   {187, 60, {}},        {188, 54, {}},        {188, 66, {}},     {176, 60, {}}};
     for (const auto &p : presses) {
-        SCOPED_TRACE(testing::Message() << "press at " << p.x << "," << p.y);
-        const std::optional<PeekBox> box = press(p.x, p.y);
-        release(p.x, p.y);
-        ASSERT_EQ(box.has_value(), p.peek);
-        if (box) {
-            EXPECT_EQ(box->text, wednesday);
-            EXPECT_EQ(box->box.r, V().width() - 8);
-            EXPECT_EQ(box->box.t, H1 + H2 + 42);
-        }
+        SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+        const int repaints = host.repaints;
+        const std::optional<PeekBox> tapped = Tap(p.x, p.y);
+        const std::optional<PeekBox> moved = nav.Peek(p.x, p.y, kClient, measure);
+        ASSERT_EQ(tapped.has_value(), !p.text.isEmpty());
+        ASSERT_EQ(moved.has_value(), !p.text.isEmpty());
+        EXPECT_EQ(host.repaints, repaints + (p.text.isEmpty() ? 3 : 1)) << "a miss repaints";
+        if (!tapped)
+            continue;
+        EXPECT_EQ(tapped->text, p.text);
+        const int w = 5 * int(p.text.size());
+        EXPECT_EQ(tapped->box, (Rect{240 - w - 12, 70, 232, 85}));
+        EXPECT_EQ(std::pair(tapped->textX, tapped->textY), std::pair(240 - w - 10, 72));
+        EXPECT_EQ(measure.Font(), FontRole::Normal);
     }
-    // Moving while pressed follows the stylus from letter to letter.
-    press(wLeft + 1, y);
-    QTest::mouseMove(&V(), QPoint(mLeft + 1, y));
-    ASSERT_TRUE(V().Peek().has_value());
-    EXPECT_EQ(V().Peek()->text, Meets(2, 9).GetText(true) + QStringLiteral("  "));
-    release(mLeft + 1, y);
-}
-
-} // namespace
-
-namespace {
-
-// The box is on screen while the stylus stays down; the repaint on release takes it away.
-TEST_F(TapTest, classDetail_peekBoxIsDrawnUntilTheRelease)
-{
-    Open(SmallTerm());
-    OpenClassDetail("Biology"); // meets on Wednesday only: "  " x 3, then the W
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QtSurface m(scratch, V().Fonts());
-    m.SetFont(FontRole::Large);
-    const int H1 = m.TextExtent(QStringLiteral("Biology")).height();
-    m.SetFont(FontRole::Bold);
-    const int x = V().width() - m.TextExtent(QStringLiteral("S M T W R F S")).width() - 10 +
-                  4 * m.TextExtent(QStringLiteral("  ")).width() + 1;
-    QTest::mousePress(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
-    ASSERT_TRUE(V().Peek().has_value());
-    const Rect box = V().Peek()->box;
-    const QColor fill(204, 204, 255);
-    const QImage shown = V().Render();
-    EXPECT_EQ(QColor(shown.pixel(box.l, box.t)), kBlack);
-    EXPECT_EQ(QColor(shown.pixel(box.l + 1, box.t + 1)), fill);
-    QTest::mouseRelease(&V(), Qt::LeftButton, Qt::NoModifier, QPoint(x, H1 + 39));
-    EXPECT_NE(QColor(V().Render().pixel(box.l + 1, box.t + 1)), fill);
-}
-
-} // namespace
-
-namespace {
-
-// The class detail's reminder list writes in the view's normal font, also after the fonts are
-// made again (ClearType switched): a date keeps its AM or PM in the Date column.
-TEST_F(TapTest, classDetail_reminderListUsesTheViewsFont_datesKeepTheirAmPm)
-{
-    CStudent term;
-    term.AddClass(
-        Course("Art", "Monet", true, {}, {Rem("Sketch", CTime::FromLocal(2003, 10, 16, 9, 0, 0))}));
-    Open(term);
-    OpenClassDetail("Art");
-    CListColorCtrl *list = V().ReminderList();
-    for (bool clearType : {true, false}) {
-        SCOPED_TRACE(clearType ? "ClearType" : "grayscale");
-        S().m_bClearType = clearType;
-        V().CreateFonts(true);
-        EXPECT_EQ(list->font().toString(), V().Fonts().Get(FontRole::Normal).toString());
-        const QFontMetrics fm(list->font());
-        const QString date = list->topLevelItem(0)->text(1);
-        ASSERT_EQ(date, QStringLiteral("10/16/03 at 9:00 AM"));
-        EXPECT_EQ(FitCellText(date, list->header()->sectionSize(1), 12,
-                              [&fm](const QString &s) { return fm.horizontalAdvance(s); }),
-                  date);
-    }
+    host.painting = true;
+    EXPECT_FALSE(nav.Peek(188, 60, kClient, measure).has_value());
+    host.painting = false;
+    Set(VM::Classes, 0);
+    EXPECT_FALSE(Tap(188, 60).has_value());
+    EXPECT_FALSE(nav.Peek(188, 60, kClient, measure).has_value());
 }
 
 } // namespace
