@@ -32,8 +32,9 @@ TEST_F(DataFilesTest, saveThenLoad_givesEqualTerm_andAMissingInstructorFileKeeps
     ASSERT_TRUE(SaveData(term, saved).ok());
     EXPECT_EQ(ReadBytes(studentPath), EncodeStudent(term));
     for (const bool withInstructors : {true, false}) {
-        if (!withInstructors)
+        if (!withInstructors) {
             ASSERT_TRUE(QFile::remove(teachersPath));
+        }
         const LoadReport report = load();
         EXPECT_EQ(report.student.status, FileReadResult::Whole);
         EXPECT_EQ(report.teachers.status,

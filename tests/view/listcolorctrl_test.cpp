@@ -193,8 +193,9 @@ TEST_F(ListColorCtrlTest, taps_selectTheRow_leftmost22PixelsAskForAToggle_belowT
         EXPECT_EQ(m_list.SelectedRow(), selected);
         EXPECT_EQ(clicked.count(), clicks);
         ASSERT_EQ(toggle.count(), toggles + (toggled ? 1 : 0));
-        if (toggled)
+        if (toggled) {
             EXPECT_EQ(toggle.at(toggles++).at(0).toInt(), row);
+        }
     }
 
     // A refill clears the selection and follows the class.
