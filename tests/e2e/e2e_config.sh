@@ -25,14 +25,7 @@ open_sheet() {
     click_slot 1
     sleep 0.3
     xdotool key Up Up Return || fail "xdotool key"
-    SHEET=
-    for _ in $(seq 25); do
-        SHEET=$(xdotool search --onlyvisible --name '^Configuration$' 2> /dev/null | head -1)
-        [ -n "$SHEET" ] && break
-        sleep 0.2
-    done
-    [ -n "$SHEET" ] || { shot no-sheet; fail "the Configuration sheet did not open"; }
-    sleep 0.3
+    wait_window Configuration
 }
 keys() {
     xdotool key --delay 150 "$@" || fail "xdotool key $*"
@@ -95,13 +88,7 @@ open_sheet
 keys ctrl+Tab ctrl+Tab Tab Tab Tab
 keys space
 keys y
-PICKER=
-for _ in $(seq 25); do
-    PICKER=$(xdotool search --onlyvisible --name '^Select File$' 2> /dev/null | head -1)
-    [ -n "$PICKER" ] && break
-    sleep 0.2
-done
-[ -n "$PICKER" ] || { shot no-picker; fail "the file picker did not open"; }
+wait_window 'Select File'
 shot picker-home
 # The folder box has the focus: the data folder sorts just above the home folder. Then the
 # list, its first row (the set-aside term) picked, and OK.
