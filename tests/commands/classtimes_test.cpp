@@ -3,20 +3,11 @@
 
 #include "commands/classtimes.h"
 #include "support/scripteddialogs.h"
+#include "support/termbuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-CClassTime Time(int day, int hour, int minute, int duration)
-{
-    CClassTime t;
-    t.m_nDay = day;
-    t.m_nHour = hour;
-    t.m_nMinute = minute;
-    t.m_nDuration = duration;
-    return t;
-}
 
 // What the dialog shows: "caption #selected start-end", with "choosing" while a day is chosen.
 std::string Shown(const ClassTimesEditor &e)
@@ -46,7 +37,7 @@ TEST(ClassTimesTest, length_overMidnight_storedAsComputedAndShownAsPicked)
         EXPECT_EQ(ClassTimesEditor::Length(c.start, c.end), c.minutes);
     }
 
-    ClassTimesEditor e({Time(2, 9, 0, 50)});
+    ClassTimesEditor e({Meets(2, 9, 0, 50)});
     e.start = {9, 30};
     e.end = {9, 10};
     ScriptedPrompter p;
@@ -62,7 +53,7 @@ TEST(ClassTimesTest, opening_emptyListAtNoonOrFirstTimeSelected)
 {
     EXPECT_EQ(Shown(ClassTimesEditor({})), "Day #-1 12:00-13:00");
     EXPECT_EQ(ClassTimesEditor({}).DayIndex(), 0); // the day list on "Select"
-    EXPECT_EQ(Shown(ClassTimesEditor({Time(6, 11, 30, 90), Time(2, 9, 0, 50)})),
+    EXPECT_EQ(Shown(ClassTimesEditor({Meets(6, 11, 30, 90), Meets(2, 9, 0, 50)})),
               "Friday #0 11:30-13:00");
 }
 
@@ -77,7 +68,7 @@ TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers_laterOnesCopyTheFirst)
     EXPECT_EQ(p.shown[0].text, "Please Finish New Time.");
 
     e.ConfirmDay(3, p);
-    EXPECT_EQ(e.Times(), CClassTimeArray({Time(3, 12, 0, 60)}));
+    EXPECT_EQ(e.Times(), CClassTimeArray({Meets(3, 12, 0, 60)}));
     EXPECT_EQ(Shown(e), "Tuesday #0 12:00-13:00");
     EXPECT_EQ(e.DayIndex(), 0);
 
@@ -85,7 +76,7 @@ TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers_laterOnesCopyTheFirst)
     e.end = {8, 45};
     e.Plus(); // commits 8:00-8:45 into Tuesday first
     e.ConfirmDay(2, p);
-    EXPECT_EQ(e.Times(), CClassTimeArray({Time(2, 8, 0, 45), Time(3, 8, 0, 45)}));
+    EXPECT_EQ(e.Times(), CClassTimeArray({Meets(2, 8, 0, 45), Meets(3, 8, 0, 45)}));
     EXPECT_EQ(Shown(e), "Monday #0 8:00-8:45");
 }
 
@@ -93,7 +84,7 @@ TEST(ClassTimesTest, dayNotChosen_yesKeepsAskingNoGoesBack)
 {
     ScriptedPrompter p;
     p.answers = {Prompter::Yes, Prompter::No};
-    ClassTimesEditor e({Time(4, 9, 0, 50)});
+    ClassTimesEditor e({Meets(4, 9, 0, 50)});
     e.Plus();
     e.ConfirmDay(0, p);
     EXPECT_TRUE(e.ChoosingDay());
@@ -113,11 +104,11 @@ TEST(ClassTimesTest, dayNotChosen_yesKeepsAskingNoGoesBack)
 
 TEST(ClassTimesTest, allWeek_addsMondayToFridayFromTheFirstTime)
 {
-    ClassTimesEditor e({Time(4, 9, 0, 50)});
+    ClassTimesEditor e({Meets(4, 9, 0, 50)});
     e.AllWeek();
     EXPECT_EQ(e.Times(),
-              CClassTimeArray({Time(2, 9, 0, 50), Time(3, 9, 0, 50), Time(4, 9, 0, 50),
-                               Time(4, 9, 0, 50), Time(5, 9, 0, 50), Time(6, 9, 0, 50)}));
+              CClassTimeArray({Meets(2, 9, 0, 50), Meets(3, 9, 0, 50), Meets(4, 9, 0, 50),
+                               Meets(4, 9, 0, 50), Meets(5, 9, 0, 50), Meets(6, 9, 0, 50)}));
     EXPECT_EQ(Shown(e), "Friday #5 9:00-9:50");
 
     ClassTimesEditor empty({});
@@ -125,30 +116,30 @@ TEST(ClassTimesTest, allWeek_addsMondayToFridayFromTheFirstTime)
     empty.end = {15, 15};
     empty.AllWeek();
     ASSERT_EQ(empty.Times().size(), 5);
-    EXPECT_EQ(empty.Times()[0], Time(2, 14, 0, 75));
-    EXPECT_EQ(empty.Times()[4], Time(6, 14, 0, 75));
+    EXPECT_EQ(empty.Times()[0], Meets(2, 14, 0, 75));
+    EXPECT_EQ(empty.Times()[4], Meets(6, 14, 0, 75));
 }
 
 TEST(ClassTimesTest, selectionChange_commitsIntoThePreviousTimeFirst)
 {
-    ClassTimesEditor e({Time(2, 9, 0, 50), Time(4, 10, 0, 50)});
+    ClassTimesEditor e({Meets(2, 9, 0, 50), Meets(4, 10, 0, 50)});
     e.start = {22, 0};
     e.end = {1, 0};
     e.SelectionChanged(1);
-    EXPECT_EQ(e.Times()[0], Time(2, 22, 0, 180));
+    EXPECT_EQ(e.Times()[0], Meets(2, 22, 0, 180));
     EXPECT_EQ(Shown(e), "Wednesday #1 10:00-10:50");
     e.SelectionChanged(2); // no such line: nothing selected, nothing committed later
     EXPECT_EQ(e.Selected(), -1);
     e.start = {3, 0};
     e.Plus();
-    EXPECT_EQ(e.Times()[1], Time(4, 10, 0, 50));
+    EXPECT_EQ(e.Times()[1], Meets(4, 10, 0, 50));
 }
 
 TEST(ClassTimesTest, minusAndOk_removeSelectedThenSortStable)
 {
     ScriptedPrompter p;
     ClassTimesEditor e(
-        {Time(6, 9, 0, 50), Time(2, 9, 0, 30), Time(2, 8, 0, 50), Time(2, 9, 0, 40)});
+        {Meets(6, 9, 0, 50), Meets(2, 9, 0, 30), Meets(2, 8, 0, 50), Meets(2, 9, 0, 40)});
     e.SelectionChanged(2);
     e.Minus();
     EXPECT_EQ(e.Selected(), -1);
@@ -158,7 +149,7 @@ TEST(ClassTimesTest, minusAndOk_removeSelectedThenSortStable)
     e.end = {2, 0};
     ASSERT_TRUE(e.Ok(p)); // no selection: nothing committed
     EXPECT_EQ(e.Times(),
-              CClassTimeArray({Time(2, 9, 0, 30), Time(2, 9, 0, 40), Time(6, 9, 0, 50)}));
+              CClassTimeArray({Meets(2, 9, 0, 30), Meets(2, 9, 0, 40), Meets(6, 9, 0, 50)}));
     EXPECT_TRUE(p.shown.empty());
 }
 

@@ -5,35 +5,11 @@
 #include "support/pinnedclock.h"
 #include "support/printers.h"
 #include "support/scripteddialogs.h"
+#include "support/termbuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-CClassTime Meets(int day, int hour, int minute)
-{
-    CClassTime t;
-    t.m_nDay = day;
-    t.m_nHour = hour;
-    t.m_nMinute = minute;
-    return t;
-}
-
-CAssignment Rem(const QString &name, CTime due, bool high = false)
-{
-    CAssignment a;
-    a.m_strName = name;
-    a.m_timeDue = due;
-    a.m_bHighPriority = high ? 1 : 0;
-    return a;
-}
-
-CClass Named(const QString &name)
-{
-    CClass c;
-    c.SetName(name);
-    return c;
-}
 
 QStringList Names(const CClass &c)
 {
@@ -66,11 +42,11 @@ class EditingTest : public ::testing::Test {
 protected:
     EditingTest()
     {
-        CClass bio = Named("Biology");
+        CClass bio = Cls("Biology");
         bio.m_reminders = {Rem("Lab", At(2003, 10, 20, 9)), Rem("Quiz", At(2003, 10, 10, 9))};
         bio.m_teacher.m_strLastName = "Smith";
         bio.m_classTimes = {Meets(2, 9, 0)};
-        CClass chem = Named("Chemistry");
+        CClass chem = Cls("Chemistry");
         chem.m_teacher.m_strLastName = "Smith";
         student.m_classes = {bio, chem};
         teachers = {chem.m_teacher};
@@ -438,7 +414,7 @@ class ClassEditingTest : public EditingTest {
 protected:
     ClassEditingTest()
     {
-        student.m_classes = {Named("Art"), Named("Biology"), Named("Chemistry")};
+        student.m_classes = {Cls("Art"), Cls("Biology"), Cls("Chemistry")};
         host.selector = ViewMode::Grades;
     }
     QStringList Names() const
@@ -515,7 +491,7 @@ TEST_F(ClassEditingTest, edit_selectionAfterwardsByView)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.mode) << " " << c.newName);
-        student.m_classes = {Named("Art"), Named("Biology"), Named("Chemistry")};
+        student.m_classes = {Cls("Art"), Cls("Biology"), Cls("Chemistry")};
         DialogRenames(c.newName);
         Select(c.mode, 1, c.reminder, 50);
         const int saves = host.saves;
@@ -593,7 +569,7 @@ TEST_F(ClassEditingTest, remove_refusedWithoutUsableClass_elseAsksThenClearsByVi
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(int(c.mode));
-        student.m_classes = {Named("Art"), Named("Biology"), Named("Chemistry")};
+        student.m_classes = {Cls("Art"), Cls("Biology"), Cls("Chemistry")};
         Select(c.mode, 1, c.reminder);
         v.m_bDateRowSel = false;
         host.listShown = -1;

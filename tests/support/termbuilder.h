@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <initializer_list>
+
 #include <ostream>
 #include <string>
 
@@ -25,6 +27,41 @@ CTeacherArray MakeTeachers(int n);
 // One reminder with the fields grading looks at.
 CAssignment MakeReminder(const QString &name, CTime due, double earned = 0.0, double possible = 0.0,
                          bool done = false);
+
+// Hand-built records: a reminder, a meeting time, and a class whose reminders are kept as the
+// program keeps them (latest due first).
+inline CAssignment Rem(const QString &name, CTime due, bool high = false, bool done = false)
+{
+    CAssignment a;
+    a.m_strName = name;
+    a.m_timeDue = due;
+    a.m_bHighPriority = high ? 1 : 0;
+    a.m_bDone = done ? 1 : 0;
+    return a;
+}
+
+inline CClassTime Meets(int weekday, int hour, int minute = 0, int duration = 60)
+{
+    CClassTime t;
+    t.m_nDay = weekday;
+    t.m_nHour = hour;
+    t.m_nMinute = minute;
+    t.m_nDuration = duration;
+    return t;
+}
+
+inline CClass Cls(const QString &name, std::initializer_list<CAssignment> reminders = {},
+                  std::initializer_list<CClassTime> times = {})
+{
+    CClass c;
+    c.m_strName = name;
+    for (const CClassTime &t : times)
+        c.m_classTimes.append(t);
+    for (const CAssignment &a : reminders)
+        c.AddReminder(a);
+    c.SortReminders();
+    return c;
+}
 
 // "FF FE FF 00" <-> bytes, for readable byte-exact assertions.
 inline QByteArray FromHex(const char *hex)

@@ -54,40 +54,6 @@ inline CTime Now()
     return At(2003, 10, 15, 10, 0);
 }
 
-inline CAssignment Rem(const QString &name, CTime due, bool high = false, bool done = false)
-{
-    CAssignment a;
-    a.m_strName = name;
-    a.m_timeDue = due;
-    a.m_bHighPriority = high ? 1 : 0;
-    a.m_bDone = done ? 1 : 0;
-    return a;
-}
-
-inline CClassTime Meets(int weekday, int hour, int minute = 0, int duration = 60)
-{
-    CClassTime t;
-    t.m_nDay = weekday;
-    t.m_nHour = hour;
-    t.m_nMinute = minute;
-    t.m_nDuration = duration;
-    return t;
-}
-
-// A class whose reminders are kept as the program keeps them: latest due first.
-inline CClass Cls(const QString &name, std::initializer_list<CAssignment> reminders = {},
-                  std::initializer_list<CClassTime> times = {})
-{
-    CClass c;
-    c.m_strName = name;
-    for (const CClassTime &t : times)
-        c.m_classTimes.append(t);
-    for (const CAssignment &a : reminders)
-        c.AddReminder(a);
-    c.SortReminders();
-    return c;
-}
-
 // A drawn text and a laid-out hit row, written as the tests spell them:
 //   "Lab@18,46/link#grey": text at x,y; the font when not normal, the colour when not black.
 //   "Reminder[18,46,163,57]@46 c0 r2": kind, hit rectangle, marker y, class and reminder index;
