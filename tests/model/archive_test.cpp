@@ -268,6 +268,10 @@ TEST(ArchiveTime, fieldsOutOfRange_carryIntoTheNextField_withinTheYearsAFileHold
         // Carried out of the years a Word holds: the nearest time the file can hold.
         {words({0, 0, 0, 1, 0, 0, 0, 0}), first},
         {words({65535, 13, 0, 1, 0, 0, 0, 0}), last},
+        {words({65535, 12, 0, 32, 0, 0, 0, 0}), last}, // each field one past its range
+        {words({65535, 12, 0, 31, 24, 0, 0, 0}), last},
+        {words({65535, 12, 0, 31, 23, 60, 0, 0}), last},
+        {words({65535, 12, 0, 31, 23, 59, 60, 0}), last},
         {words({65535, 65535, 65535, 65535, 65535, 65535, 65535, 65535}), last},
     };
     for (const auto &c : cases) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 const char *const kMarker = "FF FE FF 14 52 00 45 00 4D 00 49 00 4E 00 44 00 45 00 52 00 20 00 "
                             "4E 00 45 00 57 00 20 00 56 00 45 00 52 00 53 00 49 00 4F 00 4E 00";
@@ -97,6 +99,32 @@ TEST(RecordBytes, gradeRowInstructorMeetingBookAndEmptyStudent)
     b.SetPrice(1.0);
     EXPECT_EQ(HexOf(Bytes(b)), "FF FE FF 01 41 00 FF FE FF 00 FF FE FF 00 00 00 00 00 00 00 F0 3F");
     EXPECT_EQ(HexOf(Bytes(CStudent())), "FF FE FF 00 00 00 00 00");
+}
+
+// The round trips compare whole classes: a change in any one field must count.
+TEST(RecordEquality, classesDifferingInAnyOneField_areUnequal)
+{
+    const CClass base = MakeTerm(1, 2).m_classes[0];
+    const std::function<void(CClass &)> changes[] = {
+        [](CClass &c) { c.m_gradeChart.append(CGradeType("Z", 0, 0)); },
+        [](CClass &c) { c.AddReminder(Rem("x", CTime(0))); },
+        [](CClass &c) { c.m_classTimes.append(Meets(7, 1)); },
+        [](CClass &c) { c.m_textBooks.append(CTextBook()); },
+        [](CClass &c) { c.m_bGraded = !c.m_bGraded; },
+        [](CClass &c) { c.m_teacher.m_strLastName += "x"; },
+        [](CClass &c) { c.m_dTotalPoints += 1; },
+        [](CClass &c) { c.m_strLocation += "x"; },
+        [](CClass &c) { c.m_strName += "x"; },
+        [](CClass &c) { c.m_strDescription += "x"; },
+        [](CClass &c) { c.m_dCredits += 1; },
+        [](CClass &c) { c.m_nExtraCredit += 1; },
+    };
+    EXPECT_TRUE(CClass(base) == base);
+    for (const auto &change : changes) {
+        CClass c = base;
+        change(c);
+        EXPECT_FALSE(c == base) << &change - changes;
+    }
 }
 
 TEST(OldRecords, reminder_readsWithoutPriority_writesBackAsVersion2)

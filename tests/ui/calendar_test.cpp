@@ -109,7 +109,10 @@ TEST(CalendarDrawing, frame_geometryLinesDayNamesAndSchemeColours)
     // Green, of Green for the others.
     for (const auto &[scheme, heading, weekend] :
          {std::tuple{0, QColor(155, 210, 130), QColor(175, 220, 232)},
-          {2, QColor(255, 175, 170), QColor(155, 210, 130)}}) {
+          {1, QColor(175, 220, 232), QColor(155, 210, 130)},
+          {2, QColor(255, 175, 170), QColor(155, 210, 130)},
+          {3, QColor(200, 188, 225), QColor(155, 210, 130)},
+          {4, QColor(175, 190, 190), QColor(155, 210, 130)}}) {
         Calendar c;
         c.state.m_nColorScheme = scheme;
         c.Draw(2003, 10, At(2003, 10, 15));

@@ -83,6 +83,9 @@ TEST_F(StartupTest, storedSettingsAreReadIntoTheView_outOfRangeOnesFallBack)
                                      {K::ShowWelcome, 0},
                                      {K::ColorScheme, 3},
                                      {K::TitleBars, 0},
+                                     {K::GradientOn, 1},
+                                     {K::ThinBar, 1},
+                                     {K::HorzGradient, 1},
                                      {K::DayAsOnly, 2},
                                      {K::QuickView, 1},
                                      {K::TimeFirst, 1}})
@@ -92,8 +95,9 @@ TEST_F(StartupTest, storedSettingsAreReadIntoTheView_outOfRangeOnesFallBack)
     EXPECT_EQ(welcomes, 0);
     const ViewState &v = view.State();
     EXPECT_EQ(std::make_tuple(v.m_nViewType, view.ViewCombo()->currentIndex(), v.m_nColorScheme,
-                              v.m_bTitleBars, v.m_nDayMode, v.m_bQuickView, v.m_bTimeFirst),
-              std::make_tuple(ViewMode::Calendar, 2, 3, false, 2, true, true));
+                              v.m_bTitleBars, v.m_bGradient, v.m_bThinBar, v.m_bHorzGradient,
+                              v.m_nDayMode, v.m_bQuickView, v.m_bTimeFirst),
+              std::make_tuple(ViewMode::Calendar, 2, 3, false, true, true, true, 2, true, true));
 
     Settings::WriteInt(K::ViewType, 7);
     Settings::WriteInt(K::ColorScheme, 9);
