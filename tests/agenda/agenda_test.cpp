@@ -285,6 +285,17 @@ TEST_F(AgendaTest, program_printsOrSaysWhyNot)
             EXPECT_EQ(p.readAllStandardOutput().toStdString(),
                       "Sunday, October 26, 2003\n  chem - Midterm  10:00 AM\n");
     }
+
+    // Anything else goes to quillbox-app beside it; without one, it says so and fails.
+    const QString alone = m_data.filePath("quillbox");
+    ASSERT_TRUE(QFile::copy(QUILLBOX_PROGRAM, alone));
+    QProcess p;
+    p.start(alone, {"--help"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardError().toStdString(),
+              "quillbox: cannot start " + m_data.filePath("quillbox-app").toStdString() +
+                  ": No such file or directory\n");
 }
 
 } // namespace
