@@ -290,7 +290,7 @@ TEST_F(AgendaTest, program_printsOrSaysWhyNot)
     const QString alone = m_data.filePath("quillbox");
     ASSERT_TRUE(QFile::copy(QUILLBOX_PROGRAM, alone));
     QProcess p;
-    p.start(alone, {"--help"});
+    p.start(alone, {});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardError().toStdString(),
