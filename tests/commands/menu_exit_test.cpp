@@ -13,6 +13,7 @@
 #include "ui/listcolorctrl.h"
 #include "ui/mainframe.h"
 #include "ui/quillboxview.h"
+#include "view/drawing.h"
 #include "view/listfill.h"
 #include "view/qtsurface.h"
 
@@ -208,6 +209,13 @@ TEST_F(WiringTest, taps_selectThePaintedRows_viewAndBackThroughTheList)
     TapSlot(5); // Back
     EXPECT_EQ(Where(), "ClassDetail < -: Algebra/ @-1 +list");
     EXPECT_EQ(list->SelectedRow(), -1);
+
+    // The selector sits on the command strip's row, right of its last slot, inside the view.
+    const QRect combo = V().ViewCombo()->geometry();
+    const Rect last = SlotRect(Rect{0, 0, V().width(), V().height()}, 5);
+    EXPECT_EQ(combo.top(), last.t);
+    EXPECT_GT(combo.left(), last.r);
+    EXPECT_LT(combo.right(), V().width());
 
     // Every pick in the selector counts, also of the entry it shows: the class detail goes.
     ASSERT_EQ(V().ViewCombo()->currentIndex(), int(ViewMode::Classes));

@@ -94,7 +94,8 @@ TEST(QtSurface, line_excludesItsEndPointInEveryDirection)
         {15, 5, 10, 5, Span(11, 5, 15, 5)},
         {10, 5, 10, 12, Span(10, 5, 10, 11)},
         {10, 12, 10, 5, Span(10, 6, 10, 12)},
-        {10, 5, 15, 10, {{10, 5}, {11, 6}, {12, 7}, {13, 8}, {14, 9}}}, // slanted
+        {10, 5, 15, 10, {{10, 5}, {11, 6}, {12, 7}, {13, 8}, {14, 9}}},  // slanted
+        {10, 10, 15, 5, {{14, 6}, {13, 7}, {12, 8}, {11, 9}, {10, 10}}}, // upwards
         {10, 5, 10, 5, {}}, // to its own start: nothing left once the end is dropped
     };
     for (const Case &c : cases) {
