@@ -61,11 +61,6 @@ QString CClassTime::GetText(bool bShort) const
                           HourSuffix(m_nHour), ShownHour(endHour), endMinute, HourSuffix(endHour)));
 }
 
-bool CClassTime::IsDefault(const CClassTime &t)
-{
-    return t.m_nDay == 1 && t.m_nHour == 1 && t.m_nMinute == 0 && t.m_nDuration == 60;
-}
-
 bool CClassTime::IsBefore(const CClassTime &a, const CClassTime &b)
 {
     if (a.m_nDay != b.m_nDay)

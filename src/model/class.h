@@ -21,8 +21,6 @@ public:
     QString GetDayName() const;
     QString GetShortDayName() const;
 
-    // A meeting still at the values of a new one.
-    static bool IsDefault(const CClassTime &t);
     // Compare (day, hour, minute); the duration takes no part.
     static bool IsBeforeOrSame(const CClassTime &a, const CClassTime &b);
     static bool IsBefore(const CClassTime &a, const CClassTime &b);

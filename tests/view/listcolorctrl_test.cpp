@@ -49,6 +49,7 @@ TEST(FitCellText, keptWhileTextAndMarginAreNarrower_elseLongestPrefixWithDots)
         {"abcdef", 10, 4, "a..."},           // at least one character, even when too wide
         {clef, 35, 4, clef.left(3) + "..."}, // never half of a surrogate pair
         {clef, 30, 4, "a..."},
+        {clef.mid(1), 40, 4, clef.mid(1, 4) + "..."}, // starting with one: the pair and two
         {"", 0, 12, ""},
     };
     for (const auto &[text, width, margin, want] : cases)
