@@ -1,5 +1,7 @@
 #include "support/recordingsurface.h"
 
+#include <QCryptographicHash>
+
 int RecordingSurface::CharWidth(FontRole f)
 {
     return f == FontRole::Bold ? 6 : f == FontRole::Large ? 9 : 5;
@@ -59,10 +61,50 @@ void RecordingSurface::DrawTextWrapped(const Rect &r, const QString &text)
     Add(Kind::Wrapped, r, m_color, text);
 }
 
-const RecordingSurface::Op *RecordingSurface::findText(const QString &text) const
+QString RecordingSurface::Dump() const
 {
-    for (const Op &op : ops)
-        if (op.kind == Kind::Text && op.text == text)
-            return &op;
-    return nullptr;
+    static const char *const fonts[] = {"normal", "bold", "large", "link", "serif"};
+    const auto box = [](const Rect &r) {
+        return QString::asprintf("%d,%d,%d,%d", r.l, r.t, r.r, r.b);
+    };
+    const auto rgb = [](const QColor &c) { return c.isValid() ? c.name() : QStringLiteral("-"); };
+    QString out;
+    for (const Op &op : ops) {
+        const QString text =
+            QStringLiteral(" \"%1\" %2 %3").arg(op.text, fonts[int(op.font)], rgb(op.color));
+        switch (op.kind) {
+        case Kind::Text:
+            out += QString::asprintf("T %d,%d", op.rect.l, op.rect.t) + text;
+            break;
+        case Kind::Wrapped:
+            out += "W " + box(op.rect) + text;
+            break;
+        case Kind::Fill:
+            out += "F " + box(op.rect) + " " + rgb(op.color);
+            break;
+        case Kind::Rectangle:
+            out += "R " + box(op.rect) + " " + rgb(op.color) + " " + rgb(op.brush);
+            break;
+        case Kind::Line:
+            out += "L " + box(op.rect) + " " + rgb(op.color);
+            break;
+        case Kind::Bitmap:
+            out += QString::asprintf("B %d ", op.resourceId) + box(op.rect) +
+                   (op.transparent ? " keyed" : " opaque");
+            break;
+        case Kind::Focus:
+            out += "X " + box(op.rect);
+            break;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string Digest(const QString &dump)
+{
+    return QCryptographicHash::hash(dump.toUtf8(), QCryptographicHash::Sha1)
+        .toHex()
+        .left(16)
+        .toStdString();
 }

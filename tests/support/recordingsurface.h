@@ -5,6 +5,7 @@
 #include "view/surface.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 class RecordingSurface : public Surface {
@@ -39,8 +40,10 @@ public:
     void FocusRect(const Rect &r) override;
     void DrawTextWrapped(const Rect &r, const QString &text) override;
 
+    // Every op on a line of its own, in drawing order, e.g. `T 8,30 "Lab" link #0000c8`.
+    QString Dump() const;
+
     std::vector<Op> ops;
-    const Op *findText(const QString &text) const;
 
 private:
     void Add(Kind kind, const Rect &r, QColor color, const QString &text = {}, QColor brush = {},
@@ -48,3 +51,6 @@ private:
     FontRole m_font = FontRole::Normal;
     QColor m_color = Qt::black;
 };
+
+// The first 16 hex digits of the SHA-1 of a scene's dump: what a scene table stores.
+std::string Digest(const QString &dump);
