@@ -28,20 +28,72 @@ CStudent Term(int classes, int upcoming, int past = 0)
     return s;
 }
 
+using P = ViewPaint;
+P &With(P &p, const CClassArray &classes)
+{
+    p.student.m_classes = classes;
+    return p;
+}
+P &With(P &p, const CStudent &student)
+{
+    p.student = student;
+    return p;
+}
+P &Hidden(P &p, const CClassArray &classes = {})
+{
+    p.state.m_bHideNoDays = true;
+    return With(p, classes);
+}
+P &Pinned(P &p, CTime now)
+{
+    Clock::Pin(now);
+    return p;
+}
+
 CClassArray Small() // stored latest first: Essay 0, Quiz 1, Lab 2, Old 3
 {
     return {Cls("Biology", {Rem("Lab", At(2003, 10, 16, 9)), Rem("Quiz", At(2003, 10, 20, 13, 30)),
                             Rem("Essay", At(2003, 10, 25, 8)), Rem("Old", At(2003, 10, 1, 9))}),
             Cls("Chem", {Rem("Past", At(2003, 10, 14, 9))})};
 }
-CClass Later()
+// Due earlier today, high priority still ahead today (one done), later, and a second class.
+CClassArray Colours()
 {
-    return Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))});
+    return {Cls("Art",
+                {Rem("Past", At(2003, 10, 14, 9)), Rem("Early", At(2003, 10, 15, 8), true),
+                 Rem("Later", At(2003, 10, 15, 11), true, true), Rem("Next", At(2003, 10, 17, 9))}),
+            Cls("Bio", {Rem("Read", At(2003, 10, 18, 9))})};
+}
+CClassArray Review()
+{
+    return {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
+}
+CClass Later(bool older = false)
+{
+    CClass c = Cls("Bio", {Rem("Lab", At(2003, 10, 17, 9)), Rem("Quiz", At(2003, 10, 20, 14))});
+    if (older)
+        c.AddReminder(Rem("Old", At(2003, 10, 1, 9)));
+    c.SortReminders();
+    return c;
+}
+// Thursday, October 16: one reminder of Bio, three of Math.
+CClassArray Three()
+{
+    return {Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))}),
+            Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A2", At(2003, 10, 16, 11)),
+                         Rem("A3", At(2003, 10, 16, 14))})};
+}
+CClassArray Thirteen()
+{
+    CClassArray out;
+    for (int c = 0; c < 13; ++c)
+        out.append(Cls(QStringLiteral("C%1").arg(c + 10), {Rem("R", At(2003, 10, 16, 9))}));
+    return out;
 }
 
 // Monday, October 20, 2003. Art: no period; Chem: Monday 9:05 and Wednesday; Math: Monday 8:00,
 // Friday, Monday 1:30 PM, reminders on the 20th and one on the 19th; Zoo: Tuesday only.
-ViewPaint &Day(ViewPaint &p, int dayMode, CTime day = At(2003, 10, 20))
+P &Day(P &p, int dayMode, CTime day = At(2003, 10, 20))
 {
     p.student.m_classes = {
         Cls("Art", {Rem("Sketch", At(2003, 10, 20, 15))}),
@@ -55,6 +107,16 @@ ViewPaint &Day(ViewPaint &p, int dayMode, CTime day = At(2003, 10, 20))
     p.state.m_timeDay = day;
     p.state.m_nDayMode = dayMode;
     p.state.m_nPrevViewType = ViewMode::Dates;
+    return p;
+}
+// Periods at hours 0, 12 and 24 and the half hours before noon and midnight.
+P &PeriodTexts(P &p)
+{
+    const std::initializer_list<CClassTime> times = {Meets(2, 0), Meets(2, 12, 15), Meets(2, 24),
+                                                     Meets(2, 11, 30), Meets(2, 23, 30)};
+    p.student.m_classes = {Cls("Chem", {}, times)};
+    p.state.m_timeDay = At(2003, 10, 20);
+    p.state.m_nDayMode = 2;
     return p;
 }
 
@@ -71,17 +133,16 @@ CClass Graded(const QString &name, double total, std::initializer_list<double> e
     }
     return c;
 }
-CStudent ManyGraded()
+P &ManyGraded(P &p)
 {
-    CStudent s;
     for (int c = 0; c < 13; ++c)
-        s.m_classes.append(Graded(QStringLiteral("G%1").arg(c + 10), 100));
-    return s;
+        p.student.m_classes.append(Graded(QStringLiteral("G%1").arg(c + 10), 100));
+    return p;
 }
 
 // Chem: graded (42.5 of 50 earned, B, of 100), Okafor in Room 101, Monday, Wednesday, Friday;
 // selected, with its first reminder.
-ViewPaint &Chem(ViewPaint &p, const QString &name = QStringLiteral("Chem"))
+P &Chem(P &p, const QString &name = QStringLiteral("Chem"))
 {
     CClass c = Graded(name, 100, {30, 30, 12.5, 20});
     c.m_classTimes = {Meets(2, 9), Meets(4, 9), Meets(6, 9)};
@@ -91,7 +152,7 @@ ViewPaint &Chem(ViewPaint &p, const QString &name = QStringLiteral("Chem"))
     p.state.m_nSelClass = p.state.m_nSelReminder = 0;
     return p;
 }
-CClass &First(ViewPaint &p)
+CClass &First(P &p)
 {
     return p.student.m_classes[0];
 }
@@ -104,366 +165,226 @@ CAssignment LabReport(bool done)
     lab.m_strDescription = "Bring goggles and the lab manual.";
     return lab;
 }
-void FullTeacher(CTeacher &t)
+// Okafor with every field given; without phone, email and website when `officeOnly`.
+void Teacher(P &p, bool officeOnly = false)
 {
+    CTeacher &t = First(p).m_teacher;
     t.m_strFirstName = "Ada";
-    t.m_strPhone = "(555) 010-1000";
     t.m_strOffice = "Hall 1";
-    t.m_strEmail = "okafor@school.example";
-    t.m_strWebsite = "https://school.example/~okafor";
     t.m_strDescription = "Office hours Tue/Thu";
+    if (!officeOnly) {
+        t.m_strPhone = "(555) 010-1000";
+        t.m_strEmail = "okafor@school.example";
+        t.m_strWebsite = "https://school.example/~okafor";
+    }
 }
 
 using M = ViewMode;
 struct Scene {
     const char *name;
-    ViewMode mode;
-    void (*set)(ViewPaint &);
+    void (*set)(P &);
     const char *digest;
 };
 
-// Each scene's digest is that of ViewPaint::Scene(). After a deliberate change of the drawing, a
-// failing row prints its whole dump and new digest: check the dump, then paste the digest.
-const Scene kScenes[] = {
-    // Classes: the nearest two upcoming reminders per class; due earlier today grey, high
-    // priority dark red with its mark, done ticked; long names cut; marker, bar styles.
-    {"classes", M::Classes, [](ViewPaint &p) { p.student.m_classes = Small(); },
-     "0c3ef909cd6b4ada"},
-    {"classes marked", M::Classes,
-     [](ViewPaint &p) {
-         p.student.m_classes = Small();
-         p.state.m_nMarkerY = 46;
-     },
-     "e2cbba349e90ad60"},
-    {"classes plain headings", M::Classes,
-     [](ViewPaint &p) {
-         p.student.m_classes = Small();
-         p.state.m_bTitleBars = false;
-     },
+// Each scene's digest is that of ViewPaint::Scene() (ops, hit rows, flags). After a deliberate
+// change of the drawing a failing row prints its whole dump and new digest: read the dump, then
+// paste the digest.
+const Scene kClasses[] = {
+    // The nearest two upcoming reminders per class; due earlier today grey, high priority dark
+    // red with its mark, done ticked; long names cut; the marker; bar styles.
+    {"nearest two", [](P &p) { With(p, Small()); }, "0c3ef909cd6b4ada"},
+    {"marker row", [](P &p) { With(p, Small()).state.m_nMarkerY = 46; }, "e2cbba349e90ad60"},
+    {"plain headings", [](P &p) { With(p, Small()).state.m_bTitleBars = false; },
      "d4c1297f1549049d"},
-    {"classes thin bars", M::Classes,
-     [](ViewPaint &p) {
-         p.student.m_classes = Small();
-         p.state.m_bThinBar = true;
-     },
-     "5519dd85e9bf5424"},
-    {"classes colours and marks", M::Classes,
-     [](ViewPaint &p) {
-         p.student.m_classes = {
-             Cls("Art", {Rem("Past", At(2003, 10, 14, 9)), Rem("Early", At(2003, 10, 15, 8), true),
-                         Rem("Later", At(2003, 10, 15, 11), true, true),
-                         Rem("Next", At(2003, 10, 17, 9))}),
-             Cls("Bio", {Rem("Read", At(2003, 10, 18, 9))})};
-     },
-     "c17aa1e4f0adb17b"},
-    {"classes long name", M::Classes,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
-     },
-     "b0af0e153886c6bf"},
-    {"classes one each", M::Classes, [](ViewPaint &p) { p.student = Term(5, 2); },
-     "320193192558940a"},
-    // Scroll limits: rows stop above bottom - H - 27; arrows for what is left out.
-    {"classes limit 268", M::Classes, [](ViewPaint &p) { p.student = Term(7, 1); },
-     "f9ffae2940420988"},
-    {"classes limit 261", M::Classes,
-     [](ViewPaint &p) {
-         p.student = Term(7, 1);
-         p.client.b = 261;
-     },
-     "cd58ee7cbfaf30a7"},
-    {"classes limit 260", M::Classes,
-     [](ViewPaint &p) {
-         p.student = Term(7, 1);
-         p.client.b = 260;
-     },
-     "5d9c830331a6c968"},
-    {"classes all fit", M::Classes,
-     [](ViewPaint &p) {
-         p.student = Term(7, 1);
-         p.client.b = 300;
-     },
-     "262d78279a785a02"},
-    {"classes from 6", M::Classes,
-     [](ViewPaint &p) {
-         p.student = Term(8, 1);
-         p.state.m_nFirstClass = 6;
-     },
-     "96569787e5fb9768"},
-    {"classes from 1", M::Classes,
-     [](ViewPaint &p) {
-         p.student = Term(8, 1);
-         p.state.m_nFirstClass = 1;
-     },
-     "6023abbd39a16c55"},
+    {"thin bars", [](P &p) { With(p, Small()).state.m_bThinBar = true; }, "5519dd85e9bf5424"},
+    {"colours and marks", [](P &p) { With(p, Colours()); }, "c17aa1e4f0adb17b"},
+    {"long reminder name", [](P &p) { With(p, Review()); }, "b0af0e153886c6bf"},
+    {"one each", [](P &p) { With(p, Term(5, 2)); }, "320193192558940a"},
+    // Rows stop above bottom - H - 27; arrows for what is left out.
+    {"limit 268", [](P &p) { With(p, Term(7, 1)); }, "f9ffae2940420988"},
+    {"limit 261", [](P &p) { With(p, Term(7, 1)).client.b = 261; }, "cd58ee7cbfaf30a7"},
+    {"limit 260", [](P &p) { With(p, Term(7, 1)).client.b = 260; }, "5d9c830331a6c968"},
+    {"all fit", [](P &p) { With(p, Term(7, 1)).client.b = 300; }, "262d78279a785a02"},
+    {"from 6", [](P &p) { With(p, Term(8, 1)).state.m_nFirstClass = 6; }, "96569787e5fb9768"},
+    {"from the second", [](P &p) { With(p, Term(8, 1)).state.m_nFirstClass = 1; }, "6023abbd39a16c55"},
+};
 
-    // Dates: hide-days off, every day a heading ("Nothing..." grey only before today).
-    {"dates empty days", M::Dates, [](ViewPaint &p) { p.state.m_nDayOffset = -2; },
-     "bf186158ec0c5e0a"},
-    {"dates 32 days across the clock change", M::Dates,
-     [](ViewPaint &p) {
-         p.client.b = 2000;
-         p.student.m_classes = {Cls("Empty")};
-     },
+const Scene kDates[] = {
+    // Hide-days off: every day a heading, "Nothing..." grey only before today.
+    {"empty days", [](P &p) { p.state.m_nDayOffset = -2; }, "bf186158ec0c5e0a"},
+    {"32 days across the clock change", [](P &p) { With(p, {Cls("Empty")}).client.b = 2000; },
      "b7bb7ae129b9fed5"},
-    // Hide-days on: no reminder from the start day says so.
-    {"dates hidden, no class", M::Dates, [](ViewPaint &p) { p.state.m_bHideNoDays = true; },
+    // Hide-days on. The next walked day (Thursday 10:00) before the earliest due time (Friday
+    // 9:00) ends the walk after today; an older reminder keeps it going.
+    {"hidden, no class", [](P &p) { Hidden(p); }, "e48d8a73e0b66af3"},
+    {"hidden, past only", [](P &p) { Hidden(p, {Cls("Bio", {Rem("Old", At(2003, 9, 20, 9))})}); },
      "e48d8a73e0b66af3"},
-    {"dates hidden, past only", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_bHideNoDays = true;
-         p.student.m_classes = {Cls("Bio", {Rem("Old", At(2003, 9, 20, 9))})};
-     },
-     "e48d8a73e0b66af3"},
-    // Thursday 10:00 (the next walked day) comes before Friday 9:00: the walk ends after today.
-    {"dates hidden, walk ends", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_bHideNoDays = true;
-         p.student.m_classes = {Later()};
-     },
-     "4d94e3266ac38d02"},
-    {"dates hidden, an older reminder keeps walking", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_bHideNoDays = true;
-         p.student.m_classes = {Later()};
-         First(p).AddReminder(Rem("Old", At(2003, 10, 1, 9)));
-         First(p).SortReminders();
-     },
-     "a0b89e80fbe6ed0a"},
-    {"dates hidden, due as the walk reaches it", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_bHideNoDays = true;
-         p.student.m_classes = {Cls("Bio", {Rem("Lab", At(2003, 10, 16, 10))})};
-     },
-     "3ee53e9c4a6f3c66"},
-    {"dates hidden, from the first day", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_bHideNoDays = true;
-         p.state.m_nDayOffset = 2;
-         p.student.m_classes = {Later()};
-     },
+    {"hidden, walk ends", [](P &p) { Hidden(p, {Later()}); }, "4d94e3266ac38d02"},
+    {"hidden, older reminder", [](P &p) { Hidden(p, {Later(true)}); }, "a0b89e80fbe6ed0a"},
+    {"hidden, due as the walk reaches it",
+     [](P &p) { Hidden(p, {Cls("Bio", {Rem("Lab", At(2003, 10, 16, 10))})}); }, "3ee53e9c4a6f3c66"},
+    {"hidden, from the first day", [](P &p) { Hidden(p, {Later()}).state.m_nDayOffset = 2; },
      "c1f3f8a5f538f1d1"},
-    {"dates three of one class on one day", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_nDayOffset = 1;
-         p.student.m_classes = {
-             Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))}),
-             Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A2", At(2003, 10, 16, 11)),
-                          Rem("A3", At(2003, 10, 16, 14))})};
-     },
+    {"hidden, past the limit", [](P &p) { Hidden(p, Thirteen()); }, "cce0cad2d54d9b7e"},
+    {"three of one class on one day", [](P &p) { With(p, Three()).state.m_nDayOffset = 1; },
      "893e94360e988b58"},
-    {"dates and more of a due reminder", M::Dates,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Cls(
-             "Art", {Rem("Early", At(2003, 10, 15, 8)), Rem("Late", At(2003, 10, 15, 14), true)})};
+    {"and more of a due reminder",
+     [](P &p) {
+         With(p, {Cls("Art", {Rem("Early", At(2003, 10, 15, 8)),
+                              Rem("Late", At(2003, 10, 15, 14), true)})});
      },
      "3b9d908dc805ace5"},
-    {"dates long names", M::Dates,
-     [](ViewPaint &p) {
-         p.student.m_classes = {
-             Cls("Comparative Politics", {Rem("Reading Response Paper", At(2003, 10, 15, 14))})};
+    {"long names",
+     [](P &p) {
+         With(p,
+              {Cls("Comparative Politics", {Rem("Reading Response Paper", At(2003, 10, 15, 14))})});
      },
      "b9171ab0e6415430"},
-    {"dates hidden, past the limit", M::Dates,
-     [](ViewPaint &p) {
-         p.state.m_bHideNoDays = true;
-         for (int c = 0; c < 13; ++c)
-             p.student.m_classes.append(
-                 Cls(QStringLiteral("C%1").arg(c + 10), {Rem("R", At(2003, 10, 16, 9))}));
-     },
-     "cce0cad2d54d9b7e"},
     // Across daylight saving changes (New York: March 8 and November 1, 2026) the walk goes from
     // calendar day to calendar day, and an offset counts days.
-    {"dates spring forward", M::Dates, [](ViewPaint &) { Clock::Pin(At(2026, 3, 7, 23, 30)); },
-     "9a6254a81fcd8f67"},
-    {"dates fall back", M::Dates, [](ViewPaint &) { Clock::Pin(At(2026, 10, 31, 0, 30)); },
-     "bb82724d7f28df41"},
-    {"dates offset over spring", M::Dates,
-     [](ViewPaint &p) {
-         Clock::Pin(At(2026, 3, 7, 23, 30));
-         p.state.m_nDayOffset = 2;
-     },
+    {"spring forward", [](P &p) { Pinned(p, At(2026, 3, 7, 23, 30)); }, "9a6254a81fcd8f67"},
+    {"fall back", [](P &p) { Pinned(p, At(2026, 10, 31, 0, 30)); }, "bb82724d7f28df41"},
+    {"offset over spring", [](P &p) { Pinned(p, At(2026, 3, 7, 23, 30)).state.m_nDayOffset = 2; },
      "29678524e9e53b90"},
-    {"dates offset back over spring", M::Dates,
-     [](ViewPaint &p) {
-         Clock::Pin(At(2026, 3, 14, 0, 30));
-         p.state.m_nDayOffset = -7;
-     },
-     "21b7e08a36699085"},
-    {"dates hidden over spring", M::Dates,
-     [](ViewPaint &p) {
-         Clock::Pin(At(2026, 3, 7, 23, 30));
-         p.state.m_nDayOffset = 2;
-         p.state.m_bHideNoDays = true;
-         p.student.m_classes = {Cls("Bio", {Rem("Lab", At(2026, 3, 9, 9))})};
+    {"offset back over spring",
+     [](P &p) { Pinned(p, At(2026, 3, 14, 0, 30)).state.m_nDayOffset = -7; }, "21b7e08a36699085"},
+    {"hidden over spring",
+     [](P &p) {
+         Hidden(Pinned(p, At(2026, 3, 7, 23, 30)), {Cls("Bio", {Rem("Lab", At(2026, 3, 9, 9))})})
+             .state.m_nDayOffset = 2;
      },
      "5370959b03dd5a60"},
+};
 
-    // Day: combined (periods, then each class's reminders of the day), reminders only, periods
-    // only; time first; today; empty days; scroll offsets and limits of each layout.
-    {"day combined", M::Day, [](ViewPaint &p) { Day(p, 0); }, "d228349476fd9c86"},
-    {"day combined time first", M::Day, [](ViewPaint &p) { Day(p, 0).state.m_bTimeFirst = true; },
-     "b75f4d1b499c4198"},
-    {"day combined plain headings", M::Day,
-     [](ViewPaint &p) { Day(p, 0).state.m_bTitleBars = false; }, "992c3adb67958175"},
-    {"day reminders only", M::Day, [](ViewPaint &p) { Day(p, 1).state.m_bTitleBars = false; },
-     "d48461e5d81c4e03"},
-    {"day periods only", M::Day, [](ViewPaint &p) { Day(p, 2); }, "437d961ae70a2afa"},
-    {"day today", M::Day,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Cls("Bio",
-                                    {Rem("Early", At(2003, 10, 15, 8), true),
-                                     Rem("Late", At(2003, 10, 15, 14), false, true)},
-                                    {Meets(4, 9)})};
-         p.state.m_timeDay = At(2003, 10, 15);
+const Scene kDay[] = {
+    // Combined (periods, then each class's reminders of the day), reminders only, periods only.
+    {"combined", [](P &p) { Day(p, 0); }, "d228349476fd9c86"},
+    {"combined time first", [](P &p) { Day(p, 0).state.m_bTimeFirst = true; }, "b75f4d1b499c4198"},
+    {"combined plain headings", [](P &p) { Day(p, 0).state.m_bTitleBars = false; },
+     "992c3adb67958175"},
+    {"reminders only", [](P &p) { Day(p, 1).state.m_bTitleBars = false; }, "d48461e5d81c4e03"},
+    {"periods only", [](P &p) { Day(p, 2); }, "437d961ae70a2afa"},
+    {"today, too wide for the large font",
+     [](P &p) {
+         With(p, {Cls("Bio",
+                      {Rem("Early", At(2003, 10, 15, 8), true),
+                       Rem("Late", At(2003, 10, 15, 14), false, true)},
+                      {Meets(4, 9)})})
+             .state.m_timeDay = At(2003, 10, 15);
      },
      "6af7f8da1d68f61d"},
-    {"day period texts", M::Day,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Cls(
-             "Chem", {},
-             {Meets(2, 0), Meets(2, 12, 15), Meets(2, 24), Meets(2, 11, 30), Meets(2, 23, 30)})};
-         p.state.m_timeDay = At(2003, 10, 20);
-         p.state.m_nDayMode = 2;
-     },
-     "b5f574cf4502b0cf"},
-    {"day period texts time first", M::Day,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Cls(
-             "Chem", {},
-             {Meets(2, 0), Meets(2, 12, 15), Meets(2, 24), Meets(2, 11, 30), Meets(2, 23, 30)})};
-         p.state.m_timeDay = At(2003, 10, 20);
-         p.state.m_nDayMode = 2;
-         p.state.m_bTimeFirst = true;
-     },
+    {"period texts", [](P &p) { PeriodTexts(p); }, "b5f574cf4502b0cf"},
+    {"period texts time first", [](P &p) { PeriodTexts(p).state.m_bTimeFirst = true; },
      "02fd72afaf93b519"},
-    {"day no periods", M::Day, [](ViewPaint &p) { Day(p, 2, At(2003, 10, 19)); },
-     "d834fcb64d579922"},
-    {"day no reminders", M::Day, [](ViewPaint &p) { Day(p, 1, At(2003, 10, 18)); },
-     "280a8d59d1b44518"},
-    {"day combined nothing", M::Day, [](ViewPaint &p) { Day(p, 0, At(2003, 10, 18)); },
-     "551953f313fd75b8"},
-    {"day reminders on Sunday", M::Day, [](ViewPaint &p) { Day(p, 1, At(2003, 10, 19)); },
-     "7cd9b485ad53ae4c"},
-    {"day combined from 1", M::Day, [](ViewPaint &p) { Day(p, 0).state.m_nFirstDayClass = 1; },
-     "701927443d9f324c"},
-    {"day reminders from 2", M::Day, [](ViewPaint &p) { Day(p, 1).state.m_nFirstDayReminder = 2; },
-     "b15fe39a6734167f"},
-    {"day periods from 2", M::Day, [](ViewPaint &p) { Day(p, 2).state.m_nFirstPeriod = 2; },
-     "7458edf9c557c775"},
-    {"day combined limit", M::Day, [](ViewPaint &p) { Day(p, 0).client.b = 150; },
-     "1d7438ba41934244"},
-    {"day reminders limit", M::Day, [](ViewPaint &p) { Day(p, 1).client.b = 150; },
-     "bb1a99faa8f26a68"},
-    {"day periods limit", M::Day, [](ViewPaint &p) { Day(p, 2).client.b = 110; },
-     "2675a0014afc7aac"},
+    {"no periods", [](P &p) { Day(p, 2, At(2003, 10, 19)); }, "d834fcb64d579922"},
+    {"no reminders", [](P &p) { Day(p, 1, At(2003, 10, 18)); }, "280a8d59d1b44518"},
+    {"combined nothing", [](P &p) { Day(p, 0, At(2003, 10, 18)); }, "551953f313fd75b8"},
+    {"reminders on Sunday", [](P &p) { Day(p, 1, At(2003, 10, 19)); }, "7cd9b485ad53ae4c"},
+    // Scroll offsets count from the top of each layout; rows past the limit set its flag.
+    {"combined from 1", [](P &p) { Day(p, 0).state.m_nFirstDayClass = 1; }, "701927443d9f324c"},
+    {"reminders from 2", [](P &p) { Day(p, 1).state.m_nFirstDayReminder = 2; }, "b15fe39a6734167f"},
+    {"periods from 2", [](P &p) { Day(p, 2).state.m_nFirstPeriod = 2; }, "7458edf9c557c775"},
+    {"combined limit", [](P &p) { Day(p, 0).client.b = 150; }, "1d7438ba41934244"},
+    {"reminders limit", [](P &p) { Day(p, 1).client.b = 150; }, "bb1a99faa8f26a68"},
+    {"periods limit", [](P &p) { Day(p, 2).client.b = 110; }, "2675a0014afc7aac"},
+};
 
-    // Grades: graded classes (name, points, letter), ungraded ones skipped without a gap, the
-    // GPA under the line; bands whatever the title bars.
-    {"grades none graded", M::Grades,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Cls("Art"), Cls("Band")};
+const Scene kGrades[] = {
+    // Name, points, letter; ungraded classes skipped without a gap; the GPA under the line;
+    // bands whatever the title bars.
+    {"none graded",
+     [](P &p) {
+         With(p, {Cls("Art"), Cls("Band")});
      },
      "f80eb1382fb3eb01"},
-    {"grades one", M::Grades,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Graded("Chem", 100, {30, 30, 12.5, 20})};
+    {"one",
+     [](P &p) {
+         With(p, {Graded("Chem", 100, {30, 30, 12.5, 20})});
      },
      "8849e0e4c90e8297"},
-    {"grades long name", M::Grades,
-     [](ViewPaint &p) { p.student.m_classes = {Graded("Introduction to Psychology", 200)}; },
-     "31b7b5078e6b4944"},
-    {"grades skip ungraded", M::Grades,
-     [](ViewPaint &p) {
-         p.student.m_classes = {Graded("A", 100), Cls("B"), Graded("C", 100), Graded("D", 100)};
-         p.state.m_bTitleBars = false;
+    {"long class name", [](P &p) { With(p, {Graded("Introduction to Psychology", 200)}); }, "31b7b5078e6b4944"},
+    {"skip ungraded",
+     [](P &p) {
+         With(p, {Graded("A", 100), Cls("B"), Graded("C", 100), Graded("D", 100)})
+             .state.m_bTitleBars = false;
      },
      "008bc1f136dbaaa4"},
-    {"grades limit", M::Grades, [](ViewPaint &p) { p.student = ManyGraded(); }, "8e870c983c1e9e3c"},
-    {"grades from 1", M::Grades,
-     [](ViewPaint &p) {
-         p.student = ManyGraded();
-         p.state.m_nFirstGradeClass = 1;
-     },
-     "ea7a3a49b60edded"},
+    {"limit", [](P &p) { ManyGraded(p); }, "8e870c983c1e9e3c"},
+    {"from the second class", [](P &p) { ManyGraded(p).state.m_nFirstGradeClass = 1; }, "ea7a3a49b60edded"},
+};
 
-    // Class detail: title, grade (long, short or letter alone by the room left), instructor,
-    // day letters in their box, location; the marker on the instructor line has no frame.
-    {"class detail", M::ClassDetail, [](ViewPaint &p) { Chem(p); }, "044775f41c198f4e"},
-    {"class detail marked", M::ClassDetail,
-     [](ViewPaint &p) {
+const Scene kClassDetail[] = {
+    // Title, grade (long, short, or the letter alone by the room left), instructor, day letters
+    // in their box, location; the marker on the instructor line has no frame.
+    {"graded", [](P &p) { Chem(p); }, "044775f41c198f4e"},
+    {"instructor line marked",
+     [](P &p) {
          Chem(p).state.m_nMarkerY = 71;
-         p.state.m_nPrevViewType = ViewMode::Classes;
+         p.state.m_nPrevViewType = M::Classes;
      },
      "bf443046d71d5f38"},
-    {"class detail ungraded, no meetings", M::ClassDetail,
-     [](ViewPaint &p) {
-         Chem(p);
-         First(p).m_bGraded = 0;
+    {"ungraded, no meetings",
+     [](P &p) {
+         First(Chem(p)).m_bGraded = 0;
          First(p).m_classTimes.clear();
      },
      "4d28750bf3ae1dd5"},
-    {"class detail short grade", M::ClassDetail, [](ViewPaint &p) { Chem(p, "Anthropology 101"); },
-     "b01695e8c0b61a30"},
-    {"class detail letter only", M::ClassDetail,
-     [](ViewPaint &p) { Chem(p, "Anthropology 101 AB"); }, "8c90634ff4dff898"},
-    {"class detail bold title", M::ClassDetail,
-     [](ViewPaint &p) { Chem(p, "Anthropology 101 ABC"); }, "29006faa1bd9a843"},
+    {"short grade", [](P &p) { Chem(p, "Anthropology 101"); }, "b01695e8c0b61a30"},
+    {"letter only", [](P &p) { Chem(p, "Anthropology 101 AB"); }, "8c90634ff4dff898"},
+    {"bold title", [](P &p) { Chem(p, "Anthropology 101 ABC"); }, "29006faa1bd9a843"},
+};
 
-    // Reminder detail: done ticked, else the exclamation; dark red when high priority; score,
-    // type, wrapped description; a title too wide for the room left by the mark goes bold.
-    {"reminder detail done", M::ReminderDetail,
-     [](ViewPaint &p) { Chem(p).student.m_classes[0].m_reminders = {LabReport(true)}; },
-     "f827c8a3a48316b3"},
-    {"reminder detail open", M::ReminderDetail,
-     [](ViewPaint &p) { Chem(p).student.m_classes[0].m_reminders = {LabReport(false)}; },
-     "74c6aa84226f170e"},
-    {"reminder detail activity", M::ReminderDetail,
-     [](ViewPaint &p) {
-         Chem(p);
-         First(p).m_bGraded = 0;
+const Scene kReminderDetail[] = {
+    // Done ticked, else the exclamation; dark red when high priority; score, type, wrapped
+    // description; a title too wide for the room left by the mark goes bold.
+    {"done", [](P &p) { First(Chem(p)).m_reminders = {LabReport(true)}; }, "f827c8a3a48316b3"},
+    {"open", [](P &p) { First(Chem(p)).m_reminders = {LabReport(false)}; }, "74c6aa84226f170e"},
+    {"activity",
+     [](P &p) {
+         First(Chem(p)).m_bGraded = 0;
          First(p).m_reminders = {Rem("Practice", At(2003, 10, 16, 9))};
      },
      "36933e2532f134d7"},
-    {"reminder detail wide title", M::ReminderDetail,
-     [](ViewPaint &p) {
-         Chem(p).student.m_classes[0].m_reminders = {
-             Rem("Reading Response Paper #3", At(2003, 10, 16, 9))};
+    {"wide title",
+     [](P &p) {
+         First(Chem(p)).m_reminders = {Rem("Reading Response Paper #3", At(2003, 10, 16, 9))};
      },
      "4454edf6c207a68a"},
-    {"reminder detail wide title marked", M::ReminderDetail,
-     [](ViewPaint &p) {
-         Chem(p).student.m_classes[0].m_reminders = {
-             Rem("Reading Response Paper #3", At(2003, 10, 16, 9), true)};
+    {"wide title marked",
+     [](P &p) {
+         First(Chem(p)).m_reminders = {Rem("Reading Response Paper #3", At(2003, 10, 16, 9), true)};
      },
      "c29653b20af0775e"},
-
-    // Instructor detail: labels only for the fields given, links in blue, description wrapped.
-    {"instructor detail", M::InstructorDetail,
-     [](ViewPaint &p) { Chem(p).state.m_nPrevViewType = ViewMode::ClassDetail; },
-     "d529149389d75700"},
-    {"instructor detail full", M::InstructorDetail,
-     [](ViewPaint &p) { FullTeacher(Chem(p).student.m_classes[0].m_teacher); }, "42066eb0e6736d86"},
-    {"instructor detail office only", M::InstructorDetail,
-     [](ViewPaint &p) {
-         CTeacher &t = Chem(p).student.m_classes[0].m_teacher;
-         FullTeacher(t);
-         t.m_strPhone.clear();
-         t.m_strEmail.clear();
-         t.m_strWebsite.clear();
-     },
-     "9ac94dc628402e8d"},
 };
+
+const Scene kInstructorDetail[] = {
+    // Labels only for the fields given, links in blue, the description wrapped.
+    {"last name only", [](P &p) { Chem(p).state.m_nPrevViewType = M::ClassDetail; },
+     "d529149389d75700"},
+    {"every field", [](P &p) { Teacher(Chem(p)); }, "42066eb0e6736d86"},
+    {"office only", [](P &p) { Teacher(Chem(p), true); }, "9ac94dc628402e8d"},
+};
+
+template <size_t N> void ExpectScenes(ViewMode mode, const Scene (&scenes)[N])
+{
+    for (const Scene &s : scenes) {
+        SCOPED_TRACE(s.name);
+        P p;
+        s.set(p);
+        p.Paint(mode);
+        ExpectScene(p.Scene(), s.digest);
+    }
+}
 
 TEST(TextViews, everySceneDrawsAsRecorded)
 {
-    for (const Scene &s : kScenes) {
-        SCOPED_TRACE(s.name);
-        ViewPaint p;
-        s.set(p);
-        p.Paint(s.mode);
-        ExpectScene(p.Scene(), s.digest);
-    }
+    ExpectScenes(M::Classes, kClasses);
+    ExpectScenes(M::Dates, kDates);
+    ExpectScenes(M::Day, kDay);
+    ExpectScenes(M::Grades, kGrades);
+    ExpectScenes(M::ClassDetail, kClassDetail);
+    ExpectScenes(M::ReminderDetail, kReminderDetail);
+    ExpectScenes(M::InstructorDetail, kInstructorDetail);
 }
 
 TEST(TextViews, detailsWithNothingSelected_drawOnlyTheBackgroundAndTheirBanner)
@@ -479,8 +400,8 @@ TEST(TextViews, detailsWithNothingSelected_drawOnlyTheBackgroundAndTheirBanner)
         {M::InstructorDetail, -1, 0, 2}, {M::InstructorDetail, 1, 0, 2},
     };
     for (const auto &c : cases) {
-        ViewPaint p;
-        Chem(p).student.m_classes[0].m_reminders = {Rem("Lab", At(2003, 10, 16, 9))};
+        P p;
+        First(Chem(p)).m_reminders = {Rem("Lab", At(2003, 10, 16, 9))};
         p.state.m_nSelClass = c.cls;
         p.state.m_nSelReminder = c.rem;
         p.Paint(c.mode);
@@ -491,7 +412,7 @@ TEST(TextViews, detailsWithNothingSelected_drawOnlyTheBackgroundAndTheirBanner)
 
 TEST(TextViews, tapsHitTheLaidOutRows_rightAndBottomEdgesExcluded_andMoreSelectsNothing)
 {
-    ViewPaint classes, dates;
+    P classes, dates;
     classes.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
     classes.Paint(M::Classes);
     dates.state.m_nDayOffset = 1;
@@ -501,7 +422,7 @@ TEST(TextViews, tapsHitTheLaidOutRows_rightAndBottomEdgesExcluded_andMoreSelects
                      Rem("A3", At(2003, 10, 16, 14))})};
     dates.Paint(M::Dates);
     // view, x, y, the row hit (-1: none)
-    const std::tuple<const ViewPaint *, int, int, int> taps[] = {
+    const std::tuple<const P *, int, int, int> taps[] = {
         {&classes, 2, 28, 0},    {&classes, 237, 42, 0},  {&classes, 1, 35, -1},
         {&classes, 238, 35, -1}, {&classes, 100, 27, -1}, {&classes, 100, 43, -1},
         {&classes, 18, 46, 1},   {&classes, 237, 56, 1},  {&classes, 17, 50, -1},
