@@ -1,6 +1,5 @@
-// The month calendar on the recording surface (5 pixels a character, cells 11 high), its day
-// counts, hit test, the real view's cache and taps, and the Select Month dialog.
-// A 240 x 268 client gives the grid (8, 48, 233, 238), y0 = 63, columns 32 wide, rows 35 high.
+// The month calendar as recorded scenes, its layout, day counts and hit test, the real view's
+// cache and taps, and the Select Month dialog.
 
 #include "ui/selectmonthdlg.h"
 #include "view/calendarview.h"
@@ -13,7 +12,6 @@
 #include "ui/listcolorctrl.h"
 #include "ui/quillboxview.h"
 #include "view/drawing.h"
-#include "view/textviews.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -25,7 +23,7 @@ using namespace viewtest;
 
 namespace {
 
-const QColor kOutFill(175, 190, 190), kTodayFill(215, 230, 175);
+const QColor kTodayFill(215, 230, 175);
 
 // A class of reminders named "R", meeting at 9:00 on the given days (1 = Sunday).
 CClass Meeting(std::initializer_list<CAssignment> reminders, std::initializer_list<int> days = {})
@@ -40,61 +38,97 @@ CAssignment R(CTime due, bool high = false, bool done = false)
     return Rem("R", due, high, done);
 }
 
-struct Calendar : ViewPaint {
-    void Draw(int year, int month, CTime now)
-    {
-        state.m_nViewType = ViewMode::Calendar;
-        state.m_timeMonth = At(year, month, 1, 0);
-        surface.ops.clear();
-        DrawCalendar(surface, state, student, client, now);
-    }
-    const Op *TextAt(int x, int y, FontRole font) const
-    {
-        for (const Op &op : surface.ops)
-            if (op.kind == Kind::Text && op.rect.l == x && op.rect.t == y && op.font == font)
-                return &op;
-        return nullptr;
-    }
-    // The grid a row at a time: "12", "~30" for another month's day in grey, "24/31" split.
-    QString Cells() const
-    {
-        QString out;
-        for (int r = 0; r < 5; ++r)
-            for (int c = 0; c < 7; ++c) {
-                const int x = 8 + 32 * c, y = 63 + 35 * r;
-                out += c ? QStringLiteral(" ") : r ? QStringLiteral(" | ") : QString();
-                const Op *t = TextAt(x + 3, y + 3, F::Normal);
-                const Op *top = TextAt(x + 2, y + 1, F::Serif);
-                const Op *bottom = TextAt(x + 2, y + 18, F::Serif);
-                if (t)
-                    out += (t->color == kGrey ? "~" : t->color == kBlack ? "" : "?") + t->text;
-                else if (top && bottom && top->color == kBlack && bottom->color == kBlack)
-                    out += top->text + "/" + bottom->text;
-                else
-                    out += "?";
-            }
-        return out;
-    }
-    // The day marks in drawing order: "!" exclamation, "c" clock, "p" page, and where.
-    std::string Marks() const
-    {
-        std::string out;
-        for (const Op &op : Ops(Kind::Bitmap))
-            if (op.resourceId >= Res::CalMark184 && op.resourceId <= Res::CalClock) {
-                EXPECT_TRUE(op.transparent);
-                out += (out.empty() ? "" : " ") +
-                       std::string(1, "p!c"[op.resourceId - Res::CalMark184]) +
-                       std::to_string(op.rect.l) + "," + std::to_string(op.rect.t);
-            }
-        return out;
-    }
-    Rects Of(Kind kind, const QColor &c) const
-    {
-        return Find(kind, [&](const Op &op) { return op.color == c; });
-    }
+struct Scene {
+    const char *name;
+    int year, month;
+    CTime now;
+    void (*set)(ViewPaint &);
+    const char *digest;
+};
+void Scheme(ViewPaint &p, int n)
+{
+    p.state.m_nColorScheme = n;
+}
+// October 2003 from a Wednesday: high, done high (counted as other) and other reminders on the
+// 15th, other on the 16th, done high on the 20th, high on September 30 (grey); Wednesdays meet.
+void October(ViewPaint &p)
+{
+    p.student.m_classes = {
+        Meeting({R(At(2003, 10, 15, 0, 0), true), R(At(2003, 10, 15, 23, 59), true),
+                 R(At(2003, 10, 15, 8), true, true), R(At(2003, 10, 16, 9)),
+                 R(At(2003, 10, 20, 9), true, true), R(At(2003, 9, 30, 9), true)},
+                {4}),
+        Meeting({R(At(2003, 10, 15, 13))})};
+}
+// August 2003, Sunday 24 over 31 in split cells, both with reminders; Sundays meet.
+void August(ViewPaint &p)
+{
+    p.student.m_classes = {Meeting({R(At(2003, 8, 24, 9), true), R(At(2003, 8, 24, 10), true),
+                                    R(At(2003, 8, 31, 9)), R(At(2003, 8, 13, 9), true)},
+                                   {1})};
+}
+
+// Each digest is that of ViewPaint::Scene() after DrawCalendar. After a deliberate change of the
+// drawing a failing row prints its whole dump and new digest: read the dump, paste the digest.
+const Scene kScenes[] = {
+    // The heading row in the scheme's light colour, weekends in Blue's for Green, else Green's.
+    {"green", 2003, 10, At(2003, 10, 15), nullptr, "f2ecb304b57e7f72"},
+    {"blue", 2003, 10, At(2003, 10, 15), [](ViewPaint &p) { Scheme(p, 1); }, "ba0888e241f6030b"},
+    {"red", 2003, 10, At(2003, 10, 15), [](ViewPaint &p) { Scheme(p, 2); }, "5d3964fe190f7ced"},
+    {"purple", 2003, 10, At(2003, 10, 15), [](ViewPaint &p) { Scheme(p, 3); }, "1ec7855ea18e0c90"},
+    {"black", 2003, 10, At(2003, 10, 15), [](ViewPaint &p) { Scheme(p, 4); }, "ea5e89966c579d2e"},
+    // Split cells (24/31 and 23/30), February from a Sunday, other months' days in grey.
+    {"31 days from Friday", 2003, 8, At(2003, 10, 15), nullptr, "0044c5c046fe67b5"},
+    {"30 days from Saturday", 2003, 11, At(2003, 10, 15), nullptr, "f7d0735c5fb3f6ad"},
+    {"31 days from Saturday", 2003, 3, At(2003, 10, 15), nullptr, "2467e201eec463c0"},
+    {"28 days from Sunday", 2015, 2, At(2003, 10, 15), nullptr, "d50293fb62521301"},
+    {"December", 2003, 12, At(2003, 10, 15), nullptr, "8626d8489d7f0424"},
+    {"after a leap February", 2000, 3, At(2003, 10, 15), nullptr, "1d4f592e1da8798c"},
+    {"2100 is not leap", 2100, 3, At(2003, 10, 15), nullptr, "1e8bdd1d4a599cb9"},
+    // Today marked only in its own month, never in a split cell.
+    {"today Tuesday in row 4", 2003, 10, At(2003, 10, 28, 23, 59), nullptr, "05d3d13dfdec7726"},
+    {"today beside the splits", 2003, 3, At(2003, 3, 25, 10), nullptr, "6955b0d40fdba419"},
+    {"same day number next month", 2003, 11, At(2003, 10, 15), nullptr, "f7d0735c5fb3f6ad"},
+    {"same month next year", 2004, 10, At(2003, 10, 15), nullptr, "9ff07be6d2327352"},
+    {"today a grey day of row 0", 2003, 10, At(2003, 9, 30), nullptr, "f67edcf260e50f0c"},
+    {"today split 24", 2003, 8, At(2003, 8, 24, 10), nullptr, "0044c5c046fe67b5"},
+    {"today split 31", 2003, 8, At(2003, 8, 31, 10), nullptr, "0044c5c046fe67b5"},
+    {"today split 23", 2003, 3, At(2003, 3, 23, 10), nullptr, "2467e201eec463c0"},
+    {"today split 24 of March", 2003, 3, At(2003, 3, 24, 10), nullptr, "2467e201eec463c0"},
+    {"today split 30", 2003, 3, At(2003, 3, 30, 10), nullptr, "2467e201eec463c0"},
+    {"today split 31 of March", 2003, 3, At(2003, 3, 31, 10), nullptr, "2467e201eec463c0"},
+    // Marks: exclamation and count, clock, page; done high counts as other.
+    {"marks", 2003, 10, At(2003, 10, 1), October, "e3667926c5c934b2"},
+    {"marks in row 4 of next month", 2003, 12, At(2003, 10, 15),
+     [](ViewPaint &p) { p.student.m_classes = {Meeting({R(At(2004, 1, 2, 9))}, {6})}; }, "74804f5a163f118b"},
+    {"marks in split halves", 2003, 8, At(2003, 10, 1), August, "39e925a04e874eea"},
+    // Compact: only the exclamation and count of full cells, nothing in splits.
+    {"compact marks", 2003, 8, At(2003, 10, 1),
+     [](ViewPaint &p) {
+         August(p);
+         p.client.b = 190;
+     },
+     "35256fd21bd4d5bf"},
+    {"page after a split number", 2003, 3, At(2003, 10, 1),
+     [](ViewPaint &p) { p.student.m_classes = {Meeting({R(At(2003, 3, 31, 9))})}; }, "4b145f388f3cb6d5"},
 };
 
-TEST(CalendarDrawing, frame_geometryLinesDayNamesAndSchemeColours)
+TEST(CalendarDrawing, everySceneDrawsAsRecorded)
+{
+    for (const Scene &c : kScenes) {
+        SCOPED_TRACE(c.name);
+        ViewPaint p;
+        if (c.set)
+            c.set(p);
+        p.state.m_nViewType = ViewMode::Calendar;
+        p.state.m_timeMonth = At(c.year, c.month, 1, 0);
+        DrawCalendar(p.surface, p.state, p.student, p.client, c.now);
+        ExpectScene(p.Scene(), c.digest);
+    }
+}
+
+// Shared by the drawing and the hit test: grid (8, 48, 233, 238), y0 63, columns 32, rows 35.
+TEST(CalendarDrawing, layout_gridCellsAndTheCompactSizeBelow200)
 {
     RecordingSurface m;
     const CalendarGeometry g = CalendarLayout(m, Rect{0, 0, 240, 268});
@@ -104,174 +138,6 @@ TEST(CalendarDrawing, frame_geometryLinesDayNamesAndSchemeColours)
     EXPECT_TRUE(CalendarLayout(m, Rect{0, 0, 240, 199}).compact);
     EXPECT_FALSE(CalendarLayout(m, Rect{0, 0, 240, 200}).compact);
     EXPECT_EQ(CalendarLayout(m, Rect{0, 0, 240, 190}).rh, 19);
-
-    // The heading row in the scheme's light colour; weekends in the light colour of Blue for
-    // Green, of Green for the others.
-    for (const auto &[scheme, heading, weekend] :
-         {std::tuple{0, QColor(155, 210, 130), QColor(175, 220, 232)},
-          {1, QColor(175, 220, 232), QColor(155, 210, 130)},
-          {2, QColor(255, 175, 170), QColor(155, 210, 130)},
-          {3, QColor(200, 188, 225), QColor(155, 210, 130)},
-          {4, QColor(175, 190, 190), QColor(155, 210, 130)}}) {
-        Calendar c;
-        c.state.m_nColorScheme = scheme;
-        c.Draw(2003, 10, At(2003, 10, 15));
-        ASSERT_FALSE(c.Of(Kind::Fill, heading).empty()) << scheme;
-        EXPECT_EQ(c.Of(Kind::Fill, heading).front(), (Rect{9, 49, 232, 63})) << scheme;
-        EXPECT_EQ(c.Of(Kind::Fill, weekend), (Rects{{9, 63, 40, 237}, {200, 63, 232, 237}}))
-            << scheme;
-    }
-
-    Calendar c;
-    c.Draw(2003, 10, At(2003, 10, 15));
-    EXPECT_EQ(c.Shown(0, 48), "October, 2003@8,30/bold");
-    EXPECT_EQ(c.Bitmaps({Res::BannerMonth, Res::MonthArrows, Res::CalendarPage}),
-              (Images{{Res::BannerMonth, 0, 0},
-                      {Res::MonthArrows, 212, 30},
-                      {Res::CalendarPage, SlotRect(c.client, 2).l, 243}}));
-    // White inside the frame; a line right of each column and under each row but the last.
-    EXPECT_EQ(c.Find(Kind::Rectangle, [](const Op &o) { return o.color == kGrey; }),
-              (Rects{{8, 48, 233, 238}}));
-    for (const Op &op : c.Ops(Kind::Rectangle))
-        EXPECT_TRUE(op.color != kGrey || op.brush == kWhite);
-    Rects lines;
-    for (int x = 40; x <= 232; x += 32)
-        lines.push_back({x, 48, x, 238});
-    for (int y = 63; y <= 203; y += 35)
-        lines.push_back({8, y, 233, y});
-    EXPECT_EQ(c.Of(Kind::Line, kGrey), lines);
-    EXPECT_EQ(c.Shown(50, 51), // "Fri" sits 3 further right
-              "Sun@12,50; Mon@44,50; Tue@76,50; Wed@108,50; Thu@140,50; Fri@175,50; Sat@204,50");
-}
-
-TEST(CalendarDrawing, cells_splitCasesFebruaryFromSundayAndOtherMonthsInGrey)
-{
-    const std::tuple<int, int, const char *> cases[] = {
-        {2003, 8, "~27 ~28 ~29 ~30 ~31 1 2 | 24/31 25 26 27 28 29 30"},      // 31 days from Friday
-        {2003, 11, "~26 ~27 ~28 ~29 ~30 ~31 1 | 23/30 24 25 26 27 28 29"},   // 30 from Saturday
-        {2003, 3, "~23 ~24 ~25 ~26 ~27 ~28 1 | 23/30 24/31 25 26 27 28 29"}, // 31 from Saturday
-        {2015, 2, "1 2 3 4 5 6 7 | ~1 ~2 ~3 ~4 ~5 ~6 ~7"},                   // 28 from Sunday
-        {2003, 12, "~30 1 2 3 4 5 6 | 28 29 30 31 ~1 ~2 ~3"},
-        {2000, 3, "~27 ~28 ~29 1 2 3 4 | 26 27 28 29 30 31 ~1"}, // after a leap February
-        {2100, 3, "~28 1 2 3 4 5 6 | 28 29 30 31 ~1 ~2 ~3"},     // 2100 is not leap
-    };
-    for (const auto &[year, month, ends] : cases) {
-        // Rows 1 to 3 always hold the 21 days after the first row's last.
-        const QStringList rows = QString::fromLatin1(ends).split(QStringLiteral(" | "));
-        QString expected = rows[0];
-        for (int k = 0, d = rows[0].section(' ', -1).toInt() + 1; k < 21; ++k, ++d)
-            expected += (k % 7 ? " " : " | ") + QString::number(d);
-        Calendar c;
-        c.Draw(year, month, At(2003, 10, 15));
-        EXPECT_EQ(c.Cells(), expected + " | " + rows[1]) << year << "-" << month;
-    }
-
-    // Grey days: row 0 down to y + rh, row 4 a pixel shorter.
-    Calendar c;
-    c.Draw(2003, 12, At(2003, 10, 15));
-    EXPECT_EQ(
-        c.Of(Kind::Fill, kOutFill),
-        (Rects{{9, 64, 40, 98}, {137, 204, 168, 237}, {169, 204, 200, 237}, {201, 204, 232, 237}}));
-
-    // Split cells: a line across at y + rh/2 and nothing but the two numbers (no fill); the
-    // normal font is back for the day after them.
-    c.Draw(2003, 3, At(2003, 10, 15));
-    int lines = 0, inSplit = 0;
-    for (const Op &op : c.surface.ops) {
-        lines += op.kind == Kind::Line &&
-                 (op.rect == Rect{8, 220, 40, 220} || op.rect == Rect{40, 220, 72, 220});
-        inSplit += op.kind != Kind::Line && Rect{8, 203, 72, 238}.contains(op.rect.l, op.rect.t);
-    }
-    EXPECT_EQ(lines, 2);
-    EXPECT_EQ(inSplit, 4);
-    EXPECT_EQ(c.Shown(206, 207), "25@75,206; 26@107,206; 27@139,206; 28@171,206; 29@203,206");
-}
-
-TEST(CalendarDrawing, today_markedOnlyInItsOwnMonthAndNeverInASplitCell)
-{
-    const Rects tuesdayRow4Fill = {{73, 204, 104, 237}}, tuesdayRow4Frame = {{72, 203, 105, 238}};
-    const struct {
-        int year, month;
-        CTime now;
-        Rects fill, frame;
-    } cases[] = {
-        {2003, 10, At(2003, 10, 15, 10), {{105, 134, 136, 168}}, {{104, 133, 137, 169}}},
-        {2003, 10, At(2003, 10, 28, 23, 59), tuesdayRow4Fill, tuesdayRow4Frame},
-        {2003, 3, At(2003, 3, 25, 10), tuesdayRow4Fill, tuesdayRow4Frame}, // beside the splits
-        {2003, 11, At(2003, 10, 15), {}, {}}, // same day number, next month
-        {2004, 10, At(2003, 10, 15), {}, {}}, // same month, next year
-        {2003, 10, At(2003, 9, 30), {}, {}},  // a grey day of row 0
-        {2003, 8, At(2003, 8, 24, 10), {}, {}},
-        {2003, 8, At(2003, 8, 31, 10), {}, {}},
-        {2003, 3, At(2003, 3, 23, 10), {}, {}},
-        {2003, 3, At(2003, 3, 24, 10), {}, {}},
-        {2003, 3, At(2003, 3, 30, 10), {}, {}},
-        {2003, 3, At(2003, 3, 31, 10), {}, {}},
-    };
-    for (const auto &k : cases) {
-        const CTime::Fields now = k.now.GetLocal();
-        SCOPED_TRACE(::testing::Message()
-                     << k.year << "-" << k.month << " today " << now.month << "/" << now.day);
-        Calendar c;
-        c.Draw(k.year, k.month, k.now);
-        EXPECT_EQ(c.Of(Kind::Fill, kTodayFill), k.fill);
-        EXPECT_EQ(c.Of(Kind::Rectangle, kDarkRed), k.frame);
-        for (const Op &op : c.Ops(Kind::Rectangle))
-            EXPECT_FALSE(op.color == kDarkRed && op.brush.isValid());
-    }
-}
-
-TEST(CalendarDrawing, marks_countDoneHighAsOther_splitHalvesInARow_compactOnlyExclamation)
-{
-    Calendar c; // October 2003 starts on a Wednesday; "15" and "30" are 10 wide
-    c.student.m_classes = {
-        Meeting({R(At(2003, 10, 15, 0, 0), true), R(At(2003, 10, 15, 23, 59), true),
-                 R(At(2003, 10, 15, 8), true, true), R(At(2003, 10, 16, 9)),
-                 R(At(2003, 10, 20, 9), true, true), R(At(2003, 9, 30, 9), true)},
-                {4}), // Wednesdays
-        Meeting({R(At(2003, 10, 15, 13))}),
-    };
-    c.Draw(2003, 10, At(2003, 10, 1));
-    // September 30 (grey); clocks on Wednesdays from October 1 (one digit); the 15th has 2 high
-    // and 2 other (the done one); the 16th other; the 20th done high priority: a page, no count.
-    EXPECT_EQ(
-        c.Marks(),
-        "!89,69 c107,87 c107,122 !121,139 c107,157 p116,157 p148,157 p52,192 c107,192 c107,227");
-    // The count colour does not leak into the next day's number; no count on the 20th.
-    EXPECT_EQ(c.Shown(66, 67), "28@11,66#grey; 29@43,66#grey; 30@75,66#grey; 1@95,66/serif#red; "
-                               "1@107,66; 2@139,66; 3@171,66; 4@203,66");
-    EXPECT_EQ(c.Shown(136, 137), "12@11,136; 13@43,136; 14@75,136; 15@107,136; "
-                                 "2@127,136/serif#red; 16@139,136; 17@171,136; 18@203,136");
-    EXPECT_EQ(c.TextAt(63, 171, F::Serif), nullptr);
-
-    Calendar d; // December 2003: January 2 2004, a Friday in row 4
-    d.student.m_classes = {Meeting({R(At(2004, 1, 2, 9))}, {6})};
-    d.Draw(2003, 12, At(2003, 10, 15));
-    EXPECT_EQ(d.Marks(), "c171,87 c171,122 c171,157 c171,192 c171,227 p180,227");
-
-    // August 2003, Sunday 24 over 31: top exclamation then clock, bottom clock then page 8 on;
-    // no count text. Compact: only the exclamation and count of full cells, nothing in splits.
-    Calendar s;
-    s.student.m_classes = {Meeting({R(At(2003, 8, 24, 9), true), R(At(2003, 8, 24, 10), true),
-                                    R(At(2003, 8, 31, 9)), R(At(2003, 8, 13, 9), true)},
-                                   {1})};
-    s.Draw(2003, 8, At(2003, 10, 1));
-    EXPECT_EQ(s.Marks(), "c11,87 c11,122 c11,157 !121,139 c11,192 !20,211 c24,211 c20,228 p28,228");
-    EXPECT_EQ(s.Find(Kind::Text, [](const Op &o) { return o.font == F::Serif; }).size(),
-              3u); // the 13th's count and the two split numbers
-    s.client = Rect{0, 0, 240, 190};
-    s.Draw(2003, 8, At(2003, 10, 1));
-    EXPECT_TRUE(s.state.m_bCalendarCompact);
-    EXPECT_EQ(s.Marks(), "!121,107"); // the 13th
-    EXPECT_EQ(s.Shown(104, 105), "10@11,104; 11@43,104; 12@75,104; 13@107,104; "
-                                 "1@127,104/serif#red; 14@139,104; 15@171,104; 16@203,104");
-
-    s.student.m_classes[0].m_classTimes.clear();
-    s.student.m_classes[0].AddReminder(R(At(2003, 3, 31, 9)));
-    s.client = Rect{0, 0, 240, 268};
-    s.Draw(2003, 3, At(2003, 10, 1)); // 31 in the Monday split: the page right after the number
-    EXPECT_FALSE(s.state.m_bCalendarCompact);
-    EXPECT_EQ(s.Marks(), "p52,228");
 }
 
 TEST(CalendarDayCounts, doneHighIsOther_latestFirstWalkStops_classMeetsByWeekday)
