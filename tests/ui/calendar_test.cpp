@@ -4,6 +4,7 @@
 #include "ui/selectmonthdlg.h"
 #include "view/calendarview.h"
 
+#include "model/duedays.h"
 #include "storage/datafolder.h"
 #include "support/isolatedsettings.h"
 #include "support/modal.h"
@@ -100,7 +101,8 @@ const Scene kScenes[] = {
     // Marks: exclamation and count, clock, page; done high counts as other.
     {"marks", 2003, 10, At(2003, 10, 1), October, "e3667926c5c934b2"},
     {"marks in row 4 of next month", 2003, 12, At(2003, 10, 15),
-     [](ViewPaint &p) { p.student.m_classes = {Meeting({R(At(2004, 1, 2, 9))}, {6})}; }, "74804f5a163f118b"},
+     [](ViewPaint &p) { p.student.m_classes = {Meeting({R(At(2004, 1, 2, 9))}, {6})}; },
+     "74804f5a163f118b"},
     {"marks in split halves", 2003, 8, At(2003, 10, 1), August, "39e925a04e874eea"},
     // Compact: only the exclamation and count of full cells, nothing in splits.
     {"compact marks", 2003, 8, At(2003, 10, 1),
@@ -110,7 +112,8 @@ const Scene kScenes[] = {
      },
      "35256fd21bd4d5bf"},
     {"page after a split number", 2003, 3, At(2003, 10, 1),
-     [](ViewPaint &p) { p.student.m_classes = {Meeting({R(At(2003, 3, 31, 9))})}; }, "4b145f388f3cb6d5"},
+     [](ViewPaint &p) { p.student.m_classes = {Meeting({R(At(2003, 3, 31, 9))})}; },
+     "4b145f388f3cb6d5"},
 };
 
 TEST(CalendarDrawing, everySceneDrawsAsRecorded)
