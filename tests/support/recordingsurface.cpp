@@ -63,41 +63,17 @@ void RecordingSurface::DrawTextWrapped(const Rect &r, const QString &text)
 
 QString RecordingSurface::Dump() const
 {
+    static const char kinds[] = "TFRLBXW";
     static const char *const fonts[] = {"normal", "bold", "large", "link", "serif"};
-    const auto box = [](const Rect &r) {
-        return QString::asprintf("%d,%d,%d,%d", r.l, r.t, r.r, r.b);
-    };
     const auto rgb = [](const QColor &c) { return c.isValid() ? c.name() : QStringLiteral("-"); };
     QString out;
-    for (const Op &op : ops) {
-        const QString text =
-            QStringLiteral(" \"%1\" %2 %3").arg(op.text, fonts[int(op.font)], rgb(op.color));
-        switch (op.kind) {
-        case Kind::Text:
-            out += QString::asprintf("T %d,%d", op.rect.l, op.rect.t) + text;
-            break;
-        case Kind::Wrapped:
-            out += "W " + box(op.rect) + text;
-            break;
-        case Kind::Fill:
-            out += "F " + box(op.rect) + " " + rgb(op.color);
-            break;
-        case Kind::Rectangle:
-            out += "R " + box(op.rect) + " " + rgb(op.color) + " " + rgb(op.brush);
-            break;
-        case Kind::Line:
-            out += "L " + box(op.rect) + " " + rgb(op.color);
-            break;
-        case Kind::Bitmap:
-            out += QString::asprintf("B %d ", op.resourceId) + box(op.rect) +
-                   (op.transparent ? " keyed" : " opaque");
-            break;
-        case Kind::Focus:
-            out += "X " + box(op.rect);
-            break;
-        }
-        out += '\n';
-    }
+    for (const Op &op : ops)
+        out += QString::asprintf("%c %d,%d,%d,%d ", kinds[int(op.kind)], op.rect.l, op.rect.t,
+                                 op.rect.r, op.rect.b) +
+               QStringLiteral("\"%1\" %2 %3 %4 #%5%6\n")
+                   .arg(op.text, fonts[int(op.font)], rgb(op.color), rgb(op.brush))
+                   .arg(op.resourceId)
+                   .arg(op.transparent ? " keyed" : "");
     return out;
 }
 

@@ -40,7 +40,8 @@ public:
     void FocusRect(const Rect &r) override;
     void DrawTextWrapped(const Rect &r, const QString &text) override;
 
-    // Every op on a line of its own, in drawing order, e.g. `T 8,30 "Lab" link #0000c8`.
+    // Every op on a line of its own, in drawing order: kind, rectangle, text, font, colour, brush,
+    // image, whether keyed; e.g. `T 18,46,33,57 "Lab" link #000000 - #0 keyed`.
     QString Dump() const;
 
     std::vector<Op> ops;

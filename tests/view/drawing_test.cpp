@@ -51,13 +51,13 @@ const Primitive kPrimitives[] = {
              ForEachBar([&](const ViewState &v) { DrawHeaderBar(s, v, r); });
          DrawHeaderBar(s, Bars(2, Style::LeftToRight, true, false), kRowBar);
      },
-     "c0dd7ca82617b8eb"},
+     "dae7b938a0884bba"},
     {"headings",
      [](RecordingSurface &s) {
          ForEachBar([&](const ViewState &v) { DrawHeading(s, v, kClient, 30, "Biology"); });
          DrawHeading(s, Bars(0, Style::TopToBottom, true, false), kClient, 30, "Biology");
      },
-     "c0c8b3a994f0bc74"},
+     "01b5d168fa3890fa"},
     {"row bands, green outside the table",
      [](RecordingSurface &s) {
          for (int scheme : {0, 1, 2, 3, 4, -1, 5, 99}) {
@@ -66,7 +66,7 @@ const Primitive kPrimitives[] = {
              DrawRowBand(s, v, {2, 44, 238, 59});
          }
      },
-     "654aedbdb2878a3c"},
+     "1677d1553adf0aba"},
     {"selection markers, no frame in the class detail",
      [](RecordingSurface &s) {
          ViewState v;
@@ -78,7 +78,7 @@ const Primitive kPrimitives[] = {
                  DrawSelectionMarker(s, v, {0, 0, right, 320});
              }
      },
-     "b3974e4e5999df10"},
+     "7313a34088007b32"},
     {"scroll arrows",
      [](RecordingSurface &s) {
          for (bool up : {true, false})
@@ -86,7 +86,7 @@ const Primitive kPrimitives[] = {
                  DrawScrollArrows(s, kClient, {up, down});
          DrawScrollArrows(s, {0, 0, 320, 400}, {true, true});
      },
-     "4801d7b5980468b9"},
+     "e0f1e66aee37b63b"},
     {"command strips, Back only with a view to go back to",
      [](RecordingSurface &s) {
          for (int mode = 0; mode < 9; ++mode)
@@ -98,7 +98,7 @@ const Primitive kPrimitives[] = {
                      DrawCommandStrip(s, v, {0, 0, 240, bottom});
                  }
      },
-     "aba6e963952d80b8"},
+     "4b9a2ae36a74d5be"},
 };
 
 TEST(Drawing, everyPrimitiveDrawsAsRecorded)
@@ -152,7 +152,11 @@ TEST(Drawing, reminderColourAndMark_passedGreyHighDarkRedDoneTicked)
         EXPECT_EQ(ReminderTextColor(r, paint, c.inForce), c.color);
         RecordingSurface s;
         DrawReminderMark(s, r, 46);
-        EXPECT_EQ(s.Dump(), c.mark ? QString("B %1 4,48,4,48 keyed\n").arg(c.mark) : QString());
+        ASSERT_EQ(s.ops.size(), c.mark ? 1u : 0u);
+        if (c.mark) {
+            EXPECT_EQ(s.ops[0].resourceId, c.mark);
+            EXPECT_EQ(s.ops[0].rect, (Rect{4, 48, 4, 48}));
+        }
     }
 }
 
