@@ -416,13 +416,8 @@ TEST(TextViews, detailsWithNothingSelected_drawOnlyTheBackgroundAndTheirBanner)
 TEST(TextViews, tapsHitTheLaidOutRows_rightAndBottomEdgesExcluded_andMoreSelectsNothing)
 {
     P classes, dates;
-    classes.student.m_classes = {Cls("Chem", {Rem("Comprehensive Review", At(2003, 10, 16, 9))})};
-    classes.Paint(M::Classes);
-    dates.state.m_nDayOffset = 1;
-    dates.student.m_classes = {
-        Cls("Bio", {Rem("Lab", At(2003, 10, 16, 8))}),
-        Cls("Math", {Rem("A1", At(2003, 10, 16, 9)), Rem("A2", At(2003, 10, 16, 11)),
-                     Rem("A3", At(2003, 10, 16, 14))})};
+    With(classes, Review()).Paint(M::Classes);
+    With(dates, Three()).state.m_nDayOffset = 1;
     dates.Paint(M::Dates);
     // view, x, y, the row hit (-1: none)
     const std::tuple<const P *, int, int, int> taps[] = {
