@@ -188,6 +188,8 @@ TEST(Drawing, slotsAndTheScrollBox_whereTapsFindThem)
     EXPECT_EQ(ScrollBoxRect(kClient, {true, false}), (Rect{223, 0, 240, 14}));
     EXPECT_EQ(ScrollBoxRect(kClient, {false, true}), (Rect{223, 10, 240, 25}));
     EXPECT_EQ(ScrollBoxRect(kClient, {false, false}), Rect{});
+    // The tests compare rectangles: boxes that share three edges still differ.
+    EXPECT_FALSE(ScrollBoxRect(kClient, {true, false}) == ScrollBoxRect(kClient, {true, true}));
 }
 
 std::string Arrows(const ViewState &v, int firstDay = -1)
