@@ -52,11 +52,8 @@ QString Prop(icalcomponent *c, icalproperty_kind kind, bool tzid = false)
                                           : icalvalue_as_ical_string(v));
 }
 
-CAssignment Reminder(const QString &name, CTime due, bool high = false, bool done = false,
-                     const QString &description = QString())
+CAssignment Described(CAssignment a, const QString &description)
 {
-    CAssignment a = MakeReminder(name, due, 0, 0, done);
-    a.m_bHighPriority = high;
     a.m_strDescription = description;
     return a;
 }
@@ -74,7 +71,7 @@ CStudent Term(const CClassTimeArray &times, const CAssignmentArray &bio,
     s.m_classes[1].m_reminders = chem;
     return s;
 }
-const CStudent kOne = Term({}, {Reminder("Lab 3", At(2024, 1, 15, 9, 30))});
+const CStudent kOne = Term({}, {Rem("Lab 3", At(2024, 1, 15, 9, 30))});
 
 QStringList Files(const QString &dir)
 {
@@ -98,13 +95,13 @@ TEST(TransferReminder, WritesWhatTheSettingsAskForWithEveryField)
         CAssignment a;
         QString descriptionBack;
     } rows[] = {
-        {1, 0, "Added Reminder to Tasks.", Reminder("Lab 3", At(2024, 1, 15, 9, 30)), "-"},
+        {1, 0, "Added Reminder to Tasks.", Rem("Lab 3", At(2024, 1, 15, 9, 30)), "-"},
         {0, 1, "Added Reminder to Appointments.",
-         Reminder("Lab 3", At(2024, 7, 1, 23, 59), true, true, "a, b; c\\d\r\nline two"),
+         Described(Rem("Lab 3", At(2024, 7, 1, 23, 59), true, true), "a, b; c\\d\r\nline two"),
          "a, b; c\\d\nline two"},
         {1, 1, "Added Reminder to Tasks and Appointments.",
-         Reminder(unicode, At(2024, 3, 12, 9, 30), true, true, unicode), unicode},
-        {0, 0, nullptr, Reminder("Lab 3", At(2024, 1, 15, 9, 30)), "-"},
+         Described(Rem(unicode, At(2024, 3, 12, 9, 30), true, true), unicode), unicode},
+        {0, 0, nullptr, Rem("Lab 3", At(2024, 1, 15, 9, 30)), "-"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.a.m_strName.toStdString());
@@ -180,12 +177,13 @@ TEST(Transfer, FailureIsReportedAndLeavesNothing)
 {
     const struct {
         const char *blocked, *message; // blocked under the store ("": the store itself)
+        bool instructor = false;
     } rows[] = {
         {"", "The reminder was not transferred: the folder %1/tasks cannot be created."},
         // The task was written first and is removed again.
         {"calendar", "The reminder was not transferred: the folder %1/calendar cannot be created."},
         {"contacts",
-         "The instructor was not transferred: the folder %1/contacts cannot be created."},
+         "The instructor was not transferred: the folder %1/contacts cannot be created.", true},
     };
     for (const auto &r : rows) {
         QTemporaryDir dir;
@@ -194,9 +192,8 @@ TEST(Transfer, FailureIsReportedAndLeavesNothing)
             QDir().mkpath(pim);
         WriteBytes(*r.blocked ? QDir(pim).filePath(r.blocked) : pim, "x");
         ScriptedPrompter p;
-        EXPECT_FALSE(*r.blocked == 'c' && r.blocked[1] == 'o'
-                         ? TransferInstructor(kOne, 0, "", pim, p)
-                         : TransferReminder(kOne, 0, 0, 1, 1, pim, p));
+        EXPECT_FALSE(r.instructor ? TransferInstructor(kOne, 0, "", pim, p)
+                                  : TransferReminder(kOne, 0, 0, 1, 1, pim, p));
         EXPECT_EQ(Texts(p), QStringList{"Quillbox: " + QString(r.message).arg(pim)});
         EXPECT_TRUE(Files(QDir(pim).filePath(kTasksFolder)).isEmpty());
     }
@@ -239,17 +236,17 @@ TEST(LocalZone, FollowsTzAsTheCLibraryDoes)
 
 // Three meetings, at the edges of a week and a day, and damaged ones; reminders from Monday
 // 3/4/2024 to Wednesday 4/24/2024. (Weekdays and times as a calendar shows them: pim_tools_test.)
-const CStudent kTerm = Term({{2, 9, 0, 50},
-                             {7, 23, 59, 0},
-                             {1, 0, 0, 1},
-                             {0, 9, 0, 50},
-                             {8, 9, 0, 50},
-                             {2, -1, 0, 50},
-                             {2, 24, 0, 50},
-                             {2, 9, -1, 50},
-                             {2, 9, 60, 50}},
-                            {Reminder("Quiz", At(2024, 3, 4, 10, 0))},
-                            {Reminder("Final", At(2024, 4, 24, 12, 0), false, true)});
+const CStudent kTerm =
+    Term({{2, 9, 0, 50},
+          {7, 23, 59, 0},
+          {1, 0, 0, 1},
+          {0, 9, 0, 50},
+          {8, 9, 0, 50},
+          {2, -1, 0, 50},
+          {2, 24, 0, 50},
+          {2, 9, -1, 50},
+          {2, 9, 60, 50}},
+         {Rem("Quiz", At(2024, 3, 4, 10, 0))}, {Rem("Final", At(2024, 4, 24, 12, 0), false, true)});
 
 TEST(TermCalendar, WeeklyMeetingsAndRemindersWithAlarms)
 {
