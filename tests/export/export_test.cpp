@@ -135,21 +135,34 @@ TEST(Transfer, WithoutASelectionNothingHappens)
 
 TEST(TransferInstructor, WritesTheCardAndSaysSo)
 {
-    for (const char *school : {"", "Lincoln High"}) {
+    const struct {
+        CTeacher teacher; // first, last, description, phone, web, office, email
+        const char *school, *card;
+    } rows[] = {
+        {kOne.m_classes[0].m_teacher, "",
+         "N:Okafor\\, Jr.;Ada;;;\r\nFN:Ada Okafor\\, Jr.\r\nSORT-STRING:Okafor\\, Jr.\r\n"
+         "TITLE:Teacher\r\nADR;TYPE=WORK:;Hall 2\\; room 4;;;;;\r\n"},
+        {{"", "Li", "Office hours", "555-0100", "https://x.example/a\nb", "", "li@x.example"},
+         "Lincoln High",
+         "N:Li;;;;\r\nFN:Li\r\nSORT-STRING:Li\r\nORG:Lincoln High\r\n"
+         "TEL;TYPE=WORK,VOICE:555-0100\r\nTITLE:Teacher\r\nURL:https://x.example/a b\r\n"
+         "EMAIL;TYPE=INTERNET,WORK:li@x.example\r\n"},
+        {CTeacher(), "", "N:;;;;\r\nFN:Instructor\r\nTITLE:Teacher\r\n"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.card);
+        CStudent s = kOne;
+        s.m_classes[0].m_teacher = r.teacher;
         QTemporaryDir pim;
         ScriptedPrompter p;
-        EXPECT_TRUE(TransferInstructor(kOne, 0, school, pim.path(), p));
+        EXPECT_TRUE(TransferInstructor(s, 0, r.school, pim.path(), p));
         EXPECT_EQ(Texts(p), QStringList{"Quillbox: Added Instructor to Contacts."});
         const QDir dir(QDir(pim.path()).filePath(kContactsFolder));
         ASSERT_EQ(Files(dir.path()).size(), 1);
         const QString file = Files(dir.path())[0];
-        EXPECT_EQ(
-            ReadBytes(dir.filePath(file)),
-            "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + QFileInfo(file).completeBaseName().toLatin1() +
-                "\r\nN:Okafor\\, Jr.;Ada;;;\r\nFN:Ada Okafor\\, Jr.\r\nSORT-STRING:Okafor\\, "
-                "Jr.\r\n" +
-                (*school ? QByteArray("ORG:") + school + "\r\n" : "") +
-                "TITLE:Teacher\r\nADR;TYPE=WORK:;Hall 2\\; room 4;;;;;\r\nEND:VCARD\r\n");
+        EXPECT_EQ(ReadBytes(dir.filePath(file)), "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" +
+                                                     QFileInfo(file).completeBaseName().toLatin1() +
+                                                     "\r\n" + r.card + "END:VCARD\r\n");
     }
 }
 
