@@ -43,8 +43,8 @@ void SetHideDays(int value)
 }
 
 constexpr int kDone = 1, kHigh = 2, kDropped = 4;
-CAssignment Rem(const char *name, CTime due, int type, int flags = 0, double earned = 0,
-                double possible = 0)
+CAssignment Item(const char *name, CTime due, int type, int flags = 0, double earned = 0,
+                 double possible = 0)
 {
     CAssignment a = MakeReminder(name, due, earned, possible, flags & kDone);
     a.m_nType = type;
@@ -53,29 +53,19 @@ CAssignment Rem(const char *name, CTime due, int type, int flags = 0, double ear
     return a;
 }
 
-CClass Class(const char *name, const CAssignmentArray &reminders)
-{
-    CClass c;
-    c.m_strName = name;
-    c.m_reminders = reminders;
-    c.SortReminders();
-    return c;
-}
-
-// Classes stored out of name order; reminders on both sides of the range and on
-// its edges.
+// Classes stored out of name order; reminders on both sides of the range and on its edges.
 CStudent SmallTerm()
 {
     CStudent s;
     s.m_classes = {
-        Class("chem", {Rem("Old lab", At(2003, 10, 24, 23, 59), 13),
-                       Rem("Midterm", At(2003, 10, 26, 10, 0), 15),
-                       Rem("Essay \"Ozone\"\n", At(2003, 10, 29, 23, 59), 13)}),
-        Class("Biology", {Rem("Lab report", At(2003, 10, 27, 9, 0), 13, kHigh),
-                          Rem("Quiz 2", At(2003, 10, 27, 14, 30), 11, kDone | kDropped, 9.5, 10)}),
-        Class("algebra",
-              {Rem("Problem set 4", At(2003, 10, 25, 0, 0), 9, kDone, 8, 10),
-               Rem("Exam", At(2003, 10, 27, 11, 0), 15), Rem("Final", At(2003, 10, 30, 0, 0), 15)}),
+        Cls("chem", {Item("Old lab", At(2003, 10, 24, 23, 59), 13),
+                     Item("Midterm", At(2003, 10, 26, 10, 0), 15),
+                     Item("Essay \"Ozone\"\n", At(2003, 10, 29, 23, 59), 13)}),
+        Cls("Biology", {Item("Lab report", At(2003, 10, 27, 9, 0), 13, kHigh),
+                        Item("Quiz 2", At(2003, 10, 27, 14, 30), 11, kDone | kDropped, 9.5, 10)}),
+        Cls("algebra",
+            {Item("Problem set 4", At(2003, 10, 25, 0, 0), 9, kDone, 8, 10),
+             Item("Exam", At(2003, 10, 27, 11, 0), 15), Item("Final", At(2003, 10, 30, 0, 0), 15)}),
     };
     return s;
 }
@@ -183,7 +173,7 @@ TEST_F(AgendaTest, json_everyReminderWithItsOffset_secondsBeforeStandardTime)
 
     // Before standard time New York kept its local mean time, 4:56:02 behind UTC.
     CStudent old;
-    old.m_classes = {Class("History", {Rem("Almanac", At(1880, 3, 1, 12, 0), 12)})};
+    old.m_classes = {Cls("History", {Item("Almanac", At(1880, 3, 1, 12, 0), 12)})};
     Save(old);
     EXPECT_EQ(Run("--from=1880-03-01 --days=1 --json").out,
               "[\n{\"class\":\"History\",\"name\":\"Almanac\",\"type\":\"Reading\","
