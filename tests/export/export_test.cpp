@@ -83,7 +83,8 @@ TEST(TransferReminder, WritesWhatTheSettingsAskForWithEveryField)
     } rows[] = {
         {1, 0, "Added Reminder to Tasks.", Rem("Lab 3", At(2024, 1, 15, 9, 30)),
          "VTODO SUMMARY:Biology - Lab 3 DUE;TZID=America/New_York:20240115T093000 "
-         "STATUS:NEEDS-ACTION"},
+         "STATUS:NEEDS-ACTION",
+         ""},
         {0, 1, "Added Reminder to Appointments.",
          Described(Rem("Lab 3", At(2024, 7, 1, 23, 59), true, true), "a, b; c\\d\r\nline two"), "",
          "VEVENT DTSTART;TZID=America/New_York:20240701T235900 SUMMARY:Biology - Lab 3 "
@@ -95,7 +96,7 @@ TEST(TransferReminder, WritesWhatTheSettingsAskForWithEveryField)
              unicode,
          "VEVENT DTSTART;TZID=America/New_York:20240312T093000 SUMMARY:Biology - " + unicode +
              " DESCRIPTION:" + unicode},
-        {0, 0, nullptr, Rem("Lab 3", At(2024, 1, 15, 9, 30))},
+        {0, 0, nullptr, Rem("Lab 3", At(2024, 1, 15, 9, 30)), "", ""},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.a.m_strName.toStdString());

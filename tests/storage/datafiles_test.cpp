@@ -45,8 +45,9 @@ TEST_F(DataFilesTest, firstStartLoadsEmpty_saveThenLoadGivesEqualTerm_noFileDele
     for (const QString &name : names)
         WriteBytes(DataFilePath(name), name.toUtf8());
     for (const bool withInstructors : {true, false}) {
-        if (!withInstructors)
+        if (!withInstructors) {
             ASSERT_TRUE(QFile::remove(teachersPath));
+        }
         report = load();
         EXPECT_EQ(report.student.status, FileReadResult::Whole);
         EXPECT_EQ(report.teachers.status,
