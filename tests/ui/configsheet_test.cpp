@@ -1,14 +1,15 @@
-// The Configuration sheet's and the file picker's wiring: pages read when shown and write on OK
-// only when shown, the title bar boxes, the buttons' requests, and the picker's folders and OK.
+// The Configuration sheet's wiring: pages read when shown and written on OK only when shown, the
+// title bar boxes, and the buttons with the dialogs they open (the grade list, the file picker).
 
 #include "storage/datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/settings.h"
 #include "support/files.h"
 #include "support/isolatedsettings.h"
+#include "support/modal.h"
 #include "support/scripteddialogs.h"
-#include "support/termbuilder.h"
 #include "ui/configsheet.h"
+#include "ui/gradelistdlg.h"
 #include "ui/selectfiledlg.h"
 
 #include <QCheckBox>
@@ -28,15 +29,22 @@ namespace {
 
 using Settings::Key;
 
+template <typename W> W *Find(QWidget *in, const char *name)
+{
+    W *w = in->findChild<W *>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
 class ConfigSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        SetDataDir(m_dir.filePath(QStringLiteral("data")));
-        SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
+        SetDataDir(m_dir.filePath("data"));
+        SetDocumentsDir(m_dir.filePath("home/Documents"));
         m_home = qgetenv("HOME");
-        qputenv("HOME", m_dir.filePath(QStringLiteral("home")).toUtf8());
+        qputenv("HOME", m_dir.filePath("home").toUtf8());
     }
     void TearDown() override
     {
@@ -44,54 +52,37 @@ protected:
         SetDataDir(QString());
         SetDocumentsDir(QString());
     }
-    std::unique_ptr<CConfigSheet> Sheet(const ViewOptions &from = {})
+    std::unique_ptr<CConfigSheet> Sheet(const ViewOptions &from = {}, int page = 0)
     {
-        auto sheet = std::make_unique<CConfigSheet>(
-            from, prompter, nullptr,
-            [this](CGradeTypeArray &chart) {
-                chart = chartOnOk;
-                return true;
-            },
-            [this](QString &file) {
-                file = pickedFile;
-                return true;
-            });
+        auto sheet = std::make_unique<CConfigSheet>(from, prompter);
         sheet->show();
+        sheet->Tabs()->setCurrentIndex(page);
         return sheet;
-    }
-    template <typename W> static W *Find(QWidget *in, const char *name)
-    {
-        W *w = in->findChild<W *>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
     }
     static QStringList Stored()
     {
-        QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Larkware"),
-                    QStringLiteral("Quillbox"));
-        return s.allKeys();
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox")
+            .allKeys();
     }
 
     IsolatedSettings m_settings;
     QTemporaryDir m_dir;
     QByteArray m_home;
     ScriptedPrompter prompter;
-    CGradeTypeArray chartOnOk;
-    QString pickedFile;
 };
 
 TEST_F(ConfigSheetTest, pagesWriteOnlyOnOk_andOnlyWhenShown)
 {
     Settings::WriteInt(Key::HideNoDays, 1);
-    Settings::WriteText(Key::SchoolName, QStringLiteral("Lakeside"));
+    Settings::WriteText(Key::SchoolName, "Lakeside");
     const QStringList before = Stored();
     {
         auto sheet = Sheet();
         EXPECT_TRUE(Find<QCheckBox>(sheet.get(), "hideNoDays")->isChecked()); // read on opening
         Find<QCheckBox>(sheet.get(), "hideNoDays")->click();
         sheet->Tabs()->setCurrentIndex(1);
-        EXPECT_EQ(Find<QLineEdit>(sheet.get(), "schoolName")->text(), QStringLiteral("Lakeside"));
-        Find<QLineEdit>(sheet.get(), "schoolName")->setText(QStringLiteral("Hill"));
+        EXPECT_EQ(Find<QLineEdit>(sheet.get(), "schoolName")->text(), "Lakeside");
+        Find<QLineEdit>(sheet.get(), "schoolName")->setText("Hill");
         sheet->reject();
     }
     EXPECT_EQ(Stored(), before);
@@ -104,13 +95,12 @@ TEST_F(ConfigSheetTest, pagesWriteOnlyOnOk_andOnlyWhenShown)
     EXPECT_EQ(Settings::ReadInt(Key::HideNoDays), 0);
     EXPECT_EQ(Stored(), before);
     {
-        auto sheet = Sheet();
-        sheet->Tabs()->setCurrentIndex(1);
-        Find<QLineEdit>(sheet.get(), "schoolName")->setText(QStringLiteral("Hill"));
+        auto sheet = Sheet({}, 1);
+        Find<QLineEdit>(sheet.get(), "schoolName")->setText("Hill");
         Find<QCheckBox>(sheet.get(), "assignAppt")->click();
         sheet->accept();
     }
-    EXPECT_EQ(Settings::ReadText(Key::SchoolName), QStringLiteral("Hill"));
+    EXPECT_EQ(Settings::ReadText(Key::SchoolName), "Hill");
     EXPECT_EQ(Settings::ReadInt(Key::AssignTask), 1);
     EXPECT_EQ(Settings::ReadInt(Key::AssignAppt), 1);
 }
@@ -121,83 +111,79 @@ TEST_F(ConfigSheetTest, titleBarsEnablesTheBarStyles_horizontalGradientStaysEnab
     from.titleBars = false;
     from.colorScheme = 3;
     auto sheet = Sheet(from);
-    QCheckBox *titleBars = Find<QCheckBox>(sheet.get(), "titleBars");
-    QCheckBox *gradient = Find<QCheckBox>(sheet.get(), "gradient");
-    QCheckBox *thinBar = Find<QCheckBox>(sheet.get(), "thinBar");
-    QCheckBox *horz = Find<QCheckBox>(sheet.get(), "horzGradient");
-    EXPECT_EQ(Find<QComboBox>(sheet.get(), "colorScheme")->currentText(), QStringLiteral("Purple"));
+    auto *titleBars = Find<QCheckBox>(sheet.get(), "titleBars");
+    EXPECT_EQ(Find<QComboBox>(sheet.get(), "colorScheme")->currentText(), "Purple");
     for (const bool on : {false, true, false}) {
         SCOPED_TRACE(on);
         EXPECT_EQ(titleBars->isChecked(), on);
-        EXPECT_EQ(gradient->isEnabled(), on);
-        EXPECT_EQ(thinBar->isEnabled(), on);
-        EXPECT_TRUE(horz->isEnabled());
+        EXPECT_EQ(Find<QCheckBox>(sheet.get(), "gradient")->isEnabled(), on);
+        EXPECT_EQ(Find<QCheckBox>(sheet.get(), "thinBar")->isEnabled(), on);
+        EXPECT_TRUE(Find<QCheckBox>(sheet.get(), "horzGradient")->isEnabled());
         titleBars->click();
     }
 }
 
-TEST_F(ConfigSheetTest, defaultGradingIsSavedAtOnce_andKeptWhenTheSheetIsCancelled)
+TEST_F(ConfigSheetTest, defaultGrading_savedAtOnceFromTheGradeList_keptWhenTheSheetIsCancelled)
 {
-    chartOnOk = MakeTerm(1, 0).m_classes[0].m_gradeChart;
-    chartOnOk.removeFirst();
-    auto sheet = Sheet();
-    sheet->Tabs()->setCurrentIndex(1);
-    Find<QPushButton>(sheet.get(), "defaultGrading")->click();
+    auto sheet = Sheet({}, 1);
+    CGradeTypeArray chart;
+    EXPECT_FALSE(RunModal([&] { Find<QPushButton>(sheet.get(), "defaultGrading")->click(); },
+                          [&](QWidget *w) {
+                              auto *list = qobject_cast<CGradeListDlg *>(w);
+                              ASSERT_NE(list, nullptr);
+                              Find<QPushButton>(w, "preset4")->click();
+                              list->accept();
+                              chart = list->Chart();
+                          }));
     sheet->reject();
-    EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(chartOnOk));
+    ASSERT_FALSE(chart.isEmpty());
+    EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(chart));
 }
 
-TEST_F(ConfigSheetTest, maintenanceButtons_recordRequestsAndDisable)
+// Restore asks, then the file picker: it starts at home, Up stays there, OK needs a row, a
+// folder row opens the folder, and the chosen file becomes the request.
+TEST_F(ConfigSheetTest, maintenance_backupAndRestoreThroughTheFilePicker)
 {
-    pickedFile = QStringLiteral("/terms/SDBackupEnd-1-2-2003-95");
-    auto sheet = Sheet();
-    sheet->Tabs()->setCurrentIndex(2);
+    const QDir home(QDir::homePath());
+    ASSERT_TRUE(home.mkpath("Documents"));
+    WriteBytes(home.filePath("Documents/QuillboxStudent-1-2-2003-95.stn"), "x");
+    WriteBytes(home.filePath("notes.txt"), "x");
+    auto sheet = Sheet({}, 2);
     QPushButton *buttons[] = {
         Find<QPushButton>(sheet.get(), "cleanup"), Find<QPushButton>(sheet.get(), "newTerm"),
         Find<QPushButton>(sheet.get(), "restore"), Find<QPushButton>(sheet.get(), "backup")};
     buttons[3]->click();
     EXPECT_FALSE(buttons[3]->isEnabled());
     EXPECT_TRUE(buttons[0]->isEnabled() && buttons[1]->isEnabled() && buttons[2]->isEnabled());
+
     prompter.answers = {Prompter::Yes};
-    buttons[2]->click();
+    EXPECT_FALSE(RunModal([&] { buttons[2]->click(); },
+                          [&](QWidget *w) {
+                              auto *dlg = qobject_cast<CSelectFileDlg *>(w);
+                              ASSERT_NE(dlg, nullptr);
+                              auto *files = Find<QTreeWidget>(w, "files");
+                              auto *folders = Find<QComboBox>(w, "folder");
+                              EXPECT_EQ(dlg->Folder(), QDir::cleanPath(home.path()));
+                              EXPECT_GE(folders->findText(DataDir()), 0);
+                              Find<QToolButton>(w, "up")->click();
+                              EXPECT_EQ(dlg->Folder(), QDir::cleanPath(home.path()));
+                              ASSERT_EQ(files->topLevelItemCount(), 1); // notes.txt is not shown
+                              EXPECT_EQ(files->topLevelItem(0)->text(0), "Documents");
+                              const size_t shown = prompter.shown.size();
+                              dlg->accept();
+                              ASSERT_EQ(prompter.shown.size(), shown + 1);
+                              EXPECT_EQ(prompter.shown.back().text, "No File Selected.");
+                              EXPECT_TRUE(dlg->isVisible());
+                              emit files->itemDoubleClicked(files->topLevelItem(0), 0);
+                              EXPECT_EQ(dlg->Folder(), DocumentsDir());
+                              ASSERT_EQ(files->topLevelItemCount(), 1);
+                              files->setCurrentItem(files->topLevelItem(0));
+                              dlg->accept();
+                          }));
     for (QPushButton *b : buttons)
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_TRUE(sheet->Requests().backup && sheet->Requests().restore);
-    EXPECT_EQ(sheet->Requests().restoreFile, pickedFile);
-}
-
-TEST_F(ConfigSheetTest, filePicker_startsAtHome_upStaysThere_okNeedsARow_foldersOpen)
-{
-    const QDir home(QDir::homePath());
-    ASSERT_TRUE(home.mkpath(QStringLiteral("Documents")));
-    WriteBytes(home.filePath(QStringLiteral("Documents/QuillboxStudent-1-2-2003-95.stn")), "x");
-    WriteBytes(home.filePath(QStringLiteral("notes.txt")), "x");
-    SetDocumentsDir(home.filePath(QStringLiteral("Documents")));
-
-    CSelectFileDlg dlg(prompter);
-    dlg.show();
-    auto *files = Find<QTreeWidget>(&dlg, "files");
-    auto *folders = Find<QComboBox>(&dlg, "folder");
-    EXPECT_EQ(dlg.Folder(), QDir::cleanPath(home.path()));
-    EXPECT_GE(folders->findText(DataDir()), 0);
-    EXPECT_GE(folders->findText(DocumentsDir()), 0);
-    Find<QToolButton>(&dlg, "up")->click();
-    EXPECT_EQ(dlg.Folder(), QDir::cleanPath(home.path()));
-    ASSERT_EQ(files->topLevelItemCount(), 1);
-    EXPECT_EQ(files->topLevelItem(0)->text(0), QStringLiteral("Documents"));
-
-    dlg.accept();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, QStringLiteral("No File Selected."));
-    EXPECT_TRUE(dlg.isVisible());
-
-    emit files->itemDoubleClicked(files->topLevelItem(0), 0);
-    EXPECT_EQ(dlg.Folder(), DocumentsDir());
-    ASSERT_EQ(files->topLevelItemCount(), 1);
-    files->setCurrentItem(files->topLevelItem(0));
-    dlg.accept();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.File(), DocumentsDir() + QStringLiteral("/QuillboxStudent-1-2-2003-95.stn"));
+    EXPECT_EQ(sheet->Requests().restoreFile, DocumentsDir() + "/QuillboxStudent-1-2-2003-95.stn");
 }
 
 } // namespace
