@@ -1,5 +1,6 @@
 // Registration of the student file type under a data home of the test's own.
 
+#include "support/files.h"
 #include "support/scripteddialogs.h"
 #include "ui/filetype.h"
 #include "view/images.h"
@@ -31,12 +32,6 @@ struct Installed {
     QString mimePackage, desktopEntry, appIcon, mimeIcon;
 };
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Back-dates a file, so that any later write shows in its modification time.
 void BackDate(const QString &path)
 {
@@ -54,7 +49,7 @@ QDateTime Modified(const QString &path)
 QString DesktopKey(const QString &path, const QString &key)
 {
     bool inGroup = false;
-    for (const QString &line : QString::fromUtf8(ReadAll(path)).split('\n')) {
+    for (const QString &line : QString::fromUtf8(ReadBytes(path)).split('\n')) {
         if (line.startsWith('['))
             inGroup = line == QLatin1String("[Desktop Entry]");
         if (inGroup && line.startsWith(key + '='))
@@ -78,13 +73,13 @@ TEST_F(FileTypeTest, register_writesMimePackageDesktopEntryAndIcons_databasesKno
     EXPECT_TRUE(m_prompter.shown.empty());
     const Installed files(home());
 
-    const QByteArray mime = ReadAll(files.mimePackage);
+    const QByteArray mime = ReadBytes(files.mimePackage);
     for (const char *part :
          {"<mime-type type=\"application/x-quillbox-student\">",
           "<comment>Quillbox - Student</comment>",
           "<icon name=\"application-x-quillbox-student\"/>", "<glob pattern=\"*.stn\"/>"})
         EXPECT_TRUE(mime.contains(part)) << part;
-    EXPECT_TRUE(ReadAll(files.desktopEntry).startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(ReadBytes(files.desktopEntry).startsWith("[Desktop Entry]\n"));
     const std::pair<const char *, QString> keys[] = {
         {"Type", "Application"},
         {"Name", "Quillbox"},
@@ -96,12 +91,12 @@ TEST_F(FileTypeTest, register_writesMimePackageDesktopEntryAndIcons_databasesKno
 
     ASSERT_FALSE(ProgramIcon().isNull()) << "no program icon to install";
     EXPECT_EQ(QImage(files.appIcon).size(), QSize(64, 64));
-    EXPECT_EQ(ReadAll(files.mimeIcon), ReadAll(files.appIcon));
+    EXPECT_EQ(ReadBytes(files.mimeIcon), ReadBytes(files.appIcon));
 
     // The real tools accept what was written, when they are installed.
-    const QByteArray globs = ReadAll(home() + "/mime/globs2");
-    const QByteArray icons = ReadAll(home() + "/mime/icons");
-    const QByteArray apps = ReadAll(home() + "/applications/mimeinfo.cache");
+    const QByteArray globs = ReadBytes(home() + "/mime/globs2");
+    const QByteArray icons = ReadBytes(home() + "/mime/icons");
+    const QByteArray apps = ReadBytes(home() + "/applications/mimeinfo.cache");
     if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
         EXPECT_TRUE(globs.contains("application/x-quillbox-student:*.stn")) << globs.constData();
         EXPECT_TRUE(
@@ -113,6 +108,8 @@ TEST_F(FileTypeTest, register_writesMimePackageDesktopEntryAndIcons_databasesKno
     }
 }
 
+// Registering again rewrites nothing; a moved program rewrites only the desktop entry, whose Exec
+// key has its own quoting with the desktop file's string escaping on top.
 TEST_F(FileTypeTest, registerAgain_rewritesNothing_programMoved_rewritesOnlyTheDesktopEntry)
 {
     ASSERT_TRUE(RegisterFileType(kProgram, home(), m_prompter));
@@ -125,36 +122,29 @@ TEST_F(FileTypeTest, registerAgain_rewritesNothing_programMoved_rewritesOnlyTheD
             watched << cache;
     for (const QString &path : watched)
         BackDate(path);
-
     ASSERT_TRUE(RegisterFileType(kProgram, home(), m_prompter));
     for (const QString &path : watched)
         EXPECT_EQ(Modified(path), kLongAgo) << qPrintable(path) << " was written again";
 
-    const QString moved = QStringLiteral("/usr/local/bin/quillbox");
-    ASSERT_TRUE(RegisterFileType(moved, home(), m_prompter));
-    EXPECT_EQ(DesktopKey(files.desktopEntry, "Exec").toStdString(), "/usr/local/bin/quillbox %f");
-    EXPECT_NE(Modified(files.desktopEntry), kLongAgo);
-    for (const QString &path : {files.mimePackage, files.appIcon, files.mimeIcon})
-        EXPECT_EQ(Modified(path), kLongAgo) << qPrintable(path);
-    EXPECT_TRUE(m_prompter.shown.empty());
-}
-
-// The Exec key has its own quoting, and the desktop file's string escaping applies on top.
-TEST_F(FileTypeTest, execLine_quotesAndEscapesAwkwardPaths)
-{
-    const std::pair<QString, QString> cases[] = {
-        {"/home/ann/bin/quillbox", "/home/ann/bin/quillbox %f"},
+    const std::pair<QString, QString> moves[] = {
+        {"/usr/local/bin/quillbox", "/usr/local/bin/quillbox %f"},
         {"/home/ann/My Apps/quillbox", "\"/home/ann/My Apps/quillbox\" %f"},
         {"/opt/100%/quillbox", "/opt/100%%/quillbox %f"},
         {"/opt/$HOME/quillbox", "\"/opt/\\\\$HOME/quillbox\" %f"},
         {"/opt/a\"b/quillbox", "\"/opt/a\\\\\"b/quillbox\" %f"},
         {"/opt/back\\slash/quillbox", "\"/opt/back\\\\\\\\slash/quillbox\" %f"},
     };
-    for (const auto &[path, exec] : cases) {
+    for (const auto &[path, exec] : moves) {
+        SCOPED_TRACE(path.toStdString());
+        for (const QString &file : files.all())
+            BackDate(file);
         ASSERT_TRUE(RegisterFileType(path, home(), m_prompter));
-        EXPECT_EQ(DesktopKey(Installed(home()).desktopEntry, "Exec").toStdString(),
-                  exec.toStdString());
+        EXPECT_EQ(DesktopKey(files.desktopEntry, "Exec").toStdString(), exec.toStdString());
+        EXPECT_NE(Modified(files.desktopEntry), kLongAgo);
+        for (const QString &file : {files.mimePackage, files.appIcon, files.mimeIcon})
+            EXPECT_EQ(Modified(file), kLongAgo) << qPrintable(file);
     }
+    EXPECT_TRUE(m_prompter.shown.empty());
 }
 
 // A file where a folder must go: one message, and nothing written past the failed step.

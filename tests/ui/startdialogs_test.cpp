@@ -11,11 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -78,24 +75,17 @@ TEST(WelcomeDialogTest, tutorial_eightButtonsInOrderBelowBannerAndHeading_nothin
 
 TEST(AboutDialogTest, showAbout_iconAndVersionLine_closesOnOk)
 {
-    QString title;
-    bool version = false, icon = false;
-    EXPECT_FALSE(RunModal([] { ShowAbout(nullptr); },
-                          [&](QWidget *modal) {
-                              title = modal->windowTitle();
-                              version =
-                                  WithText<QLabel>(*modal, "Quillbox, Version 2.02") != nullptr;
-                              auto *label = modal->findChild<QLabel *>(QStringLiteral("icon"));
-                              icon = label && !label->pixmap().isNull();
-                              if (auto *buttons = modal->findChild<QDialogButtonBox *>())
-                                  if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
-                                      ok->click();
-                          }))
-        << "OK did not close the About dialog";
-    EXPECT_EQ(title, QStringLiteral("About..."));
-    EXPECT_TRUE(version);
     ASSERT_FALSE(ProgramIcon().isNull());
-    EXPECT_TRUE(icon);
+    EXPECT_FALSE(
+        RunModal([] { ShowAbout(nullptr); },
+                 [&](QWidget *modal) {
+                     EXPECT_EQ(modal->windowTitle(), "About...");
+                     EXPECT_NE(WithText<QLabel>(*modal, "Quillbox, Version 2.02"), nullptr);
+                     auto *icon = modal->findChild<QLabel *>("icon");
+                     EXPECT_TRUE(icon && !icon->pixmap().isNull());
+                     modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+                 }))
+        << "OK did not close the About dialog";
 }
 
 } // namespace
