@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 // Says whether the dialog had to be rescued.
@@ -33,4 +35,21 @@ inline bool RunModal(const std::function<void()> &open,
     rescue.start(5000);
     open();
     return rescued;
+}
+
+// The same for a dialog that must be a D: a failure when none or another one comes, or it stays
+// open.
+template <typename D>
+void Answer(const std::function<void()> &open, const std::function<void(D &)> &answer)
+{
+    const char *want = D::staticMetaObject.className();
+    bool seen = false;
+    EXPECT_FALSE(RunModal(open, [&](QWidget *w) {
+        seen = true;
+        if (auto *d = qobject_cast<D *>(w))
+            answer(*d);
+        else
+            ADD_FAILURE() << "not a " << want << ": " << w->metaObject()->className();
+    })) << want << " stayed open";
+    EXPECT_TRUE(seen) << "no " << want;
 }
