@@ -127,14 +127,12 @@ TEST_F(ConfigSheetTest, defaultGrading_savedAtOnceFromTheGradeList_keptWhenTheSh
 {
     auto sheet = Sheet({}, 1);
     CGradeTypeArray chart;
-    EXPECT_FALSE(RunModal([&] { Find<QPushButton>(sheet.get(), "defaultGrading")->click(); },
-                          [&](QWidget *w) {
-                              auto *list = qobject_cast<CGradeListDlg *>(w);
-                              ASSERT_NE(list, nullptr);
-                              Find<QPushButton>(w, "preset4")->click();
-                              list->accept();
-                              chart = list->Chart();
-                          }));
+    Answer<CGradeListDlg>([&] { Find<QPushButton>(sheet.get(), "defaultGrading")->click(); },
+                          [&](CGradeListDlg &list) {
+                              Find<QPushButton>(&list, "preset4")->click();
+                              list.accept();
+                              chart = list.Chart();
+                          });
     sheet->reject();
     ASSERT_FALSE(chart.isEmpty());
     EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(chart));
@@ -157,29 +155,24 @@ TEST_F(ConfigSheetTest, maintenance_backupAndRestoreThroughTheFilePicker)
     EXPECT_TRUE(buttons[0]->isEnabled() && buttons[1]->isEnabled() && buttons[2]->isEnabled());
 
     prompter.answers = {Prompter::Yes};
-    EXPECT_FALSE(RunModal([&] { buttons[2]->click(); },
-                          [&](QWidget *w) {
-                              auto *dlg = qobject_cast<CSelectFileDlg *>(w);
-                              ASSERT_NE(dlg, nullptr);
-                              auto *files = Find<QTreeWidget>(w, "files");
-                              auto *folders = Find<QComboBox>(w, "folder");
-                              EXPECT_EQ(dlg->Folder(), QDir::cleanPath(home.path()));
-                              EXPECT_GE(folders->findText(DataDir()), 0);
-                              Find<QToolButton>(w, "up")->click();
-                              EXPECT_EQ(dlg->Folder(), QDir::cleanPath(home.path()));
-                              ASSERT_EQ(files->topLevelItemCount(), 1); // notes.txt is not shown
-                              EXPECT_EQ(files->topLevelItem(0)->text(0), "Documents");
-                              const size_t shown = prompter.shown.size();
-                              dlg->accept();
-                              ASSERT_EQ(prompter.shown.size(), shown + 1);
-                              EXPECT_EQ(prompter.shown.back().text, "No File Selected.");
-                              EXPECT_TRUE(dlg->isVisible());
-                              emit files->itemDoubleClicked(files->topLevelItem(0), 0);
-                              EXPECT_EQ(dlg->Folder(), DocumentsDir());
-                              ASSERT_EQ(files->topLevelItemCount(), 1);
-                              files->setCurrentItem(files->topLevelItem(0));
-                              dlg->accept();
-                          }));
+    Answer<CSelectFileDlg>([&] { buttons[2]->click(); },
+                           [&](CSelectFileDlg &dlg) {
+                               auto *files = Find<QTreeWidget>(&dlg, "files");
+                               EXPECT_EQ(dlg.Folder(), QDir::cleanPath(home.path()));
+                               EXPECT_GE(Find<QComboBox>(&dlg, "folder")->findText(DataDir()), 0);
+                               Find<QToolButton>(&dlg, "up")->click();
+                               EXPECT_EQ(dlg.Folder(), QDir::cleanPath(home.path()));
+                               ASSERT_EQ(files->topLevelItemCount(), 1); // notes.txt is not shown
+                               EXPECT_EQ(files->topLevelItem(0)->text(0), "Documents");
+                               dlg.accept();
+                               EXPECT_EQ(prompter.shown.back().text, "No File Selected.");
+                               EXPECT_TRUE(dlg.isVisible());
+                               emit files->itemDoubleClicked(files->topLevelItem(0), 0);
+                               EXPECT_EQ(dlg.Folder(), DocumentsDir());
+                               ASSERT_EQ(files->topLevelItemCount(), 1);
+                               files->setCurrentItem(files->topLevelItem(0));
+                               dlg.accept();
+                           });
     for (QPushButton *b : buttons)
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_TRUE(sheet->Requests().backup && sheet->Requests().restore);

@@ -3,8 +3,10 @@
 
 #include "support/modal.h"
 #include "support/scripteddialogs.h"
+#include "ui/calendardlg.h"
 #include "ui/classdlg.h"
 #include "ui/classtimesdlg.h"
+#include "ui/dialogs.h"
 #include "ui/editkit.h"
 #include "ui/gradelistdlg.h"
 #include "ui/instructordlg.h"
@@ -20,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
@@ -377,6 +378,66 @@ TEST(EditDialogsTest, chooseClass)
     dlg.accept();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.Chosen(), 1);
+}
+
+// What the commands call: OK hands the dialog's values back, Cancel leaves them as they were.
+TEST(EditDialogsTest, realDialogs_okReturnsTheValues_cancelKeepsThem)
+{
+    RealDialogs real;
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        const auto finish = [ok](QDialog &d) { ok ? d.accept() : d.reject(); };
+        ReminderForm reminder;
+        reminder.name = "Essay";
+        Answer<CReminderDlg>([&] { EXPECT_EQ(real.EditReminder(reminder), ok); },
+                             [&](CReminderDlg &d) {
+                                 d.Controls().nameEdit->setText("Lab");
+                                 finish(d);
+                             });
+        EXPECT_EQ(reminder.name, ok ? "Lab" : "Essay");
+
+        CClassArray classes(2);
+        int index = -1;
+        Answer<CChooseClassDlg>([&] { EXPECT_EQ(real.ChooseClass(classes, index), ok); },
+                                [&](CChooseClassDlg &d) {
+                                    d.List()->setCurrentIndex(2);
+                                    finish(d);
+                                });
+        EXPECT_EQ(index, ok ? 1 : -1);
+
+        CTeacher teacher = Teacher("Old");
+        Answer<CInstructorDlg>([&] { EXPECT_EQ(real.EditInstructor(teacher), ok); },
+                               [&](CInstructorDlg &d) {
+                                   Child<QLineEdit>(d, "lastName")->setText("New");
+                                   finish(d);
+                               });
+        EXPECT_EQ(teacher.m_strLastName, ok ? "New" : "Old");
+
+        CTeacherArray teachers;
+        ClassForm form;
+        form.classes = &classes;
+        form.instructors = &teachers;
+        form.cls.SetName("Art");
+        Answer<CClassDlg>([&] { EXPECT_EQ(real.EditClass(form), ok); },
+                          [&](CClassDlg &d) {
+                              Child<QLineEdit>(d, "name")->setText("Music");
+                              finish(d);
+                          });
+        EXPECT_EQ(form.cls.m_strName, ok ? "Music" : "Art");
+
+        CTime picked;
+        Answer<CCalendarDlg>(
+            [&] {
+                EXPECT_EQ(real.PickDate(nullptr, CTime::FromLocal(2003, 10, 15, 9, 0, 0), picked),
+                          ok);
+            },
+            [&](CCalendarDlg &d) {
+                EXPECT_EQ(d.Date(), QDate(2003, 10, 15));
+                d.SetDate(QDate(2003, 10, 20));
+                finish(d);
+            });
+        EXPECT_EQ(picked, ok ? CTime::FromLocal(2003, 10, 20, 0, 0, 0) : CTime());
+    }
 }
 
 } // namespace
