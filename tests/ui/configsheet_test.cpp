@@ -154,7 +154,10 @@ TEST_F(ConfigSheetTest, maintenance_backupAndRestoreThroughTheFilePicker)
     EXPECT_FALSE(buttons[3]->isEnabled());
     EXPECT_TRUE(buttons[0]->isEnabled() && buttons[1]->isEnabled() && buttons[2]->isEnabled());
 
-    prompter.answers = {Prompter::Yes};
+    prompter.answers = {Prompter::Yes, Prompter::Yes};
+    Answer<CSelectFileDlg>([&] { buttons[2]->click(); }, [](CSelectFileDlg &dlg) { dlg.reject(); });
+    EXPECT_FALSE(sheet->Requests().restore);
+    EXPECT_TRUE(buttons[2]->isEnabled());
     Answer<CSelectFileDlg>([&] { buttons[2]->click(); },
                            [&](CSelectFileDlg &dlg) {
                                auto *files = Find<QTreeWidget>(&dlg, "files");

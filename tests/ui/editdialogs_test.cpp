@@ -97,7 +97,10 @@ TEST(EditDialogsTest, setupClass)
     EXPECT_NE(dlg.result(), QDialog::Accepted);
 
     const auto newInstructor = [&] { Child<QPushButton>(dlg, "newInstructor")->click(); };
-    Answer<CInstructorDlg>(newInstructor, [](CInstructorDlg &i) { i.reject(); });
+    Answer<CInstructorDlg>(newInstructor, [](CInstructorDlg &i) {
+        Child<QLineEdit>(i, "lastName")->setText("Green");
+        i.reject();
+    });
     EXPECT_EQ(teachers.size(), 2);
     CTeacher ada = Teacher("", "Ada");
     ada.SetDescription("line one\nline two");
