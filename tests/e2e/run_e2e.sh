@@ -76,6 +76,16 @@ differ() { # A B [GEOMETRY]
         *) echo "$n" ;;
     esac
 }
+# Runs a command every 0.2 s until it succeeds, TIMES times at most.
+retry() { # TIMES COMMAND...
+    local n=$1
+    shift
+    for _ in $(seq "$n"); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 SHOT_NO=0
 VX=0
 VY=0
@@ -86,26 +96,21 @@ shot() { # NAME
     import -window root "$LAST_SHOT" || fail "screenshot $1"
     convert "$LAST_SHOT" -crop "${VIEW_W}x${VIEW_H}+$VX+$VY" +repage "$WORK/view.png"
 }
+view_is() { # same|different IMAGE [GEOMETRY]
+    import -window root "$WORK/screen.png" &&
+        convert "$WORK/screen.png" -crop "${VIEW_W}x${VIEW_H}+$VX+$VY" +repage "$WORK/view.png"
+    N=$(differ "$WORK/view.png" "$2" "${3:-}")
+    if [ "$1" = same ]; then [ "$N" -eq 0 ]; else [ "$N" -gt 0 ]; fi
+}
 # Waits (5 s at most) until the view matches (or, with "not", differs from) an image.
 expect_view() { # NAME [not] IMAGE [GEOMETRY]
-    local name=$1 want=same n=0
+    local name=$1 want=same
     shift
-    if [ "$1" = not ]; then
-        want=different
-        shift
-    fi
-    for _ in $(seq 25); do
-        shot "$name"
-        n=$(differ "$WORK/view.png" "$1" "${2:-}")
-        if { [ $want = same ] && [ "$n" -eq 0 ]; } || { [ $want = different ] && [ "$n" -gt 0 ]; }; then
-            return 0
-        fi
-        rm -f "$LAST_SHOT"
-        SHOT_NO=$((SHOT_NO - 1))
-        sleep 0.2
-    done
+    [ "$1" = not ] && want=different && shift
+    local ok=yes
+    retry 25 view_is $want "$@" || ok=no
     shot "$name"
-    fail "$name: the view is not $want as expected ($n pixels differ; see $LAST_SHOT)"
+    [ $ok = yes ] || fail "$name: the view is not $want as expected ($N pixels differ; see $LAST_SHOT)"
 }
 click() { # X Y of the view
     xdotool mousemove --sync $((VX + $1)) $((VY + $2)) click 1 || fail "xdotool click $1,$2"
@@ -130,56 +135,35 @@ keys() {
     sleep 0.3
 }
 type_text() { xdotool type --delay 30 "$1" || fail "xdotool type"; }
+find_window() { WIN=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1) && [ -n "$WIN" ]; }
+no_window() { ! find_window "$1"; }
 # Waits (10 s at most) for a visible window titled exactly TITLE and activates it; DLG = its id.
 wait_window() { # TITLE
-    DLG=
-    for _ in $(seq 50); do
-        DLG=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1)
-        [ -n "$DLG" ] && break
-        sleep 0.2
-    done
-    [ -n "$DLG" ] || { shot "no-$1"; fail "no window \"$1\" within 10 s (see $LAST_SHOT)"; }
+    retry 50 find_window "$1" || { shot "no-$1"; fail "no window \"$1\" (see $LAST_SHOT)"; }
+    DLG=$WIN
     xdotool windowactivate --sync "$DLG" 2> /dev/null || true
     sleep 0.3
 }
 wait_closed() { # TITLE
-    for _ in $(seq 25); do
-        xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    shot "$1-stayed"
-    fail "\"$1\" stayed open (see $LAST_SHOT)"
+    retry 25 no_window "$1" || { shot "$1-stayed"; fail "\"$1\" stayed open (see $LAST_SHOT)"; }
 }
 # Starts Quillbox on $DATA at $NOW and finds its view on the screen (VX, VY).
 start_app() {
     QT_QPA_PLATFORM=xcb "$APP" --data-dir "$DATA" --now "$NOW" > "$WORK/app.log" 2>&1 &
     APP_PID=$!
-    WID=
-    for _ in $(seq 100); do
-        WID=$(xdotool search --onlyvisible --name '^Quillbox$' 2> /dev/null | head -1)
-        [ -n "$WID" ] && break
-        kill -0 "$APP_PID" 2> /dev/null || { cat "$WORK/app.log"; fail "quillbox ended at start"; }
-        sleep 0.2
-    done
-    [ -n "$WID" ] || fail "no Quillbox window within 20 s"
-    eval "$(xdotool getwindowgeometry --shell "$WID")"
+    retry 100 find_window Quillbox || { cat "$WORK/app.log"; fail "no Quillbox window"; }
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
     VX=$X # the view fills the window under the menu bar
     VY=$((Y + HEIGHT - VIEW_H))
     [ "$WIDTH" -eq $VIEW_W ] || fail "the window is $WIDTH wide, not $VIEW_W"
 }
+ended() { ! kill -0 "$APP_PID" 2> /dev/null; }
 # Exit, and Quillbox must end with 0.
 exit_app() {
     click_slot 0
-    CODE=
-    for _ in $(seq 50); do
-        if ! kill -0 "$APP_PID" 2> /dev/null; then
-            wait "$APP_PID"
-            CODE=$?
-            break
-        fi
-        sleep 0.2
-    done
-    [ -n "$CODE" ] || fail "quillbox still running 10 s after Exit"
+    retry 50 ended || fail "quillbox still running 10 s after Exit"
+    wait "$APP_PID"
+    CODE=$?
     APP_PID=
     [ "$CODE" -eq 0 ] || { cat "$WORK/app.log"; fail "quillbox exited $CODE"; }
 }
