@@ -387,60 +387,59 @@ TEST(EditDialogsTest, chooseClass)
 TEST(EditDialogsTest, realDialogs_okReturnsTheValues_cancelKeepsThem)
 {
     RealDialogs real;
-    for (const bool ok : {false, true}) {
-        SCOPED_TRACE(ok ? "OK" : "Cancel");
-        const auto finish = [ok](QDialog &d) { ok ? d.accept() : d.reject(); };
-        ReminderForm reminder;
-        reminder.name = "Essay";
-        Answer<CReminderDlg>([&] { EXPECT_EQ(real.EditReminder(reminder), ok); },
-                             [&](CReminderDlg &d) {
-                                 d.Controls().nameEdit->setText("Lab");
-                                 finish(d);
-                             });
-        EXPECT_EQ(reminder.name, ok ? "Lab" : "Essay");
-
-        CClassArray classes(2);
-        int index = -1;
-        Answer<CChooseClassDlg>([&] { EXPECT_EQ(real.ChooseClass(classes, index), ok); },
-                                [&](CChooseClassDlg &d) {
-                                    d.List()->setCurrentIndex(2);
-                                    finish(d);
-                                });
-        EXPECT_EQ(index, ok ? 1 : -1);
-
-        CTeacher teacher = Teacher("Old");
-        Answer<CInstructorDlg>([&] { EXPECT_EQ(real.EditInstructor(teacher), ok); },
-                               [&](CInstructorDlg &d) {
-                                   Child<QLineEdit>(d, "lastName")->setText("New");
-                                   finish(d);
-                               });
-        EXPECT_EQ(teacher.m_strLastName, ok ? "New" : "Old");
-
-        CTeacherArray teachers;
-        ClassForm form;
-        form.classes = &classes;
-        form.instructors = &teachers;
-        form.cls.SetName("Art");
-        Answer<CClassDlg>([&] { EXPECT_EQ(real.EditClass(form), ok); },
-                          [&](CClassDlg &d) {
-                              Child<QLineEdit>(d, "name")->setText("Music");
-                              finish(d);
-                          });
-        EXPECT_EQ(form.cls.m_strName, ok ? "Music" : "Art");
-
-        CTime picked;
-        Answer<CCalendarDlg>(
-            [&] {
-                EXPECT_EQ(real.PickDate(nullptr, CTime::FromLocal(2003, 10, 15, 9, 0, 0), picked),
-                          ok);
-            },
-            [&](CCalendarDlg &d) {
-                EXPECT_EQ(d.Date(), QDate(2003, 10, 15));
-                d.SetDate(QDate(2003, 10, 20));
-                finish(d);
-            });
-        EXPECT_EQ(picked, ok ? CTime::FromLocal(2003, 10, 20, 0, 0, 0) : CTime());
-    }
+    ReminderForm reminder;
+    CTeacher teacher;
+    CClassArray classes(2);
+    CTeacherArray teachers;
+    ClassForm form;
+    form.classes = &classes;
+    form.instructors = &teachers;
+    int index = -1;
+    CTime picked;
+    const auto text = [](const char *name) {
+        return [name](QWidget &d) { Child<QLineEdit>(d, name)->setText("New"); };
+    };
+    const struct {
+        const char *dialog;
+        std::function<bool()> run;
+        std::function<void(QWidget &)> fill;
+        std::function<QString()> value;
+        QString changed;
+    } rows[] = {
+        {"CReminderDlg", [&] { return real.EditReminder(reminder); }, text("nameEdit"),
+         [&] { return reminder.name; }, "New"},
+        {"CInstructorDlg", [&] { return real.EditInstructor(teacher); }, text("lastName"),
+         [&] { return teacher.m_strLastName; }, "New"},
+        {"CClassDlg", [&] { return real.EditClass(form); }, text("name"),
+         [&] { return form.cls.m_strName; }, "New"},
+        {"CChooseClassDlg", [&] { return real.ChooseClass(classes, index); },
+         [](QWidget &d) { static_cast<CChooseClassDlg &>(d).List()->setCurrentIndex(2); },
+         [&] { return QString::number(index); }, "1"},
+        {"CCalendarDlg",
+         [&] { return real.PickDate(nullptr, CTime::FromLocal(2003, 10, 15, 9, 0, 0), picked); },
+         [](QWidget &d) {
+             auto &calendar = static_cast<CCalendarDlg &>(d);
+             EXPECT_EQ(calendar.Date(), QDate(2003, 10, 15));
+             calendar.SetDate(QDate(2003, 10, 20));
+         },
+         [&] { return QString::number(picked.GetTime()); },
+         QString::number(CTime::FromLocal(2003, 10, 20, 0, 0, 0).GetTime())},
+    };
+    for (const bool ok : {false, true})
+        for (const auto &row : rows) {
+            SCOPED_TRACE(std::string(row.dialog) + (ok ? " OK" : " Cancel"));
+            const QString before = row.value();
+            bool returned = !ok;
+            EXPECT_FALSE(RunModal([&] { returned = row.run(); },
+                                  [&](QWidget *w) {
+                                      EXPECT_STREQ(w->metaObject()->className(), row.dialog);
+                                      row.fill(*w);
+                                      ok ? qobject_cast<QDialog *>(w)->accept()
+                                         : qobject_cast<QDialog *>(w)->reject();
+                                  }));
+            EXPECT_EQ(returned, ok);
+            EXPECT_EQ(row.value(), ok ? row.changed : before);
+        }
 }
 
 } // namespace
