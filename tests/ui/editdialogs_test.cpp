@@ -359,7 +359,9 @@ TEST(EditDialogsTest, reminder)
     EXPECT_EQ(prompter.shown.size(), 2u);
 
     cls.m_bGraded = 0;
+    in.type = 0;
     dlg.Load(in);
+    EXPECT_EQ(dlg.Form().type, 0);
     for (QWidget *w : std::initializer_list<QWidget *>{ui.earnedSpin, ui.ofLabel, ui.dropCheck})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     EXPECT_EQ(dlg.Form().pointsPossible, 40.9) << "kept as they were";

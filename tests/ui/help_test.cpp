@@ -93,7 +93,7 @@ TEST_F(HelpPageTest, install_leavesAnUnchangedCopyAloneAndReplacesAStaleOne_open
     }
     EXPECT_EQ(InstallHelpPage(), path);
     EXPECT_EQ(QFileInfo(path).fileTime(QFileDevice::FileModificationTime), longAgo);
-    WriteBytes(path, "<html>old help</html>");
+    WriteBytes(path, QByteArray(page.size(), 'x')); // stale, of the same size
     EXPECT_EQ(InstallHelpPage(), path);
     EXPECT_EQ(ReadBytes(path), page);
 
