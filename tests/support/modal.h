@@ -44,12 +44,15 @@ void Answer(const std::function<void()> &open, const std::function<void(D &)> &a
 {
     const char *want = D::staticMetaObject.className();
     bool seen = false;
-    EXPECT_FALSE(RunModal(open, [&](QWidget *w) {
-        seen = true;
-        if (auto *d = qobject_cast<D *>(w))
-            answer(*d);
-        else
-            ADD_FAILURE() << "not a " << want << ": " << w->metaObject()->className();
-    })) << want << " stayed open";
+    EXPECT_FALSE(RunModal(open,
+                          [&](QWidget *w) {
+                              seen = true;
+                              if (auto *d = qobject_cast<D *>(w))
+                                  answer(*d);
+                              else
+                                  ADD_FAILURE()
+                                      << "not a " << want << ": " << w->metaObject()->className();
+                          }))
+        << want << " stayed open";
     EXPECT_TRUE(seen) << "no " << want;
 }
