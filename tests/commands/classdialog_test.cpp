@@ -22,6 +22,7 @@ CTeacher Teacher(const QString &first, const QString &last)
     return t;
 }
 
+// Points first, then the name's length, credits, extra credit, the empty name, a taken name.
 TEST(ClassDialogTest, ok_checksInOrderAndNamesTheFieldAndRange)
 {
     CClassArray classes = {CClass()};
@@ -40,17 +41,15 @@ TEST(ClassDialogTest, ok_checksInOrderAndNamesTheFieldAndRange)
         const char *message;
         F field;
     } cases[] = {
-        {"Physics", 25, 0, 0, "", F::None}, // credits typed past the spinner
         {x30, 100, 5000, 1000, "", F::None},
         {"Physics", 101, 0, 0, credits, F::Credits},
         {"Physics", -1, 0, 0, credits, F::Credits},
-        {x31, 101, 5001, 0, points, F::TotalPoints}, // points first
+        {x31, 101, 5001, 0, points, F::TotalPoints},
         {"Physics", 3, -1, 0, points, F::TotalPoints},
         {x31, 101, 0, 0, "Name: Enter no more than 30 characters.", F::Name},
         {"Physics", 101, 0, 1001, credits, F::Credits},
-        {"Physics", 3, 0, 1001, extra, F::ExtraCredit},
         {"Physics", 3, 0, -1, extra, F::ExtraCredit},
-        {"", 3, 0, 1001, extra, F::ExtraCredit}, // ranges before the empty name
+        {"", 3, 0, 1001, extra, F::ExtraCredit},
         {"", 3, 0, 0, "Class Name Required.", F::Name},
         {"math", 3, 0, 0, "A Class with this name already exists.", F::Name},
     };
@@ -72,6 +71,8 @@ TEST(ClassDialogTest, ok_checksInOrderAndNamesTheFieldAndRange)
     EXPECT_TRUE(ClassDialog::CheckOk(f, form).message.isEmpty());
 }
 
+// Load truncates to whole numbers (0 for damaged values); Apply takes the last instructor
+// whose last name matches, and an unknown name keeps the one set.
 TEST(ClassDialogTest, loadAndApply_wholeNumbersAndLastMatchingInstructorWins)
 {
     CClass c;
@@ -79,10 +80,9 @@ TEST(ClassDialogTest, loadAndApply_wholeNumbersAndLastMatchingInstructorWins)
     c.m_dTotalPoints = -2.5;
     c.m_teacher = Teacher("Old", "Keep");
     ClassFields f = ClassDialog::Load(c);
-    EXPECT_EQ(f.credits, 3);
-    EXPECT_EQ(f.totalPoints, -2);
-    EXPECT_EQ(f.instructor, "Keep");
-    c.m_dCredits = 1e300; // a damaged file
+    EXPECT_EQ(std::tuple(f.credits, f.totalPoints, f.instructor),
+              std::tuple(3, -2, QString("Keep")));
+    c.m_dCredits = 1e300;
     c.m_dTotalPoints = std::nan("");
     EXPECT_EQ(std::pair(ClassDialog::Load(c).credits, ClassDialog::Load(c).totalPoints),
               std::pair(0, 0));
@@ -94,16 +94,16 @@ TEST(ClassDialogTest, loadAndApply_wholeNumbersAndLastMatchingInstructorWins)
     form.cls = c;
     f = {"Math", "Room 4", "desc", "smith", 4, 250, 12, false};
     ClassDialog::Apply(f, form);
-    EXPECT_EQ(form.cls.m_teacher, teachers[2]);
-    EXPECT_EQ(form.cls.m_strName, "Math");
-    EXPECT_EQ(form.cls.m_strLocation, "Room 4");
-    EXPECT_EQ(form.cls.m_strDescription, "desc");
-    EXPECT_EQ(form.cls.m_dCredits, 4.0);
-    // Not graded: the points stay stored.
-    EXPECT_EQ(form.cls.m_dTotalPoints, 250.0);
-    EXPECT_EQ(form.cls.m_nExtraCredit, 12);
-    EXPECT_EQ(form.cls.m_bGraded, 0);
-
+    CClass want = c;
+    want.SetName("Math");
+    want.SetLocation("Room 4");
+    want.SetDescription("desc");
+    want.SetTeacher(teachers[2]);
+    want.m_dCredits = 4;
+    want.m_dTotalPoints = 250; // kept even when not graded
+    want.m_nExtraCredit = 12;
+    want.m_bGraded = 0;
+    EXPECT_EQ(form.cls, want);
     f.instructor = "Nobody";
     f.graded = true;
     ClassDialog::Apply(f, form);
@@ -111,37 +111,33 @@ TEST(ClassDialogTest, loadAndApply_wholeNumbersAndLastMatchingInstructorWins)
     EXPECT_EQ(form.cls.m_bGraded, 1);
 }
 
-TEST(ClassDialogTest, selectString_firstEntryBeginningWithText)
+TEST(ClassDialogTest, instructorList_selectStringAndNewInstructorUnlessLastNameTaken)
 {
     const QStringList names = {"Smithers", "Smith", "Jones"};
     EXPECT_EQ(ClassDialog::SelectString(names, "smith"), 0);
     EXPECT_EQ(ClassDialog::SelectString(names, "JO"), 2);
     EXPECT_EQ(ClassDialog::SelectString(names, "Jonesy"), -1);
     EXPECT_EQ(ClassDialog::SelectString(names, ""), -1);
-    EXPECT_EQ(ClassDialog::InstructorNames({Teacher("A", "X"), Teacher("B", "Y")}),
-              QStringList({"X", "Y"}));
-}
 
-TEST(ClassDialogTest, newInstructor_appendedUnlessLastNameTaken)
-{
     ScriptedPrompter prompter;
     CTeacherArray teachers = {Teacher("Ann", "Smith")};
     EXPECT_FALSE(ClassDialog::AddInstructor(teachers, Teacher("Other", "SMITH"), prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "A Teacher by that Name was already found.");
-    EXPECT_EQ(teachers.size(), 1);
     EXPECT_TRUE(ClassDialog::AddInstructor(teachers, Teacher("Bob", "Jones"), prompter));
-    EXPECT_EQ(teachers.size(), 2);
-    EXPECT_EQ(teachers[1], Teacher("Bob", "Jones"));
+    EXPECT_EQ(teachers, CTeacherArray({Teacher("Ann", "Smith"), Teacher("Bob", "Jones")}));
+    EXPECT_EQ(ClassDialog::InstructorNames(teachers), QStringList({"Smith", "Jones"}));
     EXPECT_EQ(prompter.shown.size(), 1u);
 }
 
+// Only a new class (no name, not marked existing) takes the default chart file, when there is
+// one.
 TEST(ClassDialogTest, prepare_newClassTakesTheDefaultChartFile)
 {
     QTemporaryDir dir;
     SetDataDir(dir.path());
     ClassForm fresh;
-    ClassDialog::Prepare(fresh); // no file: the constructed chart stays
+    ClassDialog::Prepare(fresh);
     EXPECT_EQ(fresh.cls.m_gradeChart, CClass().m_gradeChart);
     EXPECT_FALSE(fresh.existing);
 
@@ -149,16 +145,14 @@ TEST(ClassDialogTest, prepare_newClassTakesTheDefaultChartFile)
     ASSERT_TRUE(WriteGradeChartFile(chart));
     ClassDialog::Prepare(fresh);
     EXPECT_EQ(fresh.cls.m_gradeChart, chart);
-
-    ClassForm named;
+    ClassForm named, edited;
     named.cls.SetName("Math");
-    ClassDialog::Prepare(named);
-    EXPECT_TRUE(named.existing);
-    EXPECT_EQ(named.cls.m_gradeChart, CClass().m_gradeChart);
-    ClassForm edited;
     edited.existing = true;
-    ClassDialog::Prepare(edited);
-    EXPECT_EQ(edited.cls.m_gradeChart, CClass().m_gradeChart);
+    for (ClassForm *form : {&named, &edited}) {
+        ClassDialog::Prepare(*form);
+        EXPECT_TRUE(form->existing);
+        EXPECT_EQ(form->cls.m_gradeChart, CClass().m_gradeChart);
+    }
     SetDataDir(QString());
 }
 

@@ -23,6 +23,8 @@ std::string Shown(const ClassTimesEditor &e)
         .toStdString();
 }
 
+// An end before the start runs over midnight, except within the same hour: that length is
+// stored as computed and shown as picked.
 TEST(ClassTimesTest, length_overMidnight_storedAsComputedAndShownAsPicked)
 {
     const struct {
@@ -32,10 +34,8 @@ TEST(ClassTimesTest, length_overMidnight_storedAsComputedAndShownAsPicked)
         {{9, 0}, {9, 50}, 50},   {{9, 30}, {11, 15}, 105}, {{22, 0}, {1, 0}, 180},
         {{23, 30}, {0, 15}, 45}, {{9, 30}, {9, 30}, 0},    {{9, 30}, {9, 10}, -20},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.minutes);
-        EXPECT_EQ(ClassTimesEditor::Length(c.start, c.end), c.minutes);
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(ClassTimesEditor::Length(c.start, c.end), c.minutes) << c.minutes;
 
     ClassTimesEditor e({Meets(2, 9, 0, 50)});
     e.start = {9, 30};
@@ -44,23 +44,17 @@ TEST(ClassTimesTest, length_overMidnight_storedAsComputedAndShownAsPicked)
     ASSERT_TRUE(e.Ok(p));
     EXPECT_EQ(e.Times()[0].m_nDuration, -20);
     EXPECT_EQ(e.Lines(), QStringList({"Monday 9:30 AM - 9:10 AM"}));
-    e.end = {9, 30};
-    ASSERT_TRUE(e.Ok(p));
-    EXPECT_EQ(e.Lines(), QStringList({"Monday 9:30 AM - 9:30 AM"}));
 }
 
-TEST(ClassTimesTest, opening_emptyListAtNoonOrFirstTimeSelected)
-{
-    EXPECT_EQ(Shown(ClassTimesEditor({})), "Day #-1 12:00-13:00");
-    EXPECT_EQ(ClassTimesEditor({}).DayIndex(), 0); // the day list on "Select"
-    EXPECT_EQ(Shown(ClassTimesEditor({Meets(6, 11, 30, 90), Meets(2, 9, 0, 50)})),
-              "Friday #0 11:30-13:00");
-}
-
+// Opening: an empty list at noon, else the first time selected. "+" then a day: the first time
+// takes the pickers, later ones copy the first time; OK while choosing is refused.
 TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers_laterOnesCopyTheFirst)
 {
+    EXPECT_EQ(Shown(ClassTimesEditor({Meets(6, 11, 30, 90), Meets(2, 9, 0, 50)})),
+              "Friday #0 11:30-13:00");
     ScriptedPrompter p;
     ClassTimesEditor e({});
+    EXPECT_EQ(Shown(e), "Day #-1 12:00-13:00");
     e.Plus();
     EXPECT_EQ(Shown(e), "Select Day #-1 12:00-13:00 choosing");
     EXPECT_FALSE(e.Ok(p));
@@ -70,13 +64,15 @@ TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers_laterOnesCopyTheFirst)
     e.ConfirmDay(3, p);
     EXPECT_EQ(e.Times(), CClassTimeArray({Meets(3, 12, 0, 60)}));
     EXPECT_EQ(Shown(e), "Tuesday #0 12:00-13:00");
-    EXPECT_EQ(e.DayIndex(), 0);
-
     e.start = {8, 0};
     e.end = {8, 45};
     e.Plus(); // commits 8:00-8:45 into Tuesday first
+    EXPECT_EQ(e.DayIndex(), 0);
+    e.ConfirmDay(7, p);
+    EXPECT_EQ(e.DayIndex(), 0) << "the day list starts on Select again";
     e.ConfirmDay(2, p);
-    EXPECT_EQ(e.Times(), CClassTimeArray({Meets(2, 8, 0, 45), Meets(3, 8, 0, 45)}));
+    EXPECT_EQ(e.Times(),
+              CClassTimeArray({Meets(2, 8, 0, 45), Meets(3, 8, 0, 45), Meets(7, 8, 0, 45)}));
     EXPECT_EQ(Shown(e), "Monday #0 8:00-8:45");
 }
 
@@ -88,7 +84,7 @@ TEST(ClassTimesTest, dayNotChosen_yesKeepsAskingNoGoesBack)
     e.Plus();
     e.ConfirmDay(0, p);
     EXPECT_TRUE(e.ChoosingDay());
-    e.ConfirmDay(0, p);
+    e.ConfirmDay(8, p);
     EXPECT_EQ(Shown(e), "Wednesday #0 9:00-9:50");
     ASSERT_EQ(p.shown.size(), 2u);
     EXPECT_EQ(p.shown[0].text, "No day selected, continue to setup new class time?");
@@ -96,7 +92,6 @@ TEST(ClassTimesTest, dayNotChosen_yesKeepsAskingNoGoesBack)
     EXPECT_EQ(e.Times().size(), 1);
 
     e.Minus();
-    p.answers = {Prompter::No};
     e.Plus();
     e.ConfirmDay(0, p);
     EXPECT_EQ(e.Caption(), "Day");
@@ -120,36 +115,27 @@ TEST(ClassTimesTest, allWeek_addsMondayToFridayFromTheFirstTime)
     EXPECT_EQ(empty.Times()[4], Meets(6, 14, 0, 75));
 }
 
-TEST(ClassTimesTest, selectionChange_commitsIntoThePreviousTimeFirst)
-{
-    ClassTimesEditor e({Meets(2, 9, 0, 50), Meets(4, 10, 0, 50)});
-    e.start = {22, 0};
-    e.end = {1, 0};
-    e.SelectionChanged(1);
-    EXPECT_EQ(e.Times()[0], Meets(2, 22, 0, 180));
-    EXPECT_EQ(Shown(e), "Wednesday #1 10:00-10:50");
-    e.SelectionChanged(2); // no such line: nothing selected, nothing committed later
-    EXPECT_EQ(e.Selected(), -1);
-    e.start = {3, 0};
-    e.Plus();
-    EXPECT_EQ(e.Times()[1], Meets(4, 10, 0, 50));
-}
-
-TEST(ClassTimesTest, minusAndOk_removeSelectedThenSortStable)
+// A new selection commits into the previous time first; "-" removes the selected time; OK
+// commits and sorts stably.
+TEST(ClassTimesTest, selectionMinusAndOk_commitRemoveThenSortStable)
 {
     ScriptedPrompter p;
-    ClassTimesEditor e(
-        {Meets(6, 9, 0, 50), Meets(2, 9, 0, 30), Meets(2, 8, 0, 50), Meets(2, 9, 0, 40)});
+    ClassTimesEditor e({Meets(6, 9, 0, 50), Meets(2, 9, 0, 30), Meets(2, 8, 0, 50),
+                        Meets(2, 9, 0, 40), Meets(1, 22, 0)});
+    e.start = {22, 0};
+    e.end = {1, 0};
     e.SelectionChanged(2);
+    EXPECT_EQ(e.Times()[0], Meets(6, 22, 0, 180));
+    EXPECT_EQ(Shown(e), "Monday #2 8:00-8:50");
     e.Minus();
     EXPECT_EQ(e.Selected(), -1);
-    e.Minus(); // nothing selected: nothing happens
-    EXPECT_EQ(e.Times().size(), 3);
+    e.Minus();             // nothing selected: nothing happens
+    e.SelectionChanged(4); // no such line
+    EXPECT_EQ(e.Selected(), -1);
     e.start = {1, 0};
-    e.end = {2, 0};
     ASSERT_TRUE(e.Ok(p)); // no selection: nothing committed
-    EXPECT_EQ(e.Times(),
-              CClassTimeArray({Meets(2, 9, 0, 30), Meets(2, 9, 0, 40), Meets(6, 9, 0, 50)}));
+    EXPECT_EQ(e.Times(), CClassTimeArray({Meets(1, 22, 0), Meets(2, 9, 0, 30), Meets(2, 9, 0, 40),
+                                          Meets(6, 22, 0, 180)}));
     EXPECT_TRUE(p.shown.empty());
 }
 

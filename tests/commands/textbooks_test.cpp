@@ -14,64 +14,60 @@ CTextBook Book(const QString &name, double price)
     return b;
 }
 
-TEST(TextbooksTest, pricesAndTotal)
+TEST(TextbooksTest, rowsTotalAndEdits_outOfRangeRowsRefused)
 {
-    TextbooksEditor e({});
-    EXPECT_EQ(e.Total(), "0.00");
-    e.Add(Book("Algebra", 12.5));
-    e.Add(Book("Poems", 7.25));
+    TextbooksEditor e({Book("Algebra", 12.5), Book("Poems", 7.25)});
     EXPECT_EQ(e.Row(0), QStringList({"Algebra", "", "12.50"}));
-    EXPECT_EQ(e.Row(1)[2], "7.25");
     EXPECT_EQ(e.Total(), "19.75");
-
     EXPECT_FALSE(e.Replace(2, Book("X", 1)));
     EXPECT_FALSE(e.Remove(-1));
     EXPECT_TRUE(e.Replace(1, Book("Songs", 0.005)));
-    EXPECT_EQ(e.Row(1), QStringList({"Songs", "", "0.01"}));
-    EXPECT_TRUE(e.Replace(0, Book("Algebra II", 12.5)));
-    EXPECT_EQ(e.Row(0)[0], "Algebra II");
     EXPECT_TRUE(e.Remove(0));
+    EXPECT_FALSE(e.Remove(1));
     EXPECT_EQ(e.Books(), CTextBookArray({Book("Songs", 0.005)}));
-    EXPECT_EQ(e.Total(), "0.01");
+    EXPECT_EQ(e.Row(0)[2], "0.01");
+    EXPECT_EQ(TextbooksEditor({}).Total(), "0.00");
+    EXPECT_TRUE(TextSetup::CanClose("Algebra"));
+    EXPECT_FALSE(TextSetup::CanClose(""));
 }
 
+// Digits and one point, never first before digits, at most two decimals; control keys pass.
 TEST(TextbooksTest, priceKey_onePointNotFirstTwoDecimals)
 {
-    struct Case {
+    const struct {
         const char *text;
         int caret;
         char key;
         bool taken;
+    } cases[] = {
+        {"", 0, '0', true},      {"1", 1, '9', true},     {"12", 2, '.', true},
+        {"", 0, '.', true},      {"12", 0, '.', false},   {"1.2", 3, '.', false},
+        {"12", 2, 'a', false},   {"12", 2, '/', false},   {"12", 2, ':', false},
+        {"12", 2, ' ', false},   {"12", 2, '\b', true},   {"1.25", 4, '3', false},
+        {"1.25", 4, '\b', true}, {"1.2", 3, '5', true},   {"1.25", 2, '3', false},
+        {"1.2", 2, '3', true},   {"1.25", 1, '3', true},  {"1.25", 0, '3', true},
+        {"125", 1, '.', true},   {"1255", 1, '.', false},
     };
-    const Case cases[] = {
-        {"", 0, '5', true},      {"12", 2, '.', true},    {"", 0, '.', true},
-        {"12", 0, '.', false},   {"1.2", 3, '.', false},  {"12", 2, 'a', false},
-        {"12", 2, '-', false},   {"12", 2, ' ', false},   {"12", 2, '\b', true},
-        {"1.25", 4, '3', false}, {"1.25", 4, '\b', true}, {"1.2", 3, '5', true},
-        {"1.25", 2, '3', false}, {"1.2", 2, '3', true},   {"1.25", 1, '3', true},
-        {"1.25", 0, '3', true},  {"125", 1, '.', true},   {"1255", 1, '.', false},
-    };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.text << " at " << c.caret << " key " << c.key);
         EXPECT_EQ(PriceEntry::KeyAccepted(QString::fromLatin1(c.text), c.caret, QChar(c.key)),
                   c.taken);
     }
 }
 
+// A paste goes through the same rule, all of it or nothing.
 TEST(TextbooksTest, pastedPrice_throughTheSameRuleOrNotAtAll)
 {
-    struct Case {
+    const struct {
         const char *before;
         int caret;
-        const char *pasted;
-        const char *after;
+        const char *pasted, *after;
         int caretAfter;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", 0, "12.50", "12.50", 5}, {"1", 1, "9.99", "19.99", 5}, {"55", 0, "12.5", "55", 0},
         {"", 0, "1.234", "", 0},      {"", 0, "1\n", "", 0},        {"1.", 2, "x", "1.", 2},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.pasted);
         QString text = QString::fromLatin1(c.before);
         int caret = c.caret;
@@ -80,12 +76,8 @@ TEST(TextbooksTest, pastedPrice_throughTheSameRuleOrNotAtAll)
         EXPECT_EQ(text, QString::fromLatin1(c.after));
         EXPECT_EQ(caret, c.caretAfter);
     }
-    EXPECT_EQ(PriceEntry::Value("12.5"), 12.5);
-    EXPECT_EQ(PriceEntry::Value(".5"), 0.5);
-    EXPECT_EQ(PriceEntry::Value("."), 0.0);
-    EXPECT_EQ(PriceEntry::Value(""), 0.0);
-    EXPECT_TRUE(TextSetup::CanClose("Algebra"));
-    EXPECT_FALSE(TextSetup::CanClose(""));
+    for (const auto &[text, value] : {std::pair("12.5", 12.5), {".5", 0.5}, {".", 0.0}, {"", 0.0}})
+        EXPECT_EQ(PriceEntry::Value(text), value) << text;
 }
 
 } // namespace
