@@ -2,6 +2,7 @@
 // widgets: the dialogs answer from the test, the window is a recording host.
 
 #include "commands/editing.h"
+#include "modes.h"
 #include "support/pinnedclock.h"
 #include "support/printers.h"
 #include "support/scripteddialogs.h"
@@ -10,65 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList Names(const CClass &c)
-{
-    QStringList names;
-    for (const CAssignment &a : c.m_reminders)
-        names << a.m_strName;
-    return names;
-}
-
-class RecordingHost : public EditHost {
-public:
-    void ShowReminderList(bool show) override { listShown = show ? 1 : 0; }
-    void RefillReminderList() override { ++refills; }
-    int ReminderListSelection() override { return listRow; }
-    void ClearReminderListSelection() override { listRow = -1; }
-    void SetReminderImage(int row, bool done) override { images.push_back({row, done}); }
-    void Repaint() override { ++repaints; }
-    bool Save() override { return ++saves, true; }
-    ViewMode SelectorMode() override { return selector; }
-    void Back() override { ++backs; }
-
-    int listShown = -1; // -1 untouched
-    int listRow = -1, refills = 0, repaints = 0, saves = 0, backs = 0;
-    ViewMode selector = ViewMode::Classes;
-    std::vector<std::pair<int, bool>> images;
-};
-
-// Biology (Lab Oct 20, Quiz Oct 10; meets Monday 9:00) and Chemistry, both taught by Smith.
-class EditingTest : public ::testing::Test {
-protected:
-    EditingTest()
-    {
-        CClass bio = Cls("Biology");
-        bio.m_reminders = {Rem("Lab", At(2003, 10, 20, 9)), Rem("Quiz", At(2003, 10, 10, 9))};
-        bio.m_teacher.m_strLastName = "Smith";
-        bio.m_classTimes = {Meets(2, 9, 0)};
-        CClass chem = Cls("Chemistry");
-        chem.m_teacher.m_strLastName = "Smith";
-        student.m_classes = {bio, chem};
-        teachers = {chem.m_teacher};
-    }
-    void Select(ViewMode mode, int c, int r, int marker = 40)
-    {
-        v.m_nViewType = mode;
-        v.m_nSelClass = c;
-        v.m_nSelReminder = r;
-        v.m_nMarkerY = marker;
-        v.m_bCalendarValid = true;
-    }
-    const CClass &Bio() const { return student.m_classes[0]; }
-
-    PinnedClock clock{At(2003, 10, 15, 10)}; // a Wednesday
-    CStudent student;
-    CTeacherArray teachers;
-    ViewState v;
-    RecordingHost host;
-    ScriptedDialogs dialogs;
-    Editor editor{v, student, teachers, host, dialogs};
-};
 
 TEST(ReminderRulesTest, defaultDue_nextMeetingAfterToday)
 {
@@ -80,23 +22,20 @@ TEST(ReminderRulesTest, defaultDue_nextMeetingAfterToday)
         CTime want;
     } cases[] = {
         {"no meetings: today at noon", monday, {}, At(2003, 10, 13, 12)},
-        {"Monday and Wednesday times",
+        {"Monday and Wednesday", monday, {Meets(2, 9), Meets(4, 10, 30)}, At(2003, 10, 15, 10, 30)},
+        {"only today's weekday: a week later", monday, {Meets(2, 9)}, At(2003, 10, 20, 9)},
+        {"two that day: the later in the list",
          monday,
-         {Meets(2, 9, 0), Meets(4, 10, 30)},
-         At(2003, 10, 15, 10, 30)},
-        {"only today's weekday: a week later", monday, {Meets(2, 9, 0)}, At(2003, 10, 20, 9)},
-        {"two times that day: the later in the list",
-         monday,
-         {Meets(4, 14, 0), Meets(4, 9, 15)},
+         {Meets(4, 14), Meets(4, 9, 15)},
          At(2003, 10, 15, 9, 15)},
-        {"a Tuesday time: tomorrow", monday, {Meets(3, 9, 0)}, At(2003, 10, 14, 9)},
-        {"over a month's end", At(2003, 10, 31, 8), {Meets(2, 9, 0)}, At(2003, 11, 3, 9)},
+        {"a Tuesday time: tomorrow", monday, {Meets(3, 9)}, At(2003, 10, 14, 9)},
+        {"over a month's end", At(2003, 10, 31, 8), {Meets(2, 9)}, At(2003, 11, 3, 9)},
         // 00:30 on the day clocks fall back: 24 hours later is still that Sunday.
         {"never today across a clock change",
          At(2003, 10, 26, 0, 30),
-         {Meets(1, 10, 0)},
+         {Meets(1, 10)},
          At(2003, 11, 2, 10)},
-        {"a damaged meeting day: today at noon", monday, {Meets(9, 9, 0)}, At(2003, 10, 13, 12)},
+        {"a damaged meeting day: today at noon", monday, {Meets(9, 9)}, At(2003, 10, 13, 12)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -147,451 +86,396 @@ TEST(ReminderRulesTest, checkOkSpinnersAndForm)
     f.dueDate = At(2003, 12, 1, 23, 59);
     f.dueTime = At(2001, 1, 1, 8, 5);
     EXPECT_EQ(f.Due(), At(2003, 12, 1, 8, 5));
-    CAssignment a = Rem("x", CTime(0), true);
-    a.m_bDone = 1;
+    CAssignment a = Rem("x", CTime(0), true, true);
     a.m_dPointsEarned = 7;
     CAssignment copy;
     ReminderForm::From(a, nullptr).ApplyTo(copy);
     EXPECT_EQ(copy, a);
 }
 
-TEST_F(EditingTest, add_proposesNextMeeting_sortsHighPriorityFirstAndNewBeforeOld_saves)
-{
-    Select(ViewMode::ClassDetail, 0, -1, -1);
-    host.listShown = 1;
-    editor.AddReminder(); // cancelled: nothing changes
-    EXPECT_EQ(host.saves, 0);
-    EXPECT_TRUE(v.m_bCalendarValid);
+class RecordingHost : public EditHost {
+public:
+    void ShowReminderList(bool show) override { list = show ? 1 : 0; }
+    void RefillReminderList() override { ++refills; }
+    int ReminderListSelection() override { return listRow; }
+    void ClearReminderListSelection() override { listRow = -1; }
+    void SetReminderImage(int row, bool done) override { images.push_back({row, done}); }
+    void Repaint() override {}
+    bool Save() override { return ++saves, true; }
+    ViewMode SelectorMode() override { return ViewMode::Grades; }
+    void Back() override { ++backs; }
 
-    dialogs.editReminder = [&](ReminderForm &f) {
-        EXPECT_EQ(f.dueDate, At(2003, 10, 20, 9)); // next Monday's meeting
-        EXPECT_EQ(f.cls->m_strName, "Biology");
-        EXPECT_FALSE(f.noDuplicateCheck);
-        f.name = "Essay";
-        f.dueDate = f.dueTime = At(2003, 10, 15, 9);
-        f.pointsPossible = 20;
-        return true;
-    };
-    editor.Add();
-    EXPECT_EQ(Names(Bio()), (QStringList{"Lab", "Essay", "Quiz"}));
-    EXPECT_EQ(Bio().m_reminders[1].m_dPointsPossible, 20);
-    EXPECT_EQ(host.saves, 1);
-    EXPECT_EQ(host.refills, 1);
-    EXPECT_FALSE(v.m_bCalendarValid);
+    int list = -1; // -1 untouched
+    int listRow = -1, refills = 0, saves = 0, backs = 0;
+    std::vector<std::pair<int, bool>> images;
+};
 
-    student.m_classes[0].m_reminders = {Rem("Urgent", At(2003, 10, 20, 9), true)};
-    for (const char *name : {"Plain", "Later plain"}) {
-        dialogs.editReminder = [&](ReminderForm &f) {
-            f.name = name;
-            f.dueDate = f.dueTime = At(2003, 10, 20, 9);
-            return true;
-        };
-        editor.AddReminder();
+// What the dialogs answer, in words: a plain word is the name the editor says OK with (the
+// reminder's or class's name, the instructor's last name; none: Cancel), "@M/D" moves a reminder
+// to that date of 2003, "#N" is the class Choose Class picks (none: Cancel), "yes" answers the
+// next question (the others are No).
+struct Answers {
+    explicit Answers(const char *words)
+    {
+        for (const QString &w : QString::fromUtf8(words).split(' ', Qt::SkipEmptyParts)) {
+            if (w.startsWith('#'))
+                choose = w.mid(1).toInt();
+            else if (w.startsWith('@'))
+                due = At(2003, w.mid(1).section('/', 0, 0).toInt(), w.section('/', 1).toInt());
+            else if (w == "yes")
+                ++yeses;
+            else
+                name = w;
+        }
     }
-    EXPECT_EQ(Names(Bio()), (QStringList{"Urgent", "Later plain", "Plain"}));
-}
+    QString name; // null: Cancel
+    CTime due{};
+    int choose = -1;
+    int yeses = 0;
+};
 
-TEST_F(EditingTest, addFromMenu_choosesClassWhenNeeded)
-{
-    const struct {
+class LoggingDialogs : public ScriptedDialogs {
+public:
+    void Inform(const QString &text, const QString &) override { Log(text.toStdString()); }
+    Answer Ask(const QString &text, const QString &) override
+    {
+        Log("? " + text.toStdString());
+        return answers.yeses-- > 0 ? Yes : No;
+    }
+    bool ChooseClass(const CClassArray &classes, int &index) override
+    {
+        Log("choose of " + std::to_string(classes.size()));
+        index = answers.choose;
+        return index >= 0;
+    }
+    bool EditReminder(ReminderForm &f) override
+    {
+        const CTime::Fields d = f.Due().GetLocal();
+        Log(QString::asprintf("reminder of %s, %s, due %d/%d %d:%02d", qPrintable(f.cls->m_strName),
+                              f.noDuplicateCheck ? "edit" : "new", d.month, d.day, d.hour, d.minute)
+                .toStdString());
+        if (answers.due.GetTime())
+            f.dueDate = answers.due;
+        return !answers.name.isNull() && ((f.name = answers.name), true);
+    }
+    bool EditClass(ClassForm &f) override
+    {
+        Log("class '" + f.cls.m_strName.toStdString() + (f.existing ? "' existing" : "' new") +
+            " of " + std::to_string(f.classes->size()) + ", " +
+            std::to_string(f.instructors->size()) + " instructors");
+        return !answers.name.isNull() && (f.cls.SetName(answers.name), true);
+    }
+    bool EditInstructor(CTeacher &t) override
+    {
+        Log("instructor '" + t.m_strLastName.toStdString() + "'");
+        return !answers.name.isNull() && (t.SetLastName(answers.name), true);
+    }
+    void Log(const std::string &s) { log += (log.empty() ? "" : "; ") + s; }
+
+    Answers answers{""};
+    std::string log;
+};
+
+// Art; Biology (Lab Oct 20 high priority, Quiz Oct 10; meets Monday 9:00); Chemistry. Biology
+// and Chemistry are taught by Smith. Now is Wednesday, October 15, 2003 at 10:00.
+class EditingTest : public ::testing::Test {
+protected:
+    using E = Editor;
+    // Where a row starts: the view, its selection, the list's row and the row flags ("i": the
+    // instructor row, "d": the date row is selected).
+    struct Start {
+        ViewMode mode;
+        int cls, rem, marker, listRow;
+        const char *flags;
+    };
+    // From the start, the command with the dialogs answering; then the view, the term ("": as
+    // it started) and the dialogs' log.
+    struct Row {
         const char *name;
         ViewMode mode;
-        int selClass, selReminder;
-        bool chooserRuns;
-        int addedTo;
-    } cases[] = {
-        {"nothing selected", ViewMode::Classes, -1, -1, true, 1},
-        {"a reminder selected", ViewMode::Classes, 0, 1, true, 1},
-        {"a class selected", ViewMode::Grades, 0, -1, false, 0},
-        {"from the reminder detail", ViewMode::ReminderDetail, 0, 0, true, 1},
+        int cls, rem, marker, listRow;
+        const char *flags;
+        void (Editor::*command)();
+        const char *answers, *view, *term, *log;
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        Select(c.mode, c.selClass, c.selReminder);
-        student.m_classes[0].m_reminders.clear();
-        student.m_classes[1].m_reminders.clear();
-        bool chooserRan = false;
-        dialogs.chooseClass = [&](const CClassArray &classes, int &k) {
-            EXPECT_EQ(classes.size(), 2);
-            chooserRan = true;
-            k = 1;
-            return true;
-        };
-        dialogs.editReminder = [](ReminderForm &f) { return f.name = "New", true; };
-        editor.AddReminderFromMenu();
-        EXPECT_EQ(chooserRan, c.chooserRuns);
-        EXPECT_EQ(student.m_classes[c.addedTo].m_reminders.size(), 1);
-        EXPECT_EQ(v.m_nSelClass, c.addedTo);
-        if (c.chooserRuns) { // the marked reminder was of another class
-            EXPECT_EQ(v.m_nSelReminder, -1);
-            EXPECT_EQ(v.m_nMarkerY, -1);
+
+    EditingTest()
+    {
+        student.m_classes = {
+            Cls("Art"),
+            Cls("Biology",
+                {Rem("Lab", At(2003, 10, 20, 9), true), Rem("Quiz", At(2003, 10, 10, 9))},
+                {Meets(2, 9)}),
+            Cls("Chemistry")};
+        student.m_classes[1].m_teacher.SetLastName("Smith");
+        student.m_classes[2].m_teacher.SetLastName("Smith");
+        teachers = {student.m_classes[1].m_teacher};
+    }
+    void Begin(const Start &s)
+    {
+        v.m_nViewType = s.mode;
+        v.m_nSelClass = s.cls;
+        v.m_nSelReminder = s.rem;
+        v.m_nMarkerY = s.marker;
+        v.m_bInstructorRowSel = std::string(s.flags).find('i') != std::string::npos;
+        v.m_bDateRowSel = std::string(s.flags).find('d') != std::string::npos;
+        v.m_bCalendarValid = true;
+        host.listRow = s.listRow;
+    }
+    // "mode class/reminder @marker", the row flags, the list's row, "+list"/"-list" when it was
+    // shown or hidden, and what happened: saved, refilled, back, "recal" (calendar to redo).
+    std::string View() const
+    {
+        std::string s = ModeName(v.m_nViewType) + " " + std::to_string(v.m_nSelClass) + "/" +
+                        std::to_string(v.m_nSelReminder) + " @" + std::to_string(v.m_nMarkerY);
+        s += v.m_bInstructorRowSel ? " i" : "";
+        s += v.m_bDateRowSel ? " d" : "";
+        s += host.listRow >= 0 ? " row" + std::to_string(host.listRow) : "";
+        s += host.list == 1 ? " +list" : host.list == 0 ? " -list" : "";
+        s += host.saves ? " saved" : "";
+        s += host.refills ? " refilled" : "";
+        s += host.backs ? " back" : "";
+        s += v.m_bCalendarValid ? "" : " recal";
+        return s;
+    }
+    // "Art | Biology: Lab! Quiz+ | Chemistry": '!' high priority, '+' done; with the instructors
+    // "Biology (Smith): ... / Smith", the classes' and then the list's.
+    std::string Term() const
+    {
+        std::string s;
+        for (const CClass &c : student.m_classes) {
+            s += (s.empty() ? "" : " | ") + c.m_strName.toStdString();
+            if (withInstructors && !c.m_teacher.m_strLastName.isEmpty())
+                s += " (" + c.m_teacher.m_strLastName.toStdString() + ")";
+            s += c.m_reminders.isEmpty() ? "" : ":";
+            for (const CAssignment &a : c.m_reminders)
+                s += " " + a.m_strName.toStdString() + (a.m_bHighPriority ? "!" : "") +
+                     (a.m_bDone ? "+" : "");
         }
-        if (c.mode == ViewMode::ReminderDetail) {
-            EXPECT_EQ(v.m_nViewType, ViewMode::ClassDetail);
-            EXPECT_EQ(host.listShown, 1);
+        if (withInstructors) {
+            s += " /";
+            for (const CTeacher &t : teachers)
+                s += " " + t.m_strLastName.toStdString();
+        }
+        return s;
+    }
+    void Run(const std::vector<Row> &rows)
+    {
+        const CStudent initialTerm = student;
+        const CTeacherArray initialTeachers = teachers;
+        const std::string initial = Term();
+        for (const Row &r : rows) {
+            SCOPED_TRACE(r.name);
+            student = initialTerm;
+            teachers = initialTeachers;
+            v = ViewState{};
+            host = RecordingHost{};
+            dialogs.answers = Answers(r.answers);
+            dialogs.log.clear();
+            Begin({r.mode, r.cls, r.rem, r.marker, r.listRow, r.flags});
+            (editor.*r.command)();
+            EXPECT_EQ(View(), r.view);
+            EXPECT_EQ(Term(), *r.term ? r.term : initial);
+            EXPECT_EQ(dialogs.log, r.log);
         }
     }
-    dialogs.chooseClass = [](const CClassArray &, int &k) { return k = 0, false; };
-    Select(ViewMode::Classes, -1, -1);
-    editor.AddReminderFromMenu();
-    EXPECT_EQ(host.saves, 4);
+
+    bool withInstructors = false;
+    PinnedClock clock{At(2003, 10, 15, 10)};
+    CStudent student;
+    CTeacherArray teachers;
+    ViewState v;
+    RecordingHost host;
+    LoggingDialogs dialogs;
+    Editor editor{v, student, teachers, host, dialogs};
+};
+
+using VM = ViewMode;
+
+TEST_F(EditingTest, reminders_addEditRemoveDone)
+{
+    const char *const bio = "reminder of Biology, new, due 10/20 9:00";
+    const char *const quiz = "reminder of Biology, edit, due 10/10 9:00";
+    const char *const lab = "? Are you sure you want to remove the reminder 'Lab'?";
+    Run({
+        {"Add proposes the next meeting; Cancel changes nothing", VM::ClassDetail, 1, -1, -1, -1,
+         "", &E::Add, "", "ClassDetail 1/-1 @-1", "", bio},
+        {"Add sorts by due, high priority first, and saves", VM::ClassDetail, 1, -1, -1, -1, "",
+         &E::Add, "Essay", "ClassDetail 1/-1 @-1 saved refilled recal",
+         "Art | Biology: Lab! Essay Quiz | Chemistry", bio},
+        {"from the menu, nothing selected: a class is chosen", VM::Classes, -1, -1, -1, -1, "",
+         &E::AddReminderFromMenu, "#2 New", "Classes 2/-1 @-1 saved refilled recal",
+         "Art | Biology: Lab! Quiz | Chemistry: New",
+         "choose of 3; reminder of Chemistry, new, due 10/15 12:00"},
+        {"a reminder marked: chosen, the mark goes", VM::Classes, 1, 1, 40, -1, "",
+         &E::AddReminderFromMenu, "#1 New", "Classes 1/-1 @-1 saved refilled recal",
+         "Art | Biology: Lab! New Quiz | Chemistry",
+         "choose of 3; reminder of Biology, new, due 10/20 9:00"},
+        {"a class selected: no choosing", VM::Grades, 1, -1, 40, -1, "", &E::AddReminderFromMenu,
+         "New", "Grades 1/-1 @40 saved refilled recal", "Art | Biology: Lab! New Quiz | Chemistry",
+         bio},
+        {"from the reminder detail: on to the class detail", VM::ReminderDetail, 1, 0, -1, -1, "",
+         &E::AddReminderFromMenu, "#1 New", "ClassDetail 1/-1 @-1 +list saved refilled recal",
+         "Art | Biology: Lab! New Quiz | Chemistry",
+         "choose of 3; reminder of Biology, new, due 10/20 9:00"},
+        {"choosing cancelled", VM::Classes, -1, -1, -1, -1, "", &E::AddReminderFromMenu, "New",
+         "Classes -1/-1 @-1", "", "choose of 3"},
+        {"Edit in the reminder detail follows the record through the sort", VM::ReminderDetail, 1,
+         1, 40, -1, "d", &E::Edit, "Quiz @11/1", "ReminderDetail 1/0 @40 d saved refilled recal",
+         "Art | Biology: Quiz Lab! | Chemistry", quiz},
+        {"... not a record of the same name", VM::ReminderDetail, 1, 1, -1, -1, "", &E::Edit, "Lab",
+         "ReminderDetail 1/1 @-1 saved refilled recal", "Art | Biology: Lab! Lab | Chemistry",
+         quiz},
+        {"Edit in the Classes view drops the mark", VM::Classes, 1, 1, 40, -1, "", &E::Edit,
+         "Quiz @11/1", "Classes 1/1 @-1 saved refilled recal",
+         "Art | Biology: Quiz Lab! | Chemistry", quiz},
+        {"Edit in the Dates view drops the selection", VM::Dates, 1, 1, 40, -1, "", &E::Edit,
+         "Quiz", "Dates -1/-1 @-1 saved refilled recal", "", quiz},
+        {"Edit of the list's row cancelled: the row goes", VM::ClassDetail, 1, -1, -1, 0, "",
+         &E::Edit, "", "ClassDetail 1/-1 @-1", "", "reminder of Biology, edit, due 10/20 9:00"},
+        {"Remove in the class detail without a row", VM::ClassDetail, 1, -1, -1, -1, "",
+         &E::RemoveReminder, "", "ClassDetail 1/-1 @-1", "", "No Reminder Currently Selected."},
+        {"Remove of the list's row asks by name", VM::ClassDetail, 1, -1, -1, 0, "", &E::Remove, "",
+         "ClassDetail 1/0 @-1 row0", "", lab},
+        {"... Yes removes it, without saving", VM::ClassDetail, 1, -1, 40, 0, "", &E::Remove, "yes",
+         "ClassDetail 1/-1 @-1 row0 refilled recal", "Art | Biology: Quiz | Chemistry", lab},
+        {"Remove without a reminder means the class", VM::Classes, 2, -1, -1, -1, "", &E::Remove,
+         "", "Classes 2/-1 @-1", "", "? Are you sure you want to remove the class 'Chemistry'?"},
+        {"Remove in the reminder detail goes back", VM::ReminderDetail, 1, 0, -1, -1, "",
+         &E::Remove, "yes", "ReminderDetail 1/-1 @-1 back recal", "Art | Biology: Quiz | Chemistry",
+         lab},
+        {"Done in the reminder detail: flipped, no sort, no save", VM::ReminderDetail, 1, 1, -1, -1,
+         "", &E::ToggleDoneShown, "", "ReminderDetail 1/1 @-1 recal",
+         "Art | Biology: Lab! Quiz+ | Chemistry", ""},
+    });
+}
+
+// The instructor is found by the class's old last name; a class without one in the list gets
+// the details typed as a new instructor, unless that last name is taken.
+TEST_F(EditingTest, instructor_byOldLastName_newOrTaken)
+{
+    withInstructors = true;
+    Run({
+        {"renamed in the list and in this class only", VM::InstructorDetail, 1, -1, -1, -1, "",
+         &E::Edit, "Jones", "InstructorDetail 1/-1 @-1 saved recal",
+         "Art | Biology (Jones): Lab! Quiz | Chemistry (Smith) / Jones", "instructor 'Smith'"},
+        {"never chosen: a new instructor", VM::ClassDetail, 0, -1, 60, -1, "i", &E::Edit, "Brown",
+         "ClassDetail 0/-1 @60 i saved recal",
+         "Art (Brown) | Biology (Smith): Lab! Quiz | Chemistry (Smith) / Smith Brown",
+         "instructor ''"},
+        {"never chosen, a taken last name: told, nothing changes", VM::InstructorDetail, 0, -1, -1,
+         -1, "", &E::EditInstructor, "smith", "InstructorDetail 0/-1 @-1", "",
+         "instructor ''; A Teacher by that Name was already found."},
+    });
+}
+
+TEST_F(EditingTest, classes_addEditRemove)
+{
+    const char *const asked = "? Are you sure you want to remove the class 'Biology'?";
+    const char *const none = "No Class Currently Selected.";
+    const char *const adding = "class '' new of 3, 1 instructors";
+    const char *const editing = "class 'Biology' existing of 3, 1 instructors";
+    const char *const without = "Art | Chemistry";
+    Run({
+        {"Add: a unique name, sorted, a detail leaves for the selector's view", VM::ClassDetail, 2,
+         1, 50, -1, "", &E::AddClass, "art", "Grades -1/-1 @-1 -list saved recal",
+         "Art | art2 | Biology: Lab! Quiz | Chemistry", adding},
+        {"Add in the Day view stays there", VM::Day, 1, -1, 50, -1, "", &E::AddClass, "Zoology",
+         "Day -1/-1 @-1 saved recal", "Art | Biology: Lab! Quiz | Chemistry | Zoology", adding},
+        {"Add from the Classes view cancelled", VM::Classes, 1, -1, 50, -1, "", &E::Add, "",
+         "Classes 1/-1 @50", "", adding},
+        {"Edit, only the case changed: not a new name", VM::Classes, 1, -1, 50, -1, "", &E::Edit,
+         "biology", "Classes 1/-1 @50 saved recal", "Art | biology: Lab! Quiz | Chemistry",
+         editing},
+        {"renamed in the Classes view: the selection goes", VM::Classes, 1, -1, 50, -1, "",
+         &E::Edit, "Aardvark", "Classes -1/-1 @-1 saved recal",
+         "Aardvark: Lab! Quiz | Art | Chemistry", editing},
+        {"renamed in the Grades view: it stays", VM::Grades, 1, -1, 50, -1, "", &E::Edit, "Zebra",
+         "Grades 1/-1 @50 saved recal", "Art | Chemistry | Zebra: Lab! Quiz", editing},
+        {"in the Day view the selection always goes", VM::Day, 1, -1, 50, -1, "", &E::Edit,
+         "Biology", "Day -1/-1 @-1 saved recal", "", editing},
+        {"the class detail follows the class", VM::ClassDetail, 1, -1, 50, -1, "", &E::Edit,
+         "Aardvark", "ClassDetail 0/-1 @50 saved recal", "Aardvark: Lab! Quiz | Art | Chemistry",
+         editing},
+        {"the reminder detail too", VM::ReminderDetail, 1, 1, 50, -1, "", &E::EditClass, "Zebra",
+         "ReminderDetail 2/1 @50 saved recal", "Art | Chemistry | Zebra: Lab! Quiz", editing},
+        {"renamed to a taken name: still this class", VM::ClassDetail, 1, -1, -1, -1, "", &E::Edit,
+         "Chemistry", "ClassDetail 1/-1 @-1 saved recal", "Art | Chemistry: Lab! Quiz | Chemistry",
+         editing},
+        {"Edit cancelled", VM::Grades, 1, -1, 50, -1, "", &E::Edit, "", "Grades 1/-1 @50", "",
+         editing},
+        {"no class: no dialog", VM::Classes, -1, -1, -1, -1, "", &E::EditClass, "X",
+         "Classes -1/-1 @-1", "", ""},
+        {"Remove without a class", VM::Classes, -1, -1, -1, -1, "", &E::RemoveClass, "",
+         "Classes -1/-1 @-1", "", none},
+        {"... of no such class", VM::Classes, 3, -1, -1, -1, "", &E::RemoveClass, "",
+         "Classes 3/-1 @-1", "", none},
+        {"... with a reminder selected", VM::Classes, 1, 0, 40, -1, "", &E::RemoveClass, "",
+         "Classes 1/0 @40", "", none},
+        {"... from the instructor", VM::InstructorDetail, 1, -1, -1, -1, "", &E::RemoveClass, "",
+         "InstructorDetail 1/-1 @-1", "", none},
+        {"... from the reminder's date row", VM::ReminderDetail, 1, 0, 80, -1, "d", &E::RemoveClass,
+         "", "ReminderDetail 1/0 @80 d", "", none},
+        {"asked, No", VM::Classes, 1, -1, 50, -1, "", &E::RemoveClass, "", "Classes 1/-1 @50", "",
+         asked},
+        {"asked, Yes: removed, not saved", VM::Classes, 1, -1, 50, -1, "", &E::RemoveClass, "yes",
+         "Classes -1/-1 @-1 recal", without, asked},
+        {"from the Day view", VM::Day, 1, -1, 50, -1, "", &E::RemoveClass, "yes",
+         "Day -1/-1 @-1 recal", without, asked},
+        {"from the class detail: the selector's view", VM::ClassDetail, 1, -1, -1, -1, "",
+         &E::RemoveClass, "yes", "Grades -1/-1 @-1 -list recal", without, asked},
+        {"from the reminder detail's class row", VM::ReminderDetail, 1, 1, 50, -1, "",
+         &E::RemoveClass, "yes", "Grades -1/-1 @-1 recal", without, asked},
+    });
 }
 
 TEST_F(EditingTest, editTarget_byViewAndSelection)
 {
     using T = Editor::Target;
-    using VM = ViewMode;
     const struct {
-        VM mode;
-        int selClass, selReminder, marker, listRow;
-        bool instructorRow, dateRow;
+        Start start;
         T want;
     } cases[] = {
-        {VM::Classes, 0, -1, 40, -1, false, false, T::Class},
-        {VM::Classes, 0, 1, 40, -1, false, false, T::Reminder},
-        {VM::Classes, 0, 5, 40, -1, false, false, T::None},
-        {VM::Dates, 0, -1, 40, -1, false, false, T::None},
-        {VM::Dates, 1, -1, 40, -1, false, false, T::None},
-        {VM::Dates, 0, 0, 40, -1, false, false, T::Reminder},
-        {VM::Grades, 0, -1, 40, -1, false, false, T::Class},
-        {VM::Grades, 0, 0, 40, -1, false, false, T::None},
-        {VM::Day, 0, -1, 40, -1, false, false, T::Class},
-        {VM::Day, 0, 0, 40, -1, false, false, T::Reminder},
-        {VM::Day, 0, 0, -1, -1, false, false, T::None},
-        {VM::ClassDetail, 0, -1, -1, 0, true, false, T::Reminder},
-        {VM::ClassDetail, 0, -1, 60, -1, true, false, T::Instructor},
-        {VM::ClassDetail, 0, -1, -1, -1, false, false, T::Class},
-        {VM::ReminderDetail, 0, 1, -1, -1, false, false, T::Reminder},
-        {VM::ReminderDetail, 0, 1, 80, -1, false, true, T::Reminder},
-        {VM::ReminderDetail, 0, 1, 50, -1, false, false, T::Class},
-        {VM::InstructorDetail, 0, -1, -1, -1, false, false, T::Instructor},
-        {VM::Calendar, 0, -1, 40, -1, false, false, T::None},
+        {{VM::Classes, 1, -1, 40, -1, ""}, T::Class},
+        {{VM::Classes, 1, 1, 40, -1, ""}, T::Reminder},
+        {{VM::Classes, 1, 5, 40, -1, ""}, T::None},
+        {{VM::Dates, 1, -1, 40, -1, ""}, T::None},
+        {{VM::Dates, 0, 0, 40, -1, ""}, T::None},
+        {{VM::Dates, 1, 0, 40, -1, ""}, T::Reminder},
+        {{VM::Grades, 1, -1, 40, -1, ""}, T::Class},
+        {{VM::Grades, 1, 0, 40, -1, ""}, T::None},
+        {{VM::Day, 1, -1, 40, -1, ""}, T::Class},
+        {{VM::Day, 1, 0, 40, -1, ""}, T::Reminder},
+        {{VM::Day, 1, 0, -1, -1, ""}, T::None},
+        {{VM::ClassDetail, 1, -1, -1, 0, "i"}, T::Reminder},
+        {{VM::ClassDetail, 1, -1, 60, -1, "i"}, T::Instructor},
+        {{VM::ClassDetail, 1, -1, -1, -1, ""}, T::Class},
+        {{VM::ClassDetail, 3, -1, -1, 0, ""}, T::None},
+        {{VM::ReminderDetail, 1, 1, -1, -1, ""}, T::Reminder},
+        {{VM::ReminderDetail, 1, 1, 80, -1, "d"}, T::Reminder},
+        {{VM::ReminderDetail, 1, 1, 50, -1, ""}, T::Class},
+        {{VM::ReminderDetail, 3, 1, 50, -1, ""}, T::None},
+        {{VM::ReminderDetail, 1, 3, -1, -1, ""}, T::None},
+        {{VM::InstructorDetail, 1, -1, -1, -1, ""}, T::Instructor},
+        {{VM::InstructorDetail, -1, -1, -1, -1, ""}, T::None},
+        {{VM::Calendar, 1, -1, 40, -1, ""}, T::None},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << "view " << c.mode << " class " << c.selClass << " reminder "
-                     << c.selReminder << " list " << c.listRow);
-        Select(c.mode, c.selClass, c.selReminder, c.marker);
-        host.listRow = c.listRow;
-        v.m_bInstructorRowSel = c.instructorRow;
-        v.m_bDateRowSel = c.dateRow;
+        Begin(c.start);
+        SCOPED_TRACE(View());
         EXPECT_EQ(editor.EditTarget(), c.want);
     }
 }
 
-TEST_F(EditingTest, edit_replacesInPlaceResortsAndKeepsTheSelectionRight)
+// A tap on the done box flips the row's reminder and its image; no sort, no save.
+TEST_F(EditingTest, doneInTheList_flipsTheRowAndItsImage)
 {
-    const struct {
-        ViewMode mode;
-        int wantSelClass, wantSelReminder, wantMarker;
-    } cases[] = {
-        {ViewMode::ReminderDetail, 0, 0, 40}, // follows the record to its new place
-        {ViewMode::Classes, 0, 1, -1},
-        {ViewMode::Dates, -1, -1, -1},
-        {ViewMode::Day, -1, -1, -1},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::Message() << "view " << c.mode);
-        student.m_classes[0].m_reminders = {Rem("Lab", At(2003, 10, 20, 9)),
-                                            Rem("Lab", At(2003, 10, 10, 9))};
-        Select(c.mode, 0, 1);
-        v.m_bDateRowSel = true;
-        dialogs.editReminder = [](ReminderForm &f) {
-            EXPECT_TRUE(f.noDuplicateCheck);
-            f.description = "moved";
-            f.dueDate = At(2003, 11, 1);
-            return true;
-        };
-        editor.Edit();
-        EXPECT_EQ(Bio().m_reminders[0].m_strDescription, "moved");
-        EXPECT_EQ(Bio().m_reminders[0].m_timeDue, At(2003, 11, 1, 9));
-        EXPECT_EQ(v.m_nSelClass, c.wantSelClass);
-        EXPECT_EQ(v.m_nSelReminder, c.wantSelReminder);
-        EXPECT_EQ(v.m_nMarkerY, c.wantMarker);
-    }
-    EXPECT_EQ(host.saves, 4);
-
-    // In the class detail the list's row is edited; Cancel clears the row.
-    Select(ViewMode::ClassDetail, 0, -1, -1);
-    host.listRow = 0;
-    dialogs.editReminder = [](ReminderForm &f) {
-        EXPECT_EQ(f.description, "moved");
-        return false;
-    };
-    editor.Edit();
-    EXPECT_EQ(host.listRow, -1);
-    EXPECT_EQ(host.saves, 4);
-}
-
-TEST_F(EditingTest, remove_asksByNameDoesNotSave_andLeavesTheDetailView)
-{
-    Select(ViewMode::ClassDetail, 0, -1, -1);
-    editor.RemoveReminder();
-    ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-    EXPECT_EQ(dialogs.prompter.shown[0].text, "No Reminder Currently Selected.");
-
-    host.listRow = 0;
-    dialogs.prompter.answers = {Prompter::No};
-    editor.Remove();
-    EXPECT_EQ(dialogs.prompter.shown.back().text,
-              "Are you sure you want to remove the reminder 'Lab'?");
-    EXPECT_EQ(Bio().m_reminders.size(), 2);
-
-    v.m_nMarkerY = 40;
-    dialogs.prompter.answers = {Prompter::Yes};
-    editor.Remove();
-    EXPECT_EQ(Names(Bio()), QStringList{"Quiz"});
-    EXPECT_EQ(v.m_nSelReminder, -1);
-    EXPECT_EQ(v.m_nMarkerY, -1);
-    EXPECT_EQ(host.backs, 0);
-
-    // With no reminder selected outside the class detail, Remove means the class.
-    Select(ViewMode::Classes, 1, -1);
-    editor.Remove();
-    EXPECT_EQ(dialogs.prompter.shown.back().text,
-              "Are you sure you want to remove the class 'Chemistry'?");
-
-    Select(ViewMode::ReminderDetail, 0, 0, -1);
-    dialogs.prompter.answers = {Prompter::Yes};
-    editor.Remove();
-    EXPECT_TRUE(Bio().m_reminders.isEmpty());
-    EXPECT_EQ(host.backs, 1);
-    EXPECT_EQ(host.saves, 0);
-    EXPECT_FALSE(v.m_bCalendarValid);
-}
-
-TEST_F(EditingTest, doneToggles_flipWithoutSortOrSave)
-{
-    Select(ViewMode::ReminderDetail, 0, 1);
-    editor.ToggleDoneShown();
-    EXPECT_EQ(Bio().m_reminders[1].m_bDone, 1);
-    for (int i = 0; i < 2; ++i)
-        editor.ToggleDoneInList(1);
-    editor.ToggleDoneInList(7); // no such row
-    EXPECT_EQ(Bio().m_reminders[1].m_bDone, 1);
-    EXPECT_EQ(host.images, (std::vector<std::pair<int, bool>>{{1, false}, {1, true}}));
-    EXPECT_EQ(Names(Bio()), (QStringList{"Lab", "Quiz"}));
-    EXPECT_EQ(host.saves, 0);
-}
-
-TEST_F(EditingTest, editInstructor_byOldLastName_newOrTaken)
-{
-    Select(ViewMode::InstructorDetail, 0, -1, -1);
-    dialogs.editInstructor = [](CTeacher &t) {
-        t.m_strLastName = "Jones";
-        t.m_strPhone = "555";
-        return true;
-    };
-    editor.Edit();
-    ASSERT_EQ(teachers.size(), 1);
-    EXPECT_EQ(teachers[0].m_strLastName, "Jones");
-    EXPECT_EQ(Bio().m_teacher.m_strPhone, "555");
-    EXPECT_EQ(student.m_classes[1].m_teacher.m_strLastName, "Smith"); // only this class
-    EXPECT_EQ(host.saves, 1);
-
-    // Never chosen: the details typed become a new instructor of the class.
-    student.m_classes[0].m_teacher = CTeacher();
-    dialogs.editInstructor = [](CTeacher &t) { return t.m_strLastName = "Brown", true; };
-    editor.EditInstructor();
-    ASSERT_EQ(teachers.size(), 2);
-    EXPECT_EQ(teachers[1].m_strLastName, "Brown");
-    EXPECT_EQ(Bio().m_teacher.m_strLastName, "Brown");
-
-    // Its new last name is another instructor's: told, and nothing changes.
-    student.m_classes[0].m_teacher.m_strLastName = "Gone";
-    dialogs.editInstructor = [](CTeacher &t) { return t.m_strLastName = "jones", true; };
-    const CStudent before = student;
-    editor.EditInstructor();
-    EXPECT_EQ(dialogs.prompter.shown.back().text, "A Teacher by that Name was already found.");
-    EXPECT_EQ(student, before);
-    EXPECT_EQ(teachers.size(), 2);
-}
-
-// ---------------------------------------------------------------- classes
-
-// Art, Biology and Chemistry; the selector shows Grades.
-class ClassEditingTest : public EditingTest {
-protected:
-    ClassEditingTest()
-    {
-        student.m_classes = {Cls("Art"), Cls("Biology"), Cls("Chemistry")};
-        host.selector = ViewMode::Grades;
-    }
-    QStringList Names() const
-    {
-        QStringList n;
-        for (const CClass &c : student.m_classes)
-            n << c.m_strName;
-        return n;
-    }
-    // The class dialog answers OK with the class renamed, or Cancel when name is null.
-    void DialogRenames(const QString &name)
-    {
-        dialogs.editClass = [name](ClassForm &f) {
-            f.cls.SetName(name);
-            return !name.isNull();
-        };
-    }
-};
-
-TEST_F(ClassEditingTest, add_takesUniqueNameSortsSaves_leavesDetailForSelectorView)
-{
-    ClassForm seen;
-    dialogs.editClass = [&](ClassForm &f) {
-        seen = f;
-        f.cls.SetName("art");
-        return true;
-    };
-    Select(ViewMode::ClassDetail, 2, 1, 50);
-    editor.AddClass();
-    EXPECT_TRUE(seen.cls.m_strName.isEmpty());
-    EXPECT_FALSE(seen.existing);
-    EXPECT_EQ(seen.instructors, &teachers);
-    EXPECT_EQ(seen.classes, &student.m_classes);
-    EXPECT_EQ(Names(), QStringList({"Art", "art2", "Biology", "Chemistry"}));
-    EXPECT_EQ(host.saves, 1);
-    EXPECT_EQ(v.m_nViewType, ViewMode::Grades);
-    EXPECT_EQ(host.listShown, 0);
-    EXPECT_EQ(std::tuple(v.m_nSelClass, v.m_nSelReminder, v.m_nMarkerY), std::tuple(-1, -1, -1));
-    EXPECT_FALSE(v.m_bCalendarValid);
-    EXPECT_EQ(host.repaints, 1);
-
-    // In the Day view it stays there; Cancel changes nothing.
-    host.listShown = -1;
-    DialogRenames("Zoology");
-    Select(ViewMode::Day, 1, -1);
-    editor.AddClass();
-    EXPECT_EQ(v.m_nViewType, ViewMode::Day);
-    EXPECT_EQ(host.listShown, -1);
-    EXPECT_EQ(student.m_classes.size(), 5);
-    DialogRenames(QString());
-    Select(ViewMode::Classes, 1, -1);
-    editor.AddClass();
-    EXPECT_EQ(student.m_classes.size(), 5);
-    EXPECT_EQ(host.saves, 2);
-    EXPECT_EQ(v.m_nSelClass, 1);
-    EXPECT_TRUE(v.m_bCalendarValid);
-}
-
-TEST_F(ClassEditingTest, edit_selectionAfterwardsByView)
-{
-    // Biology (index 1) edited; Zebra sorts last, Aardvark first.
-    const struct {
-        ViewMode mode;
-        int reminder;
-        const char *newName;
-        int selClass, selReminder, markerY;
-    } cases[] = {
-        {ViewMode::Classes, -1, "biology", 1, -1, 50},      // case only: not a new name
-        {ViewMode::Classes, -1, "Aardvark", -1, -1, -1},    // renamed: selection dropped
-        {ViewMode::Grades, -1, "Zebra", 1, -1, 50},         // nothing more
-        {ViewMode::Day, -1, "Biology", -1, -1, -1},         // always cleared
-        {ViewMode::ClassDetail, -1, "Aardvark", 0, -1, 50}, // follows the class
-        {ViewMode::ReminderDetail, 3, "Zebra", 2, 3, 50},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << int(c.mode) << " " << c.newName);
-        student.m_classes = {Cls("Art"), Cls("Biology"), Cls("Chemistry")};
-        DialogRenames(c.newName);
-        Select(c.mode, 1, c.reminder, 50);
-        const int saves = host.saves;
-        editor.EditClass();
-        EXPECT_EQ(host.saves, saves + 1);
-        EXPECT_FALSE(v.m_bCalendarValid);
-        EXPECT_EQ(std::tuple(v.m_nSelClass, v.m_nSelReminder, v.m_nMarkerY),
-                  std::tuple(c.selClass, c.selReminder, c.markerY));
-    }
-    EXPECT_EQ(Names(), QStringList({"Art", "Chemistry", "Zebra"}));
-}
-
-TEST_F(ClassEditingTest, edit_givesTheDialogACopy_followsTheClassWhenItsNewNameIsTaken)
-{
-    student.m_classes[1].m_nExtraCredit = 7;
-    dialogs.editClass = [](ClassForm &f) {
-        EXPECT_TRUE(f.existing);
-        EXPECT_EQ(f.cls.m_nExtraCredit, 7);
-        f.cls.SetName("Chemistry");
-        f.cls.m_nExtraCredit = 9;
-        return true;
-    };
-    Select(ViewMode::ClassDetail, 1, -1);
-    editor.EditClass();
-    ASSERT_EQ(Names(), QStringList({"Art", "Chemistry", "Chemistry"}));
-    EXPECT_EQ(v.m_nSelClass, 1);
-    EXPECT_EQ(student.m_classes[v.m_nSelClass].m_nExtraCredit, 9);
-
-    DialogRenames(QString());
-    editor.EditClass();
-    EXPECT_EQ(student.m_classes[1].m_nExtraCredit, 9);
-    EXPECT_EQ(host.saves, 1);
-
-    Select(ViewMode::Classes, -1, -1);
-    dialogs.editClass = [](ClassForm &) -> bool {
-        ADD_FAILURE() << "no class, no dialog";
-        return false;
-    };
-    editor.EditClass();
-}
-
-TEST_F(ClassEditingTest, remove_refusedWithoutUsableClass_elseAsksThenClearsByView)
-{
-    const struct {
-        ViewMode mode;
-        int cls, reminder;
-        bool dateRow;
-    } refused[] = {
-        {ViewMode::Classes, -1, -1, false},     {ViewMode::Classes, 3, -1, false},
-        {ViewMode::Classes, 1, 0, false},       {ViewMode::InstructorDetail, 1, -1, false},
-        {ViewMode::ReminderDetail, 1, 0, true},
-    };
-    for (const auto &c : refused) {
-        SCOPED_TRACE(int(c.mode));
-        Select(c.mode, c.cls, c.reminder);
-        v.m_bDateRowSel = c.dateRow;
-        dialogs.prompter.shown.clear();
-        editor.RemoveClass();
-        ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-        EXPECT_EQ(dialogs.prompter.shown[0].text, "No Class Currently Selected.");
-        EXPECT_FALSE(dialogs.prompter.shown[0].question);
-        EXPECT_EQ(student.m_classes.size(), 3);
-    }
-
-    const struct {
-        ViewMode mode;
-        int reminder;
-        ViewMode after;
-        int selReminder, listShown;
-    } cases[] = {
-        {ViewMode::Classes, -1, ViewMode::Classes, -1, -1},
-        {ViewMode::Day, -1, ViewMode::Day, -1, -1},
-        {ViewMode::ClassDetail, -1, ViewMode::Grades, -1, 0},
-        {ViewMode::ReminderDetail, 2, ViewMode::Grades, -1, -1},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(int(c.mode));
-        student.m_classes = {Cls("Art"), Cls("Biology"), Cls("Chemistry")};
-        Select(c.mode, 1, c.reminder);
-        v.m_bDateRowSel = false;
-        host.listShown = -1;
-        dialogs.prompter.shown.clear();
-        dialogs.prompter.answers = {Prompter::No};
-        editor.RemoveClass();
-        ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-        EXPECT_EQ(dialogs.prompter.shown[0].text,
-                  "Are you sure you want to remove the class 'Biology'?");
-        EXPECT_EQ(student.m_classes.size(), 3);
-        EXPECT_EQ(v.m_nSelClass, 1);
-
-        dialogs.prompter.answers = {Prompter::Yes};
-        editor.RemoveClass();
-        EXPECT_EQ(Names(), QStringList({"Art", "Chemistry"}));
-        EXPECT_EQ(v.m_nViewType, c.after);
-        EXPECT_EQ(std::tuple(v.m_nSelClass, v.m_nSelReminder, v.m_nMarkerY),
-                  std::tuple(-1, c.selReminder, -1));
-        EXPECT_EQ(host.listShown, c.listShown);
-        EXPECT_FALSE(v.m_bCalendarValid);
-    }
-    EXPECT_EQ(host.saves, 0);
+    Begin({VM::ClassDetail, 1, -1, -1, -1, ""});
+    for (int row : {1, 1, 0, 2})
+        editor.ToggleDoneInList(row);
+    EXPECT_EQ(host.images, (std::vector<std::pair<int, bool>>{{1, true}, {1, false}, {0, true}}));
+    EXPECT_EQ(Term(), "Art | Biology: Lab!+ Quiz | Chemistry");
+    EXPECT_EQ(View(), "ClassDetail 1/-1 @-1 recal");
 }
 
 } // namespace
