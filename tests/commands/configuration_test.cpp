@@ -76,58 +76,63 @@ protected:
     ScriptedPrompter prompter;
 };
 
+// The view takes the page's values and the settings store them; a changed scheme redraws the
+// calendar and recolours the list; in the Dates view a change of hide-days drops the selection
+// and starts the view afresh (three days on is the first day with a reminder).
 TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColourAndRepaint)
 {
     const struct {
         ViewMode mode;
-        bool hideDays;
+        bool hideBefore, hide;
         int scheme;
-        bool selectionKept, calendarKept;
-        int dayOffset;
         bool flip; // every flag takes both values over the cases
-        std::string log;
+        std::string want;
     } cases[] = {
-        // Dates, hide-days and scheme changed; Classes, hide-days changed; nothing changed.
-        {ViewMode::Dates, true, 2, false, false, 3, false, "fonts, rows 2, repaint"},
-        {ViewMode::Classes, true, 0, true, true, 5, false, "fonts, repaint"},
-        {ViewMode::Dates, false, 0, true, true, 5, true, "fonts, repaint"},
+        {ViewMode::Dates, false, true, 2, false,
+         "fonts, rows 2, repaint: -1/-1 @-1 day 3 recal; stored 2 1001110"},
+        {ViewMode::Classes, false, true, 0, true,
+         "fonts, repaint: 1/0 @30 day 5; stored 0 0110001"},
+        {ViewMode::Dates, false, false, 0, false,
+         "fonts, repaint: 1/0 @30 day 5; stored 0 1001110"},
+        {ViewMode::Dates, true, false, 0, false,
+         "fonts, repaint: -1/-1 @-1 day 0; stored 0 1001110"},
     };
-    // The first day with a reminder is three days on.
     term = CStudent{};
     term.m_classes = {CClass{}};
     term.m_classes[0].m_reminders = {MakeReminder("quiz", At(2003, 10, 18, 9, 0))};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.log + (c.flip ? " flipped" : ""));
+        SCOPED_TRACE(c.want);
         v = ViewState{};
         v.m_nViewType = c.mode;
         v.m_nSelClass = 1, v.m_nSelReminder = 0, v.m_nMarkerY = 30;
         v.m_nDayOffset = 5;
+        v.m_bHideNoDays = c.hideBefore;
         v.m_bCalendarValid = true;
         host.log.clear();
         ViewOptions page = ViewOptions::FromView(v);
-        page.hideNoDays = c.hideDays;
+        page.hideNoDays = c.hide;
         page.colorScheme = c.scheme;
         const bool f = c.flip;
-        page.titleBars = f, page.gradient = !f, page.horzGradient = f;
+        page.titleBars = !f, page.gradient = f, page.horzGradient = f;
         page.thinBar = !f, page.quickView = !f, page.timeFirst = !f, page.clearType = f;
         Apply(page);
 
-        EXPECT_EQ(host.log, c.log);
-        EXPECT_EQ(v.m_nSelClass, c.selectionKept ? 1 : -1);
-        EXPECT_EQ(v.m_nMarkerY, c.selectionKept ? 30 : -1);
-        EXPECT_EQ(v.m_bCalendarValid, c.calendarKept);
-        EXPECT_EQ(v.m_nDayOffset, c.dayOffset);
-        EXPECT_EQ(v.m_bHideNoDays, c.hideDays);
-        EXPECT_EQ(v.m_nColorScheme, c.scheme);
-        EXPECT_EQ(std::vector<bool>({v.m_bTitleBars, v.m_bGradient, v.m_bHorzGradient, v.m_bThinBar,
-                                     v.m_bQuickView, v.m_bTimeFirst, v.m_bClearType}),
-                  std::vector<bool>({f, !f, f, !f, !f, !f, f}));
-        EXPECT_EQ(std::vector<int>(
-                      {Settings::ReadInt(Key::ColorScheme), Settings::ReadInt(Key::TitleBars),
-                       Settings::ReadInt(Key::GradientOn), Settings::ReadInt(Key::HorzGradient),
-                       Settings::ReadInt(Key::ThinBar), Settings::ReadInt(Key::QuickView),
-                       Settings::ReadInt(Key::TimeFirst), Settings::ReadInt(Key::ClearType)}),
-                  std::vector<int>({c.scheme, f, !f, f, !f, !f, !f, f}));
+        std::string flags;
+        for (bool b : {v.m_bTitleBars, v.m_bGradient, v.m_bHorzGradient, v.m_bThinBar,
+                       v.m_bQuickView, v.m_bTimeFirst, v.m_bClearType})
+            flags += b ? '1' : '0';
+        std::string stored;
+        for (Key k : {Key::TitleBars, Key::GradientOn, Key::HorzGradient, Key::ThinBar,
+                      Key::QuickView, Key::TimeFirst, Key::ClearType})
+            stored += std::to_string(Settings::ReadInt(k));
+        EXPECT_EQ(flags, stored);
+        EXPECT_EQ(std::pair(v.m_bHideNoDays, v.m_nColorScheme), std::pair(c.hide, c.scheme));
+        EXPECT_EQ(host.log + ": " + std::to_string(v.m_nSelClass) + "/" +
+                      std::to_string(v.m_nSelReminder) + " @" + std::to_string(v.m_nMarkerY) +
+                      " day " + std::to_string(v.m_nDayOffset) +
+                      (v.m_bCalendarValid ? "" : " recal") + "; stored " +
+                      std::to_string(Settings::ReadInt(Key::ColorScheme)) + " " + stored,
+                  c.want);
     }
     // Hide-days is the View page's own to write.
     EXPECT_FALSE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox")
@@ -154,22 +159,10 @@ TEST_F(ConfigurationTest, pageValues_readOnOpeningAsLastAccepted)
         read.Open();
         EXPECT_EQ(std::tuple(read.assignTask, read.assignAppt, read.schoolName),
                   std::tuple(!on, on, accepted.schoolName));
-        ViewOptions viewRead;
-        viewRead.hideNoDays = !on;
-        viewRead.Open();
-        EXPECT_EQ(viewRead.hideNoDays, on);
+        view.hideNoDays = !on;
+        view.Open();
+        EXPECT_EQ(view.hideNoDays, on);
     }
-}
-
-TEST_F(ConfigurationTest, hideDaysTurnedOff_startsTheDatesViewToday)
-{
-    v.m_nViewType = ViewMode::Dates;
-    v.m_bHideNoDays = true;
-    v.m_nDayOffset = 4;
-    ViewOptions page = ViewOptions::FromView(v);
-    page.hideNoDays = false;
-    Apply(page);
-    EXPECT_EQ(v.m_nDayOffset, 0);
 }
 
 // Clean-up runs first (the backup holds the term without the old reminder), the backup before
