@@ -52,8 +52,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        SetDataDir(m_dir.filePath(QStringLiteral("data")));
-        SetDocumentsDir(m_dir.filePath(QStringLiteral("Documents")));
+        SetDataDir(m_dir.filePath("data"));
+        SetDocumentsDir(m_dir.filePath("Documents"));
         host.v = &v;
     }
     void TearDown() override
@@ -136,7 +136,7 @@ TEST_F(ConfigurationTest, apply_storesAndWritesTheViewOptions_thenFontsRowColour
     }
     // Hide-days is the View page's own to write.
     EXPECT_FALSE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Larkware", "Quillbox")
-                     .contains(QStringLiteral("Settings/HIDENODAYS")));
+                     .contains(QString("Settings/HIDENODAYS")));
 }
 
 // The School page's and the View page's own values: defaults, and both values of every flag.
@@ -150,7 +150,7 @@ TEST_F(ConfigurationTest, pageValues_readOnOpeningAsLastAccepted)
         SCOPED_TRACE(on);
         SchoolOptions accepted;
         accepted.assignTask = !on, accepted.assignAppt = on;
-        accepted.schoolName = on ? QStringLiteral("Lakeside") : QString();
+        accepted.schoolName = on ? QString("Lakeside") : QString();
         accepted.Accept();
         ViewOptions view;
         view.hideNoDays = on;
@@ -170,7 +170,7 @@ TEST_F(ConfigurationTest, pageValues_readOnOpeningAsLastAccepted)
 TEST_F(ConfigurationTest, requests_runCleanupThenBackupThenRestoreInsteadOfNewTerm)
 {
     term.m_classes[0].m_reminders.append(MakeReminder("old", At(2003, 10, 1, 9, 0)));
-    const QString chosen = m_dir.filePath(QStringLiteral("earlier.stn"));
+    const QString chosen = m_dir.filePath("earlier.stn");
     WriteBytes(chosen, EncodeStudent(MakeTerm(1, 1, 5)));
     CStudent cleaned = term;
     ASSERT_GT(CleanupOldReminders(cleaned, Clock::Now()), 0);
@@ -180,17 +180,15 @@ TEST_F(ConfigurationTest, requests_runCleanupThenBackupThenRestoreInsteadOfNewTe
     MaintenanceRequests r;
     r.cleanup = r.backup = r.newTerm = r.restore = true;
     r.restoreFile = chosen;
-    r.backupName = QStringLiteral("QuillboxStudent-10-15-2003-100.stn");
+    r.backupName = "QuillboxStudent-10-15-2003-100.stn";
     Apply(ViewOptions::FromView(v), r);
 
-    EXPECT_EQ(ReadBytes(DocumentsDir() + QStringLiteral("/") + r.backupName),
-              EncodeStudent(cleaned));
+    EXPECT_EQ(ReadBytes(DocumentsDir() + "/" + r.backupName), EncodeStudent(cleaned));
     EXPECT_EQ(term, MakeTerm(1, 1, 5));
     EXPECT_EQ(ReadBytes(DataFilePath(kStudentFile)), EncodeStudent(term));
-    EXPECT_EQ(QDir(DataDir()).entryList({QStringLiteral("SDBackupEnd-*")}),
-              QStringList({QStringLiteral("SDBackupEnd-10-15-2003-100")}));
-    EXPECT_EQ(ReadBytes(DataFilePath(QStringLiteral("SDBackupEnd-10-15-2003-100"))),
-              EncodeStudent(cleaned));
+    EXPECT_EQ(QDir(DataDir()).entryList({"SDBackupEnd-*"}),
+              QStringList({"SDBackupEnd-10-15-2003-100"}));
+    EXPECT_EQ(ReadBytes(DataFilePath("SDBackupEnd-10-15-2003-100")), EncodeStudent(cleaned));
     EXPECT_EQ(v.m_nSelClass, -1);
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -200,30 +198,28 @@ TEST_F(ConfigurationTest, newTerm_failureIsTold_backupUnderAnotherNameIsTold)
     // The copy was announced a minute before OK, so it is made under another name.
     MaintenanceRequests r;
     r.backup = true;
-    r.backupName = QStringLiteral("QuillboxStudent-10-15-2003-99.stn"); // told a minute before
+    r.backupName = "QuillboxStudent-10-15-2003-99.stn"; // told a minute before
     r.newTerm = true;
     Apply(ViewOptions::FromView(v), r);
     EXPECT_TRUE(term.m_classes.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text,
               "The backup copy was made as \"" +
-                  QDir::toNativeSeparators(DocumentsDir() +
-                                           QStringLiteral("/QuillboxStudent-10-15-2003-100.stn")) +
+                  QDir::toNativeSeparators(DocumentsDir() + "/QuillboxStudent-10-15-2003-100.stn") +
                   "\".");
 
     // A data folder that cannot be written: the term is not saved, so nothing goes on.
     term = MakeTerm(1, 1);
-    const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
+    const QString blocked = m_dir.filePath("blocked");
     WriteBytes(blocked, "x");
-    SetDataDir(blocked + QStringLiteral("/data"));
+    SetDataDir(blocked + "/data");
     r = MaintenanceRequests{};
     r.newTerm = true;
     Apply(ViewOptions::FromView(v), r);
     EXPECT_EQ(term, MakeTerm(1, 1));
     ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_TRUE(
-        prompter.shown[1].text.startsWith(QStringLiteral("Your changes could not be saved.")));
-    EXPECT_EQ(prompter.shown[1].caption, QStringLiteral("Quillbox"));
+    EXPECT_TRUE(prompter.shown[1].text.startsWith("Your changes could not be saved."));
+    EXPECT_EQ(prompter.shown[1].caption, "Quillbox");
 }
 
 TEST_F(ConfigurationTest, cleanupAndNewTerm_leaveNoStaleReminderOrClassOnScreen)
@@ -300,7 +296,7 @@ TEST_F(ConfigurationTest, maintenancePage_questionsRequestsAndDisabledButtons)
 
     page.PressBackup(At(2003, 7, 9, 21, 40));
     EXPECT_TRUE(page.Requests().backup);
-    EXPECT_EQ(page.Requests().backupName, QStringLiteral("QuillboxStudent-7-9-2003-2140.stn"));
+    EXPECT_EQ(page.Requests().backupName, "QuillboxStudent-7-9-2003-2140.stn");
     ASSERT_EQ(prompter.shown.size(), 5u);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(prompter.shown[i].text, MaintenancePage::NewTermQuestion());
@@ -315,7 +311,7 @@ TEST_F(ConfigurationTest, maintenancePage_questionsRequestsAndDisabledButtons)
     restore.PressCleanup();
     restore.PressRestore(picker("/home/s/SDBackupEnd-1-2-2003-95", true));
     EXPECT_TRUE(restore.Requests().restore && restore.Requests().cleanup);
-    EXPECT_EQ(restore.Requests().restoreFile, QStringLiteral("/home/s/SDBackupEnd-1-2-2003-95"));
+    EXPECT_EQ(restore.Requests().restoreFile, "/home/s/SDBackupEnd-1-2-2003-95");
     for (B::Button b : {B::Cleanup, B::NewTerm, B::Restore, B::Backup})
         EXPECT_FALSE(restore.Enabled(b)) << b;
 }
@@ -327,44 +323,38 @@ TEST_F(ConfigurationTest, defaultGrading_editsTheSavedChart_savesOnlyOnOk)
     CGradeTypeArray edited = saved;
     edited.removeLast();
     CGradeTypeArray seen;
-    EXPECT_FALSE(EditDefaultGradeChart(
-        [&](CGradeTypeArray &chart) {
+    for (const bool ok : {false, true}) {
+        const auto editor = [&](CGradeTypeArray &chart) {
             seen = chart;
             chart = edited;
-            return false;
-        },
-        prompter));
-    EXPECT_EQ(seen, saved);
-    EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(saved));
-    EXPECT_TRUE(EditDefaultGradeChart(
-        [&](CGradeTypeArray &chart) {
-            chart = edited;
-            return true;
-        },
-        prompter));
-    EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(edited));
+            return ok;
+        };
+        EXPECT_EQ(EditDefaultGradeChart(editor, prompter), ok);
+        EXPECT_EQ(seen, saved);
+        EXPECT_EQ(ReadBytes(DataFilePath(kGradeChartFile)), EncodeGradeChart(ok ? edited : saved));
+    }
     EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(ConfigurationTest, filePicker_listsStudentFilesAndFolders_withSizes)
 {
-    const QDir dir(m_dir.filePath(QStringLiteral("pick")));
-    ASSERT_TRUE(dir.mkpath(QStringLiteral("Backup")) && dir.mkpath(QStringLiteral("my.files")));
-    WriteBytes(dir.filePath(QStringLiteral("term1.stn")), QByteArray(900, 'x'));
-    WriteBytes(dir.filePath(QStringLiteral("big.stn")), QByteArray(3000, 'x'));
-    WriteBytes(dir.filePath(QStringLiteral("SDBackupEnd-7-9-2003-2140")), QByteArray(2048, 'x'));
-    WriteBytes(dir.filePath(QStringLiteral("notes.txt")), "x");
-    WriteBytes(dir.filePath(QStringLiteral("term.STN")), "x");
+    const QDir dir(m_dir.filePath("pick"));
+    ASSERT_TRUE(dir.mkpath("Backup") && dir.mkpath("my.files"));
+    WriteBytes(dir.filePath("term1.stn"), QByteArray(900, 'x'));
+    WriteBytes(dir.filePath("big.stn"), QByteArray(3000, 'x'));
+    WriteBytes(dir.filePath("SDBackupEnd-7-9-2003-2140"), QByteArray(2048, 'x'));
+    WriteBytes(dir.filePath("notes.txt"), "x");
+    WriteBytes(dir.filePath("term.STN"), "x");
     QStringList shown;
     for (const FilePicker::Row &r : FilePicker::List(dir.path())) {
         shown << r.name + QLatin1Char('|') + r.size + QLatin1Char('|') +
-                     (r.folder ? QStringLiteral("folder") : QStringLiteral("file"));
+                     (r.folder ? QString("folder") : QString("file"));
         EXPECT_EQ(r.path, dir.filePath(r.name));
         EXPECT_FALSE(r.modified.isEmpty());
     }
     EXPECT_EQ(shown, QStringList({"Backup| |folder", "big.stn|2 K|file",
                                   "SDBackupEnd-7-9-2003-2140|2 K|file", "term1.stn| |file"}));
-    EXPECT_TRUE(FilePicker::List(dir.filePath(QStringLiteral("none"))).isEmpty());
+    EXPECT_TRUE(FilePicker::List(dir.filePath("none")).isEmpty());
 }
 
 TEST(FilePicker, upStopsAtTheHomeFolderAndAtTheTop_shortcutsReachBothCopies)
@@ -372,20 +362,17 @@ TEST(FilePicker, upStopsAtTheHomeFolderAndAtTheTop_shortcutsReachBothCopies)
     const QString home = FilePicker::Root();
     EXPECT_EQ(home, QDir::cleanPath(QDir::homePath()));
     EXPECT_EQ(FilePicker::Parent(home), home);
-    EXPECT_EQ(FilePicker::Parent(home + QStringLiteral("/Documents")), home);
-    EXPECT_EQ(FilePicker::Parent(QStringLiteral("/srv/terms")), QStringLiteral("/srv"));
-    EXPECT_EQ(FilePicker::Parent(QStringLiteral("/srv")), QStringLiteral("/"));
-    EXPECT_EQ(FilePicker::Parent(QStringLiteral("/")), QStringLiteral("/"));
-    SetDataDir(QStringLiteral("/srv/quillbox"));
-    SetDocumentsDir(QStringLiteral("/srv/docs"));
-    EXPECT_EQ(FilePicker::Shortcuts(),
-              QStringList({home, QStringLiteral("/srv/quillbox"), QStringLiteral("/srv/docs")}));
+    EXPECT_EQ(FilePicker::Parent(home + "/Documents"), home);
+    EXPECT_EQ(FilePicker::Parent("/srv/terms"), "/srv");
+    EXPECT_EQ(FilePicker::Parent("/srv"), "/");
+    EXPECT_EQ(FilePicker::Parent("/"), "/");
+    SetDataDir("/srv/quillbox");
+    SetDocumentsDir("/srv/docs");
+    EXPECT_EQ(FilePicker::Shortcuts(), QStringList({home, "/srv/quillbox", "/srv/docs"}));
     SetDataDir(QString());
     SetDocumentsDir(QString());
-    EXPECT_EQ(FilePicker::FullPath(QStringLiteral("/"), QStringLiteral("a.stn")),
-              QStringLiteral("/a.stn"));
-    EXPECT_EQ(FilePicker::FullPath(QStringLiteral("/srv"), QStringLiteral("a.stn")),
-              QStringLiteral("/srv/a.stn"));
+    EXPECT_EQ(FilePicker::FullPath("/", "a.stn"), "/a.stn");
+    EXPECT_EQ(FilePicker::FullPath("/srv", "a.stn"), "/srv/a.stn");
 }
 
 } // namespace

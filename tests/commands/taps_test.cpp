@@ -405,6 +405,7 @@ TEST_F(TapTest, datesArrows_hideDaysOn_jumpWithin30Days)
         {VM::Dates, -1, -1, 30, "hide more down", "Dates < -: -1/-1 @-1 day 2"},
         {VM::Dates, -1, -1, 30, "hide more offset=2 down", "Dates < -: -1/-1 @-1 day 5"},
         {VM::Dates, -1, -1, 30, "hide more offset=5 up", "Dates < -: -1/-1 @-1 day 2"},
+        {VM::Dates, -1, -1, 30, "hide more offset=1 up", "Dates < -: -1/-1 @-1"},
         {VM::Dates, -1, -1, 30, "hide more offset=5 down", "Dates < -: -1/-1 @-1 day 20"},
         {VM::Dates, -1, -1, 30, "hide more offset=20 down", "Dates < -: -1/-1 @30 day 20"},
         {VM::Dates, -1, -1, 30, "hide more offset=50 up", "Dates < -: -1/-1 @-1 day 20"},
