@@ -55,6 +55,7 @@ TEST(ClassTimesTest, plusThenDay_emptyListTakesThePickers_laterOnesCopyTheFirst)
     ScriptedPrompter p;
     ClassTimesEditor e({});
     EXPECT_EQ(Shown(e), "Day #-1 12:00-13:00");
+    EXPECT_EQ(e.DayIndex(), 0) << "the day list opens on Select";
     e.Plus();
     EXPECT_EQ(Shown(e), "Select Day #-1 12:00-13:00 choosing");
     EXPECT_FALSE(e.Ok(p));
